@@ -1,0 +1,48 @@
+#include "Text.h"
+
+namespace ferrino {
+
+std::string ValueSymbol(int value) {
+    if (value >= 0 && value <= 35) return std::string(1, kDigitsAndLetters[static_cast<std::size_t>(value)]);
+    if (value == 36) return " ";
+    return {};
+}
+
+std::string PadRight(std::string text, std::size_t length, char fill) {
+    if (text.size() < length) text.append(length - text.size(), fill);
+    return text;
+}
+
+std::string TrimShown(std::string text) {
+    while (!text.empty()) {
+        const char last = text.back();
+        if (last != kUnknown && last != ' ' && last != '-') break;
+        text.pop_back();
+    }
+    return text;
+}
+
+std::string RemoveBlanks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text)
+        if (c != ' ') out += c;
+    return out;
+}
+
+std::string KeepDigitsCapitalsUnknown(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text)
+        if (IsDigit(c) || IsCapital(c) || c == kUnknown) out += c;
+    return out;
+}
+
+std::string TwoDigits(int value) {
+    std::string out(2, '0');
+    out[0] = static_cast<char>('0' + (value / 10) % 10);
+    out[1] = static_cast<char>('0' + value % 10);
+    return out;
+}
+
+}  // namespace ferrino

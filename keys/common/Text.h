@@ -1,0 +1,53 @@
+// Text helpers shared by every kind of number.
+//
+// Numbers are single-byte strings. The window turns every character that is
+// not plain ASCII into one byte that is neither a digit, a letter nor the
+// unknown marker, so these helpers only ever see bytes.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace ferrino {
+
+constexpr char kUnknown = '?';
+
+// Symbols a position may take, in the order the searches try them.
+inline constexpr std::string_view kDigits = "0123456789";
+inline constexpr std::string_view kDigitsAndLetters = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsCapital(char c) { return c >= 'A' && c <= 'Z'; }
+constexpr int DigitValue(char c) { return IsDigit(c) ? c - '0' : 0; }
+
+// 0-9 -> "0"-"9", 10-35 -> "A"-"Z", 36 -> " ", anything else -> "".
+std::string ValueSymbol(int value);
+
+// Appends `fill` until the text holds at least `length` characters.
+std::string PadRight(std::string text, std::size_t length, char fill);
+
+// Appends unknown markers until the text holds at least `length` characters.
+inline std::string PadUnknown(std::string text, std::size_t length) {
+    return PadRight(std::move(text), length, kUnknown);
+}
+
+// Removes every trailing "?", blank and "-", one by one from the end.
+std::string TrimShown(std::string text);
+
+// The text without its blanks.
+std::string RemoveBlanks(std::string_view text);
+
+// Keeps digits, capital letters and unknown markers, in order; drops the rest.
+std::string KeepDigitsCapitalsUnknown(std::string_view text);
+
+// A number from 0 to 99 written with two digits.
+std::string TwoDigits(int value);
+
+// The characters [first, first + count) of `text`, or fewer where it is short.
+inline std::string_view Slice(std::string_view text, std::size_t first, std::size_t count) {
+    if (first >= text.size()) return {};
+    return text.substr(first, count);
+}
+
+}  // namespace ferrino

@@ -1,0 +1,71 @@
+#include "Insee.h"
+
+namespace ferrino {
+
+namespace {
+
+// An unknown sex digit only tries 1, 2, 7 and 8 (in this order); the others
+// are pumped for and passed over.
+constexpr std::uint64_t kSexPassOver = (1U << 0) | (1U << 3) | (1U << 4) | (1U << 5) | (1U << 6) | (1U << 9);
+
+int DecimalValue(std::string_view digits) {
+    int value = 0;
+    for (char c : digits) value = value * 10 + DigitValue(c);
+    return value;
+}
+
+}  // namespace
+
+std::string FormatInsee(std::string_view text) {
+    std::string kept = PadUnknown(KeepDigitsCapitalsUnknown(text), kInseeLength);
+    for (std::size_t i = 0; i < kInseeLength; ++i)
+        if (!IsDigit(kept[i])) kept[i] = kUnknown;
+    std::string shown;
+    shown.reserve(21);
+    static constexpr std::size_t kGroups[] = {1, 2, 2, 2, 3, 3, 2};
+    std::size_t at = 0;
+    for (std::size_t width : kGroups) {
+        if (at) shown += ' ';
+        shown.append(kept, at, width);
+        at += width;
+    }
+    return TrimShown(std::move(shown));
+}
+
+std::string ComputeInseeKey(std::string_view body) {
+    const std::string digits = PadRight(std::string(Slice(body, 0, kInseeBody)), kInseeBody, '0');
+    const int a = DecimalValue(std::string_view(digits).substr(0, 7));
+    const int b = DecimalValue(std::string_view(digits).substr(7, 6));
+    const int r = ((a % 97) * 1000000 + b) % 97;
+    return TwoDigits(97 - r);
+}
+
+bool TestInseeCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink) {
+    const std::string key = ComputeInseeKey(candidate);
+    const auto agrees = [&](std::size_t pos, char digit) {
+        return pos >= pattern.size() || pattern[pos] == kUnknown || pattern[pos] == digit;
+    };
+    if (!agrees(13, key[0]) || !agrees(14, key[1])) return false;
+    sink.Add(FormatInsee(std::string(Slice(candidate, 0, kInseeBody)) + key));
+    return true;
+}
+
+Plan InseePlan(std::string_view fieldText) {
+    Plan plan;
+    plan.pattern = PadUnknown(RemoveBlanks(fieldText), kInseeLength);
+    plan.slots = FindSlots(plan.pattern, 0, kInseeBody, [](std::size_t pos) {
+        return Slot{pos, kDigits, pos == 0 ? kSexPassOver : 0};
+    });
+    return plan;
+}
+
+std::string CompleteInsee(const Plan& plan) {
+    const std::string body(Slice(plan.pattern, 0, kInseeBody));
+    return body + ComputeInseeKey(body);
+}
+
+bool SearchInsee(const Plan& plan, RowStore& sink, SearchPump& pump) {
+    return Enumerate(plan, TestVisitor{[&](const std::string& candidate) { TestInseeCandidate(candidate, plan.pattern, sink); }}, pump);
+}
+
+}  // namespace ferrino

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "insee/Insee.h"
+
+using namespace ferrino;
+
+namespace {
+
+std::vector<std::string> Search(std::string_view field, int* pumps = nullptr) {
+    RowStore rows;
+    int count = 0;
+    SearchPump pump([&] { ++count; return false; });
+    const Plan plan = InseePlan(FormatInsee(field));
+    EXPECT_TRUE(plan.Searches()) << field;
+    SearchInsee(plan, rows, pump);
+    if (pumps) *pumps = count;
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < rows.Size(); ++i) out.emplace_back(rows.Row(i));
+    return out;
+}
+
+}  // namespace
+
+TEST(Insee, Format) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"185057800608436", "1 85 05 78 006 084 36"},
+        {"1-85-05", "1 85 05"},
+        {"1.85.05.78.006.084.3?", "1 85 05 78 006 084 3"},
+        {"", ""},
+        {"185052A006084", "1 85 05 2? 006 084"},
+        {"18505780060843612", "1 85 05 78 006 084 36"},
+        {"18505780060??91", "1 85 05 78 006 0?? 91"},
+        {"?????????????91", "? ?? ?? ?? ??? ??? 91"},
+        {"abc", ""},
+        {"1 85 05 78 006 084 91", "1 85 05 78 006 084 91"},
+        {std::string("1\x80" "85"), "1 85"},
+    };
+    for (const auto& [typed, shown] : cases) EXPECT_EQ(FormatInsee(typed), shown) << typed;
+}
+
+TEST(Insee, Key) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"1850578006084", "91"}, {"2690549588157", "80"}, {"0000000000000", "97"},
+        {"1000000000000", "47"},
+    };
+    for (const auto& [body, key] : cases) EXPECT_EQ(ComputeInseeKey(body), key) << body;
+    // Characters after the thirteenth are ignored; a short body counts as padded with zeros.
+    EXPECT_EQ(ComputeInseeKey("185057800608499"), "91");
+    EXPECT_EQ(ComputeInseeKey(""), "97");
+}
+
+TEST(Insee, KeyIsBodyModulo97) {
+    for (long long n : {1LL, 96LL, 97LL, 1234567890123LL, 9999999999998LL, 5000000000000LL}) {
+        std::string body = std::to_string(n);
+        body.insert(0, 13 - body.size(), '0');
+        const int expected = static_cast<int>(97 - n % 97);
+        EXPECT_EQ(std::stoi(ComputeInseeKey(body)), expected) << body;
+    }
+}
+
+TEST(Insee, CompleteReplacesTheTypedKey) {
+    EXPECT_EQ(CompleteInsee(InseePlan("1 85 05 78 006 084 36")), "185057800608491");
+    EXPECT_EQ(FormatInsee(CompleteInsee(InseePlan("1850578006084"))), "1 85 05 78 006 084 91");
+}
+
+TEST(Insee, OneUnknownDigitListsTenRowsInOrder) {
+    const auto rows = Search("1 85 05 78 006 0?4");
+    ASSERT_EQ(rows.size(), 10u);
+    EXPECT_EQ(rows.front(), "1 85 05 78 006 004 74");
+    EXPECT_EQ(rows[8], "1 85 05 78 006 084 91");
+    EXPECT_EQ(rows.back(), "1 85 05 78 006 094 81");
+}
+
+TEST(Insee, KnownKeyFiltersRows) {
+    EXPECT_EQ(Search("1 85 05 78 006 0?4 91"), std::vector<std::string>{"1 85 05 78 006 084 91"});
+    EXPECT_EQ(Search("18505780060??91"), std::vector<std::string>{"1 85 05 78 006 084 91"});
+    // A half-known key filters on its known digit only.
+    for (const auto& row : Search("1 85 05 78 006 0?4 9")) EXPECT_EQ(row[19], '9') << row;
+}
+
+TEST(Insee, UnknownSexTriesOneTwoSevenEight) {
+    int pumps = 0;
+    const auto rows = Search("? 85 05 78 006 084", &pumps);
+    EXPECT_EQ(rows, (std::vector<std::string>{"1 85 05 78 006 084 91", "2 85 05 78 006 084 41", "7 85 05 78 006 084 82",
+                                              "8 85 05 78 006 084 32"}));
+    EXPECT_EQ(pumps, 10);  // the passed-over digits are still pumped for
+}
+
+TEST(Insee, LimitsOfTheSearch) {
+    struct Case {
+        std::string typed;
+        std::size_t slots;
+        bool searches;
+    };
+    const std::vector<Case> cases = {
+        {"185057800", 4, true},    // nine digits: 10 000 candidates
+        {"18505780", 5, false},    // eight digits: too many
+        {"", 13, false},
+        {"1850578006084", 0, false},
+        {"1 85 05 78 006 084 ??", 0, false},  // the key is never enumerated
+    };
+    for (const auto& c : cases) {
+        const Plan plan = InseePlan(FormatInsee(c.typed));
+        EXPECT_EQ(plan.slots.size(), c.slots) << c.typed;
+        EXPECT_EQ(plan.Searches(), c.searches) << c.typed;
+        EXPECT_EQ(plan.pattern.size(), 15u);
+    }
+    EXPECT_EQ(Search("185057800").size(), 10000u);
+}
+
+TEST(Insee, EveryRowIsCompleteAndPassesItsOwnKey) {
+    for (const auto& row : Search("1 85 05 7? 0?6 084")) {
+        ASSERT_EQ(row.size(), 21u);
+        std::string digits;
+        for (char c : row)
+            if (c != ' ') digits += c;
+        EXPECT_EQ(ComputeInseeKey(digits), digits.substr(13));
+    }
+}
