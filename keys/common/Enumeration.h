@@ -36,22 +36,22 @@ struct Slot {
 
 struct Plan {
     std::string pattern;            // normalised number, padded with unknown markers
-    std::vector<Slot> slots;        // unknown positions of the body, left to right
+    std::vector<Slot> unknowns;     // unknown positions of the body, left to right (the slots)
     std::size_t limit = 4;          // at most this many slots are searched
 
-    bool Complete() const { return slots.empty(); }
-    bool Searches() const { return !slots.empty() && slots.size() <= limit; }
-    bool TooMany() const { return slots.size() > limit; }
+    bool Complete() const { return unknowns.empty(); }
+    bool Searches() const { return !unknowns.empty() && unknowns.size() <= limit; }
+    bool TooMany() const { return unknowns.size() > limit; }
 };
 
 // Collects the unknown positions [first, last) of `pattern` as slots; `symbols`
 // gives the values a position runs through and `passOver` the ones it skips.
 template <class SymbolsFor>
 std::vector<Slot> FindSlots(std::string_view pattern, std::size_t first, std::size_t last, SymbolsFor&& symbolsFor) {
-    std::vector<Slot> slots;
+    std::vector<Slot> found;
     for (std::size_t i = first; i < last && i < pattern.size(); ++i)
-        if (pattern[i] == kUnknown) slots.push_back(symbolsFor(i));
-    return slots;
+        if (pattern[i] == kUnknown) found.push_back(symbolsFor(i));
+    return found;
 }
 
 inline std::vector<Slot> FindDigitSlots(std::string_view pattern, std::size_t first, std::size_t last) {
@@ -91,10 +91,10 @@ template <class Visitor>
 concept HasSet = requires(Visitor& v, std::size_t level, std::size_t value, std::string& c) { v.Set(level, value, c); };
 
 template <class Visitor>
-bool EnumerateFrom(std::string& candidate, std::span<const Slot> slots, std::size_t level, Visitor& visitor, SearchPump& pump) {
-    const Slot& slot = slots[level];
-    const bool innermost = level + 1 == slots.size();
-    const bool checkAfterTest = innermost && slots.size() == 4;
+bool EnumerateFrom(std::string& candidate, std::span<const Slot> all, std::size_t level, Visitor& visitor, SearchPump& pump) {
+    const Slot& slot = all[level];
+    const bool innermost = level + 1 == all.size();
+    const bool checkAfterTest = innermost && all.size() == 4;
     for (std::size_t value = 0; value < slot.symbols.size(); ++value) {
         pump.Pump();
         if (pump.StopRequested()) return false;
@@ -107,7 +107,7 @@ bool EnumerateFrom(std::string& candidate, std::span<const Slot> slots, std::siz
                 pump.Pump();
                 if (pump.StopRequested()) return false;
             }
-        } else if (!EnumerateFrom(candidate, slots, level + 1, visitor, pump)) {
+        } else if (!EnumerateFrom(candidate, all, level + 1, visitor, pump)) {
             return false;
         }
     }
@@ -123,11 +123,11 @@ bool EnumerateFrom(std::string& candidate, std::span<const Slot> slots, std::siz
 // slots left of a position out of the inner loops. Returns false when stopped.
 template <class Visitor>
 bool Enumerate(const Plan& plan, Visitor&& visitor, SearchPump& pump) {
-    if (plan.slots.empty()) return true;
+    if (plan.unknowns.empty()) return true;
     std::string candidate = plan.pattern;
-    for (const Slot& slot : plan.slots)
+    for (const Slot& slot : plan.unknowns)
         if (slot.pos >= candidate.size()) return true;
-    return detail::EnumerateFrom(candidate, std::span<const Slot>(plan.slots), 0, visitor, pump);
+    return detail::EnumerateFrom(candidate, std::span<const Slot>(plan.unknowns), 0, visitor, pump);
 }
 
 // A visitor made of one test function.

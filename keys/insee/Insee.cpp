@@ -53,7 +53,7 @@ bool TestInseeCandidate(std::string_view candidate, std::string_view pattern, Ro
 Plan InseePlan(std::string_view fieldText) {
     Plan plan;
     plan.pattern = PadUnknown(RemoveBlanks(fieldText), kInseeLength);
-    plan.slots = FindSlots(plan.pattern, 0, kInseeBody, [](std::size_t pos) {
+    plan.unknowns = FindSlots(plan.pattern, 0, kInseeBody, [](std::size_t pos) {
         return Slot{pos, kDigits, pos == 0 ? kSexPassOver : 0};
     });
     return plan;

@@ -34,7 +34,7 @@ struct Recorder {
 Plan DigitPlan(std::string pattern, std::size_t bodyLength) {
     Plan plan;
     plan.pattern = std::move(pattern);
-    plan.slots = FindDigitSlots(plan.pattern, 0, bodyLength);
+    plan.unknowns = FindDigitSlots(plan.pattern, 0, bodyLength);
     return plan;
 }
 
@@ -128,7 +128,7 @@ TEST(Enumeration, PassedOverValuesArePumpedForButNotTested) {
     SearchPump pump = r.MakePump();
     Plan plan;
     plan.pattern = "?";
-    plan.slots = {Slot{0, kDigits, (1U << 0) | (1U << 5) | (1U << 9)}};
+    plan.unknowns = {Slot{0, kDigits, (1U << 0) | (1U << 5) | (1U << 9)}};
     Enumerate(plan, r.Visitor(), pump);
     EXPECT_EQ(TestsOnly(r.events), (std::vector<std::string>{"1", "2", "3", "4", "6", "7", "8"}));
     EXPECT_EQ(r.pumps, 10);

@@ -104,7 +104,7 @@ TEST(Insee, LimitsOfTheSearch) {
     };
     for (const auto& c : cases) {
         const Plan plan = InseePlan(FormatInsee(c.typed));
-        EXPECT_EQ(plan.slots.size(), c.slots) << c.typed;
+        EXPECT_EQ(plan.unknowns.size(), c.slots) << c.typed;
         EXPECT_EQ(plan.Searches(), c.searches) << c.typed;
         EXPECT_EQ(plan.pattern.size(), 15u);
     }

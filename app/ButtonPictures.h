@@ -1,0 +1,9 @@
+// The small pictures of the common buttons, each with its enabled and its
+// disabled (greyed) version.
+#pragma once
+
+#include <QIcon>
+
+enum class TButtonPicture { Close, Calculate, Clear, About, Help };
+
+QIcon ButtonPicture(TButtonPicture picture);

@@ -1,0 +1,44 @@
+#include "Help.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+class THelpWindow : public QDialog {
+public:
+    explicit THelpWindow(QWidget* owner) : QDialog(owner) {
+        setObjectName(QStringLiteral("HelpWindow"));
+        setWindowTitle(QStringLiteral("Aide de Ferrino"));
+        setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                       Qt::WindowMinMaxButtonsHint);
+        browser_ = new QTextBrowser(this);
+        browser_->setObjectName(QStringLiteral("HelpBrowser"));
+        browser_->setOpenExternalLinks(true);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(browser_);
+        resize(640, 560);
+    }
+
+    void Show(const QString& page) {
+        browser_->setSource(QUrl(QStringLiteral("qrc:/help/") + page));
+        show();
+        raise();
+        activateWindow();
+    }
+
+private:
+    QTextBrowser* browser_;
+};
+
+}  // namespace
+
+void ShowHelpTopic(QWidget* owner, const QString& page) {
+    static QPointer<THelpWindow> window;
+    if (!window || window->parentWidget() != owner) window = new THelpWindow(owner);
+    window->Show(page);
+}

@@ -1,0 +1,114 @@
+#include "KeyPage.h"
+
+#include "Arrow.h"
+#include "CandidateList.h"
+#include "EngineText.h"
+#include "NumberField.h"
+
+TKeyPage::TKeyPage(const QString& objectName, const QString& tabCaption, QWidget* parent)
+    : QWidget(parent), tabCaption_(tabCaption) {
+    setObjectName(objectName);
+}
+
+void TKeyPage::ShowOutcome(bool searchRan) {
+    if (list_) list_->setVisible(searchRan);
+    SetGuidesVisible(!searchRan);
+}
+
+void TKeyPage::SetGuidesVisible(bool visible) {
+    for (QWidget* w : guides_) w->setVisible(visible);
+}
+
+bool TKeyPage::GuidesVisible() const { return !guides_.empty() && guides_.front()->isVisibleTo(this); }
+
+QLabel* TKeyPage::AddLabel(const QString& name, const QString& text, QPoint at) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->adjustSize();
+    label->move(at);
+    return label;
+}
+
+TNumberField* TKeyPage::AddField(const QString& name, QRect geometry, int typingLimit) {
+    auto* field = new TNumberField(name, this);
+    field->setGeometry(geometry);
+    field->SetTypingLimit(typingLimit);
+    return field;
+}
+
+TCandidateList* TKeyPage::AddList(const QString& name, QRect geometry, bool candidates) {
+    auto* list = new TCandidateList(name, this);
+    list->setGeometry(geometry);
+    if (candidates) {
+        list_ = list;
+        connect(list, &TCandidateList::doubleClicked, this, &TKeyPage::calculeRequested);
+    }
+    return list;
+}
+
+void TKeyPage::AddGuide(const QString& arrowName, const QString& labelName, const QString& caption, TNumberField* field,
+                        double column, QPoint labelAt) {
+    QLabel* label = AddLabel(labelName, caption, labelAt);
+    auto* arrow = new TArrow(arrowName, this);
+    // Where the characters of the field start: its frame and text margins.
+    const int charWidth = field->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    const int textLeft = field->x() + 4 + field->textMargins().left();
+    const QPoint from(textLeft + static_cast<int>(column * charWidth), field->geometry().bottom() + 2);
+    const int middle = label->y() + label->height() / 2;
+    const bool labelOnLeft = label->geometry().center().x() < from.x();
+    const QPoint to(labelOnLeft ? label->geometry().right() + 3 : label->x() - 3, middle);
+    arrow->Link(from, to);
+    arrow->lower();
+    guides_.push_back(label);
+    guides_.push_back(arrow);
+}
+
+void TKeyPage::Apply(TNumberField* field, const std::function<std::string(std::string_view)>& operation) {
+    field->setText(FromEngine(operation(ToEngine(field->text()))));
+}
+
+QString TKeyPage::RowText(TCandidateList* list, int row) { return list->RowText(row); }
+
+TSingleFieldPage::TSingleFieldPage(const QString& objectName, const QString& tabCaption, TKindOps ops, int clearRule,
+                                   QWidget* parent)
+    : TKeyPage(objectName, tabCaption, parent), ops_(std::move(ops)), clearRule_(clearRule) {}
+
+void TSingleFieldPage::Build(const QString& labelName, const QString& labelText, QPoint labelAt, const QString& fieldName,
+                             QRect fieldGeometry, const QString& listName, QRect listGeometry) {
+    AddLabel(labelName, labelText, labelAt);
+    field_ = AddField(fieldName, fieldGeometry);
+    connect(field_, &TNumberField::exited, this, &TSingleFieldPage::FieldExit);
+    TCandidateList* list = AddList(listName, listGeometry);
+    connect(list, &TCandidateList::rowClicked, this, &TSingleFieldPage::ListClick);
+}
+
+void TSingleFieldPage::FieldExit() { Apply(field_, ops_.format); }
+
+void TSingleFieldPage::ListClick() {
+    const int row = List()->SelectedRow();
+    if (row < 0) return;
+    field_->setText(List()->RowText(row));
+    FieldExit();
+}
+
+ferrino::Plan TSingleFieldPage::ReadPlan() { return ops_.plan(ToEngine(field_->text())); }
+
+void TSingleFieldPage::Complete(const ferrino::Plan& plan) {
+    field_->setText(FromEngine(ops_.complete(plan)));
+    FieldExit();
+}
+
+void TSingleFieldPage::TooMany(const ferrino::Plan& plan) {
+    field_->setText(FromEngine(plan.pattern));
+    FieldExit();
+}
+
+bool TSingleFieldPage::Search(const ferrino::Plan& plan, ferrino::SearchPump& pump) {
+    return ops_.search(plan, List()->Rows(), pump);
+}
+
+void TSingleFieldPage::Clear() {
+    if (clearRule_ & kHideList) List()->hide();
+    if (clearRule_ & kShowGuides) SetGuidesVisible(true);
+    field_->ClearAndFocus();
+}

@@ -1,0 +1,211 @@
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFont>
+#include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTranslator>
+
+#if __has_include("AboutBox.h")
+#include "AboutBox.h"
+#define FERRINO_HAS_ABOUT 1
+#endif
+#include "ButtonPictures.h"
+#include "CandidateList.h"
+#include "Help.h"
+#include "KeyPage.h"
+#include "NumberField.h"
+#include "PageControl.h"
+#include "Pages.h"
+#include "SearchFrame.h"
+#include "Version.h"
+
+namespace {
+
+// Size of the pages' client area; the window is built around it.
+constexpr QSize kPageSize(522, 200);
+constexpr int kMargin = 4;
+constexpr int kButtonHeight = 27;
+
+// The toolkit's own texts (a field's context menu...) in French.
+void LoadFrenchTranslation() {
+    static bool loaded = false;
+    if (loaded || !qApp) return;
+    loaded = true;
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+QFont DialogFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(12);
+    return font;
+}
+
+}  // namespace
+
+TMainWindow::TMainWindow(QWidget* parent) : QDialog(parent) {
+    LoadFrenchTranslation();
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(QStringLiteral("Ferrino"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint);
+    setFont(DialogFont());
+    setSizeGripEnabled(false);
+
+    pageControl_ = new TPageControl(QStringLiteral("PageControl1"), this);
+    const auto creators = {CreateInseePage, CreateRibPage,   CreateIbanPage,  CreateProfPage, CreateAvsPage,
+                           CreateIsbnPage,  CreateCardPage,  CreateSirenPage, CreateSiretPage, CreateEanPage,
+                           CreateSinPage,   CreateVinPage,   CreateCipPage};
+    int index = 0;
+    for (auto create : creators) {
+        TKeyPage* page = create();
+        page->setFixedSize(kPageSize);
+        pages_[static_cast<std::size_t>(index++)] = page;
+        pageControl_->addPage(page, page->TabCaption());
+        connect(page, &TKeyPage::calculeRequested, this, &TMainWindow::BtncalcClick);
+    }
+    const QSize controlSize = pageControl_->SizeForPages(kPageSize);
+    pageControl_->setGeometry(kMargin, kMargin, controlSize.width(), controlSize.height());
+
+    const int buttonsTop = pageControl_->geometry().bottom() + 7;
+    BuildButtons(buttonsTop);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    const int statusTop = buttonsTop + kButtonHeight + 7;
+    StatusBar1->setGeometry(0, statusTop, controlSize.width() + 2 * kMargin, 19);
+    setFixedSize(controlSize.width() + 2 * kMargin, statusTop + 19);
+
+    frame_ = new TSearchFrame(BitBtn2, [this] {
+        for (TKeyPage* page : pages_) page->List()->Publish();
+    }, this);
+    connect(frame_, &TSearchFrame::idle, this, [this] {
+        if (closeWhenIdle_) close();
+    });
+
+    FormCreate();
+}
+
+TMainWindow::~TMainWindow() = default;
+
+void TMainWindow::BuildButtons(int top) {
+    struct Spec {
+        QPushButton** button;
+        const char* name;
+        const char* caption;
+        TButtonPicture picture;
+        void (TMainWindow::*handler)();
+    };
+    const Spec specs[] = {
+        {&BitBtn2, "BitBtn2", "&Fermer", TButtonPicture::Close, &TMainWindow::BitBtn2Click},
+        {&Btncalc, "Btncalc", "Calcule", TButtonPicture::Calculate, &TMainWindow::BtncalcClick},
+        {&Btnclear, "Btnclear", "Effacer", TButtonPicture::Clear, &TMainWindow::BtnclearClick},
+        {&BitBtn1, "BitBtn1", "A propos", TButtonPicture::About, &TMainWindow::BitBtn1Click},
+        {&Btnhelp, "Btnhelp", "&Aide", TButtonPicture::Help, &TMainWindow::BtnhelpClick},
+    };
+    constexpr int kWidth = 92;
+    constexpr int kGap = 12;
+    const int total = 5 * kWidth + 4 * kGap;
+    int x = (pageControl_->width() + 2 * kMargin - total) / 2;
+    for (const Spec& spec : specs) {
+        auto* button = new QPushButton(ButtonPicture(spec.picture), QString::fromUtf8(spec.caption), this);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setAutoDefault(false);
+        button->setGeometry(x, top, kWidth, kButtonHeight);
+        connect(button, &QPushButton::clicked, this, spec.handler);
+        *spec.button = button;
+        x += kWidth + kGap;
+    }
+    // Enter in any field or list of the window presses "Calcule".
+    Btncalc->setDefault(true);
+}
+
+bool TMainWindow::IsBusy() const { return frame_->Busy; }
+bool TMainWindow::IsStopRequested() const { return frame_->StopRequested; }
+
+TKeyPage* TMainWindow::Page(int index) const {
+    return index >= 0 && index < kPageCount ? pages_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+void TMainWindow::FormCreate() {
+    pageControl_->setCurrentIndex(0);
+    if (auto* field = findChild<TNumberField*>(QStringLiteral("EM_INSEE"))) {
+        field->clear();
+        field->setCursorPosition(0);
+    }
+    frame_->Busy = false;
+    frame_->StopRequested = false;
+    if (auto* combo = findChild<QObject*>(QStringLiteral("Cb_ean"))) combo->setProperty("currentIndex", 1);
+    versionText_ = VersionTextFrom(ReadVersionString(QStringLiteral("FileVersion")));
+}
+
+void TMainWindow::FormShow() {
+    if (auto* field = findChild<TNumberField*>(QStringLiteral("EM_INSEE"))) field->setFocus(Qt::OtherFocusReason);
+}
+
+void TMainWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        FormShow();
+    }
+}
+
+void TMainWindow::BtncalcClick() {
+    if (TKeyPage* page = Page(pageControl_->currentIndex())) frame_->Run(*page);
+}
+
+void TMainWindow::BtnclearClick() {
+    if (frame_->Busy) return;
+    if (TKeyPage* page = Page(pageControl_->currentIndex())) page->Clear();
+}
+
+void TMainWindow::BitBtn2Click() {
+    // While busy, or while a search still runs after a nested one has ended
+    // (the caption still reads "Stop"), the button only asks for a stop.
+    if (frame_->Busy || BitBtn2->text() == QLatin1String("Stop")) {
+        frame_->StopRequested = true;
+        return;
+    }
+    close();
+}
+
+void TMainWindow::BitBtn1Click() {
+#ifdef FERRINO_HAS_ABOUT
+    TAboutBox::ShowModal(versionText_, this);
+#endif
+}
+
+void TMainWindow::BtnhelpClick() { ShowHelpTopic(this, QStringLiteral("Aide.htm")); }
+
+void TMainWindow::closeEvent(QCloseEvent* event) {
+    // Closing while searches run stops them first; the window closes once the
+    // last one has ended, so that no search goes on without its window.
+    if (frame_->Depth() > 0) {
+        closeWhenIdle_ = true;
+        frame_->StopAll();
+        event->ignore();
+        return;
+    }
+    closeWhenIdle_ = false;
+    QDialog::closeEvent(event);
+}
+
+void TMainWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape does not close the main window.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

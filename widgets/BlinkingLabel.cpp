@@ -1,0 +1,16 @@
+#include "BlinkingLabel.h"
+
+TBlinkingLabel::TBlinkingLabel(const QString& objectName, const QString& text, QWidget* parent)
+    : QLabel(text, parent) {
+    setObjectName(objectName);
+    connect(&timer_, &QTimer::timeout, this, &TBlinkingLabel::Step);
+    timer_.start(kFirstShownMilliseconds);
+}
+
+void TBlinkingLabel::Step() {
+    // Kept apart from isHidden(), which also holds while the window is not on
+    // screen yet.
+    shown_ = !shown_;
+    setVisible(shown_);
+    timer_.start(shown_ ? kShownMilliseconds : kHiddenMilliseconds);
+}

@@ -1,0 +1,68 @@
+// A candidate list: a single-selection list over a compact model, made to
+// hold the 1.7 million rows of the largest searches. Rows are added to its
+// store by the engine and shown to the view in batches (Publish).
+#pragma once
+
+#include <QAbstractListModel>
+#include <QListView>
+
+#include "common/RowStore.h"
+
+class TCandidateModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    explicit TCandidateModel(QObject* parent = nullptr) : QAbstractListModel(parent) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+    // Where a search adds its rows.
+    ferrino::RowStore& Rows() { return rows_; }
+    // Tells the view about the rows added since the last call.
+    void Publish();
+    void Clear();
+    // Rows for the fixed lists (the country list).
+    void SetRows(const QStringList& rows);
+
+private:
+    ferrino::RowStore rows_;
+    int published_ = 0;
+    bool utf8_ = false;
+};
+
+class TCandidateList : public QListView {
+    Q_OBJECT
+public:
+    explicit TCandidateList(const QString& objectName, QWidget* parent = nullptr);
+
+    TCandidateModel* Model() const { return model_; }
+    ferrino::RowStore& Rows() { return model_->Rows(); }
+    void Publish() { model_->Publish(); }
+    void Clear() { model_->Clear(); }
+
+    int Count() const { return model_->rowCount(); }
+    // The selected row, -1 when none.
+    int SelectedRow() const;
+    QString RowText(int row) const;
+    void SelectRow(int row);
+
+signals:
+    // The selection changed, by mouse or keyboard (a click on the selected row counts too).
+    void rowClicked();
+    void doubleClicked();
+    void mousePressed();
+    void keyDown(int key);
+    void exited();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    TCandidateModel* model_;
+    int pressedRow_ = -1;
+    bool changedByPress_ = false;
+};
