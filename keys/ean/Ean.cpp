@@ -1,0 +1,127 @@
+#include "Ean.h"
+
+#include <array>
+#include <span>
+
+namespace ferrino {
+
+namespace {
+
+struct EanTypeInfo {
+    std::string_view name;
+    std::size_t length;
+    std::span<const std::size_t> blocks;  // widths of the shown blocks, adding up to length
+};
+
+constexpr std::size_t kEan8Blocks[] = {4, 4};
+constexpr std::size_t kEan13Blocks[] = {1, 6, 6};
+constexpr std::size_t kUpcABlocks[] = {1, 5, 6};
+constexpr std::size_t kUpcCBlocks[] = {1, 6, 1};
+
+constexpr std::array<EanTypeInfo, kEanTypeCount> kTypes = {{
+    {"EAN 8", 8, kEan8Blocks},
+    {"EAN 13", 13, kEan13Blocks},
+    {"UPC-A", 12, kUpcABlocks},
+    {"UPC-C", 8, kUpcCBlocks},
+}};
+
+constexpr bool BlocksCoverNumbers() {
+    for (const EanTypeInfo& info : kTypes) {
+        std::size_t total = 0;
+        for (std::size_t width : info.blocks) total += width;
+        if (total != info.length) return false;
+    }
+    return true;
+}
+static_assert(BlocksCoverNumbers());
+
+const EanTypeInfo& Info(EanType type) {
+    const int row = static_cast<int>(type);
+    return kTypes[row >= 0 && row < kEanTypeCount ? static_cast<std::size_t>(row) : 1];
+}
+
+// Characters a complete number of the type takes on screen.
+std::size_t ShownLength(const EanTypeInfo& info) { return info.length + info.blocks.size() - 1; }
+
+std::size_t DataLength(std::size_t n) { return n > 0 ? n - 1 : 0; }
+
+}  // namespace
+
+std::string_view EanTypeName(EanType type) { return Info(type).name; }
+
+std::size_t EanLength(EanType type) { return Info(type).length; }
+
+EanType EanTypeForShownLength(std::size_t shownLength, EanType current) {
+    for (int row = 0; row < kEanTypeCount; ++row)
+        if (ShownLength(kTypes[static_cast<std::size_t>(row)]) == shownLength) return static_cast<EanType>(row);
+    return current;
+}
+
+std::string FormatEan(std::string_view text, EanType type) {
+    const EanTypeInfo& info = Info(type);
+    std::string digits;
+    digits.reserve(info.length);
+    for (char c : text) {
+        if (digits.size() == info.length) break;
+        if (IsDigit(c)) digits += c;
+    }
+    std::string shown;
+    shown.reserve(ShownLength(info));
+    std::size_t at = 0;
+    for (std::size_t width : info.blocks) {
+        if (at) shown += ' ';
+        for (std::size_t end = at + width; at < end; ++at) shown += at < digits.size() ? digits[at] : kUnknown;
+    }
+    return TrimShown(std::move(shown));
+}
+
+std::string NormaliseEan(std::string_view text, EanType type) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == ' ' || c == '-' || c == '.' || c == '_') continue;
+        out += IsDigit(c) ? c : kUnknown;
+    }
+    return PadUnknown(std::move(out), EanLength(type));
+}
+
+std::string ShowEan(std::string_view text, EanType type) { return FormatEan(NormaliseEan(text, type), type); }
+
+std::string ComputeEanKey(std::string_view text, std::size_t n) {
+    const std::size_t data = DataLength(n);
+    int sum = 0;
+    for (std::size_t i = 0; i < data; ++i) {
+        const int digit = i < text.size() ? DigitValue(text[i]) : 0;
+        sum += (n - i) % 2 == 0 ? 3 * digit : digit;  // n - i is the position counted from the right
+    }
+    return std::string(1, static_cast<char>('0' + (10 - sum % 10) % 10));
+}
+
+bool TestEanCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink, EanType type) {
+    const std::size_t n = EanLength(type);
+    const std::string key = ComputeEanKey(candidate, n);
+    const char wanted = n - 1 < pattern.size() ? pattern[n - 1] : kUnknown;
+    if (wanted != kUnknown && wanted != key[0]) return false;
+    sink.Add(FormatEan(std::string(candidate) + key, type));
+    return true;
+}
+
+Plan EanPlan(std::string_view fieldText, EanType type) {
+    const std::size_t n = EanLength(type);
+    Plan plan;
+    plan.pattern = PadUnknown(RemoveBlanks(fieldText), n);
+    plan.unknowns = FindDigitSlots(plan.pattern, 0, n - 1);
+    return plan;
+}
+
+std::string CompleteEan(const Plan& plan, EanType type) {
+    const std::size_t n = EanLength(type);
+    const std::string data(Slice(plan.pattern, 0, n - 1));
+    return data + ComputeEanKey(data, n);
+}
+
+bool SearchEan(const Plan& plan, RowStore& sink, SearchPump& pump, EanType type) {
+    return Enumerate(plan, TestVisitor{[&](const std::string& candidate) { TestEanCandidate(candidate, plan.pattern, sink, type); }}, pump);
+}
+
+}  // namespace ferrino

@@ -1,0 +1,43 @@
+// SIRET number: the 9-digit SIREN number, a 4-digit establishment number and
+// a Luhn check digit over the 13 digits before it.
+//
+//   positions  1-9     10-13            14
+//              SIREN   Établissement    Clé       e.g. 123456782 0001 0
+//
+// Typed text keeps digits, "?" and capital letters (capitals become unknown
+// markers); every other character is dropped. A search does not list a
+// number whose establishment number is 0000; completing a number without
+// unknown markers gives it its key whatever that number.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "common/Enumeration.h"
+#include "common/RowStore.h"
+
+namespace ferrino {
+
+inline constexpr std::size_t kSiretBody = 13;
+inline constexpr std::size_t kSiretLength = 14;
+
+// Normalises typed text and lays it out as ddddddddd dddd d.
+std::string FormatSiret(std::string_view text);
+
+// The Luhn key of the first 13 characters (digits).
+std::string ComputeSiretKey(std::string_view body);
+
+// Refuses a candidate whose establishment number is 0000; otherwise lists it
+// when its key agrees with the pattern's key.
+bool TestSiretCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink);
+
+// "Calcule": the field's text read into a pattern and its unknown body digits.
+Plan SiretPlan(std::string_view fieldText);
+
+// The field's new text when the body is complete: the body and its key.
+std::string CompleteSiret(const Plan& plan);
+
+// Lists every completion of the plan that the candidate test accepts.
+bool SearchSiret(const Plan& plan, RowStore& sink, SearchPump& pump);
+
+}  // namespace ferrino
