@@ -38,6 +38,7 @@ private:
 }  // namespace
 
 void ShowHelpTopic(QWidget* owner, const QString& page) {
+    Q_INIT_RESOURCE(help);
     static QPointer<THelpWindow> window;
     if (!window || window->parentWidget() != owner) window = new THelpWindow(owner);
     window->Show(page);

@@ -1,0 +1,33 @@
+# Shared by run.sh and test.sh: install what is missing, configure, build.
+# Everything comes from Debian packages.
+
+FERRINO_PACKAGES=(
+    cmake make g++ pkg-config
+    qt6-base-dev qt6-translations-l10n libgl-dev
+    libgtest-dev libbenchmark-dev
+    fonts-liberation2
+    xvfb xauth
+)
+
+ferrino_install_missing() {
+    local missing=()
+    for package in "${FERRINO_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# ferrino_build FOLDER [cmake options...]
+ferrino_build() {
+    local folder=$1
+    shift
+    cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$folder" -j "$(nproc)"
+}
