@@ -30,8 +30,9 @@ TM TN TO TR TT TV TW TZ UA UG UM US UY UZ VA VC VE VG VI VN VU WF WS YE YT YU ZA
 """.split()
 
 # Names written out by hand: inverted forms ("Salomon, Îles"), long official
-# forms, common names the data leaves untranslated, and a withdrawn code
-# without a French name.
+# forms, common names the data leaves untranslated, the name French text uses
+# for TR (the data has "Türkiye"), and a withdrawn code without a French name.
+# SH keeps the data's name, whose comma belongs to it.
 NAMES = {
     "CC": "Îles Cocos",
     "CX": "Île Christmas",

@@ -1,56 +1,105 @@
 // The rows of a candidate list, packed into one buffer.
 //
 // A search can list 1.7 million rows; one string object per row would cost
-// several times the text itself, so rows are kept back to back with their
-// end offsets.
+// several times the text itself, so rows are kept back to back with their end
+// offsets. The buffers are taken from the system in large blocks (huge pages
+// where the system has them): a fresh search writes some 70 MB, and taking
+// that memory 4 KB at a time costs more than building the rows.
 #pragma once
 
 #include <cstddef>
-#include <string>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
-#include <vector>
 
 namespace ferrino {
+
+namespace detail {
+
+// A growable array of plain values that leaves new room uninitialised.
+template <class T>
+class RawArray {
+public:
+    RawArray() = default;
+    RawArray(const RawArray&) = delete;
+    RawArray& operator=(const RawArray&) = delete;
+    ~RawArray() { Release(); }
+
+    std::size_t Size() const { return size_; }
+    T* Data() { return data_; }
+    const T* Data() const { return data_; }
+
+    // Room for `count` more values without moving.
+    void ReserveMore(std::size_t count) {
+        if (count > capacity_ - size_) Grow(size_ + count);
+    }
+    // Adds `count` values and returns where they go.
+    T* Extend(std::size_t count) {
+        ReserveMore(count);
+        T* at = data_ + size_;
+        size_ += count;
+        return at;
+    }
+    void Release();
+
+private:
+    void Grow(std::size_t needed);
+
+    T* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
+
+void* AllocateLarge(std::size_t bytes, std::size_t* granted);
+void FreeLarge(void* block, std::size_t bytes);
+
+}  // namespace detail
 
 class RowStore {
 public:
     void Add(std::string_view row) {
-        text_.append(row);
-        ends_.push_back(text_.size());
+        char* at = Append(row.size());
+        if (at && !row.empty()) std::memcpy(at, row.data(), row.size());
     }
 
-    // Adds a row of `length` characters and returns where to write them.
-    // The pointer is good until the next change of the store.
+    // Adds a row of `length` characters, left for the caller to write, and
+    // returns where they go (good until the next change of the store).
+    // Returns nullptr, adding nothing, if the store cannot grow any more.
     char* Append(std::size_t length) {
-        const std::size_t start = text_.size();
-        text_.resize(start + length);
-        ends_.push_back(text_.size());
-        return text_.data() + start;
+        if (length > kMaxCharacters - text_.Size()) return nullptr;
+        char* at = text_.Extend(length);
+        *ends_.Extend(1) = static_cast<std::uint32_t>(text_.Size());
+        return at;
     }
 
-    std::size_t Size() const { return ends_.size(); }
-    bool Empty() const { return ends_.empty(); }
+    std::size_t Size() const { return ends_.Size(); }
+    bool Empty() const { return ends_.Size() == 0; }
+    std::size_t Characters() const { return text_.Size(); }
 
     std::string_view Row(std::size_t index) const {
-        const std::size_t begin = index == 0 ? 0 : ends_[index - 1];
-        return std::string_view(text_).substr(begin, ends_[index] - begin);
+        const std::uint32_t* ends = ends_.Data();
+        const std::size_t begin = index == 0 ? 0 : ends[index - 1];
+        return {text_.Data() + begin, ends[index] - begin};
     }
 
+    // Room for `rows` more rows of `characters` characters in all.
+    void ReserveMore(std::size_t rows, std::size_t characters) {
+        ends_.ReserveMore(rows);
+        text_.ReserveMore(characters);
+    }
+
+    // Empties the store and gives its memory back.
     void Clear() {
-        text_.clear();
-        text_.shrink_to_fit();
-        ends_.clear();
-        ends_.shrink_to_fit();
+        text_.Release();
+        ends_.Release();
     }
 
-    void Reserve(std::size_t rows, std::size_t characters) {
-        ends_.reserve(rows);
-        text_.reserve(characters);
-    }
+    // Row ends are kept in 32 bits.
+    static constexpr std::size_t kMaxCharacters = UINT32_MAX;
 
 private:
-    std::string text_;
-    std::vector<std::size_t> ends_;
+    detail::RawArray<char> text_;
+    detail::RawArray<std::uint32_t> ends_;
 };
 
 }  // namespace ferrino

@@ -123,7 +123,7 @@ bool SearchVin(const Plan& plan, RowStore& sink, SearchPump& pump) {
         // Every candidate is listed: make room for all of them at once.
         std::size_t rows = 1;
         for (const Slot& slot : plan.unknowns) rows *= slot.symbols.size();
-        sink.Reserve(rows, rows * kVinLength);
+        sink.ReserveMore(rows, rows * kVinLength);
     }
     FastVinVisitor visitor(plan, sink);
     return Enumerate(plan, visitor, pump);

@@ -1,0 +1,61 @@
+// IBAN: country code, two check digits and the BBAN (national account number).
+//
+// The check digits are 98 - (N mod 97), N being the number written by the BBAN,
+// the country code and "00", where a digit stands for itself and a capital
+// letter for two digits, A = 10 ... Z = 35: "02".."98".
+//
+// The page has three fields: the country code, the key and the BBAN. The key
+// uses the country field's first two characters, padded with blanks. A code
+// character that is neither a digit nor a letter (a blank, a sign, a non-ASCII
+// character) counts as the digit 0, and a small letter counts as its capital,
+// so the key stays defined and within "02".."98" for any country field.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "common/Enumeration.h"
+#include "common/RowStore.h"
+
+namespace ferrino {
+
+// What "Calcule" reads from the page: `pattern` is the BBAN (blanks removed,
+// padded with unknown markers to at least two characters) and `slots` its
+// unknown characters, each trying 0-9 then A-Z; `keyPattern` is the key field
+// (surrounding blanks trimmed, padded with unknown markers to two characters).
+struct IbanSearchPlan : Plan {
+    std::string keyPattern;
+};
+
+// Normalises a typed BBAN ("*", "-" and "." become unknown markers; anything
+// but digits, capitals and unknown markers is dropped) and cuts it into groups
+// of four, each followed by a blank.
+std::string FormatIban(std::string_view text);
+
+// The country code the key and the rows use: the first two characters of the
+// country field, padded with blanks.
+std::string IbanCountryCode(std::string_view countryField);
+
+// The check digits "02".."98" of a BBAN (only its digits and capitals count)
+// under the country field's code.
+std::string ComputeIbanKey(std::string_view bban, std::string_view countryField);
+
+// Lists "CC KK " + FormatIban(candidate) when the candidate's check digits
+// agree with the key pattern (an unknown marker, or a missing character,
+// agrees with any digit).
+bool TestIbanCandidate(std::string_view candidate, std::string_view keyPattern, std::string_view countryField,
+                       RowStore& sink);
+
+// "Calcule": the BBAN and key fields read into patterns.
+IbanSearchPlan IbanPlan(std::string_view bbanFieldText, std::string_view keyFieldText);
+
+// The key field's new text when the BBAN is complete; the BBAN field then
+// receives plan.pattern.
+std::string CompleteIban(const Plan& plan, std::string_view countryField);
+
+// Lists every completion of the BBAN whose check digits agree with the key
+// pattern. `countryField` is read afresh for each candidate: the window may
+// change it while the pump polls.
+bool SearchIban(const IbanSearchPlan& plan, const std::string& countryField, RowStore& sink, SearchPump& pump);
+
+}  // namespace ferrino
