@@ -7,6 +7,7 @@ FERRINO_PACKAGES=(
     libgtest-dev libbenchmark-dev
     fonts-liberation2
     xvfb xauth
+    desktop-file-utils appstream
 )
 
 ferrino_install_missing() {
