@@ -1,5 +1,9 @@
 #include "KeyPage.h"
 
+#include <QFontMetricsF>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
 #include "Arrow.h"
 #include "CandidateList.h"
 #include "EngineText.h"
@@ -50,10 +54,16 @@ void TKeyPage::AddGuide(const QString& arrowName, const QString& labelName, cons
                         double column, QPoint labelAt) {
     QLabel* label = AddLabel(labelName, caption, labelAt);
     auto* arrow = new TArrow(arrowName, this);
-    // Where the characters of the field start: its frame and text margins.
-    const int charWidth = field->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    const int textLeft = field->x() + 4 + field->textMargins().left();
-    const QPoint from(textLeft + static_cast<int>(column * charWidth), field->geometry().bottom() + 2);
+    // Where the characters of the field start: inside its frame, after the
+    // edit's own margin of 2 pixels and any text margin.
+    QStyleOptionFrame frame;
+    frame.initFrom(field);
+    frame.rect = QRect(QPoint(), field->size());
+    frame.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, field);
+    const QRect contents = field->style()->subElementRect(QStyle::SE_LineEditContents, &frame, field);
+    const qreal textLeft = field->x() + contents.x() + 2 + field->textMargins().left();
+    const qreal charWidth = QFontMetricsF(field->font()).horizontalAdvance(QLatin1Char('0'));
+    const QPoint from(qRound(textLeft + column * charWidth), field->geometry().bottom() + 2);
     const int middle = label->y() + label->height() / 2;
     const bool labelOnLeft = label->geometry().center().x() < from.x();
     const QPoint to(labelOnLeft ? label->geometry().right() + 3 : label->x() - 3, middle);

@@ -15,6 +15,8 @@ TArrow::TArrow(const QString& objectName, QWidget* parent) : QWidget(parent) {
 
 void TArrow::Link(QPoint from, QPoint to) {
     bendsLeft_ = to.x() < from.x();
+    from_ = from;
+    to_ = to;
     const int left = std::min(from.x(), to.x()) - kMargin;
     const int right = std::max(from.x(), to.x()) + kMargin;
     setGeometry(left, from.y(), right - left + 1, to.y() - from.y() + kMargin + 1);

@@ -13,10 +13,15 @@ public:
     // pointing sideways, at `to` (beside the label).
     void Link(QPoint from, QPoint to);
     bool BendsLeft() const { return bendsLeft_; }
+    // Where the arrow starts and where its head points, in the parent's coordinates.
+    QPoint Start() const { return from_; }
+    QPoint End() const { return to_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     bool bendsLeft_ = true;
+    QPoint from_;
+    QPoint to_;
 };

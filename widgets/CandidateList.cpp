@@ -1,6 +1,7 @@
 #include "CandidateList.h"
 
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
@@ -17,7 +18,11 @@ QVariant TCandidateModel::data(const QModelIndex& index, int role) const {
         return utf8_ ? QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size()))
                      : QString::fromLatin1(row.data(), static_cast<qsizetype>(row.size()));
     }
-    if (role == Qt::SizeHintRole) return QSize(1, kListRowHeight);
+    if (role == Qt::SizeHintRole) {
+        // Every row as wide as the widest one, so that long rows can be scrolled to.
+        static const int charWidth = QFontMetrics(FixedFont()).horizontalAdvance(QLatin1Char('0'));
+        return QSize(widest_ * charWidth + 6, kListRowHeight);
+    }
     return {};
 }
 
@@ -30,6 +35,8 @@ void TCandidateModel::Publish() {
         return;
     }
     if (size == published_) return;
+    for (int i = published_; i < size; ++i)
+        widest_ = std::max(widest_, static_cast<int>(rows_.Row(static_cast<std::size_t>(i)).size()));
     beginInsertRows({}, published_, size - 1);
     published_ = size;
     endInsertRows();
@@ -39,13 +46,18 @@ void TCandidateModel::Clear() {
     beginResetModel();
     rows_.Clear();
     published_ = 0;
+    widest_ = 0;
     endResetModel();
 }
 
 void TCandidateModel::SetRows(const QStringList& rows) {
     beginResetModel();
     rows_.Clear();
-    for (const QString& row : rows) rows_.Add(row.toUtf8().toStdString());
+    widest_ = 0;
+    for (const QString& row : rows) {
+        rows_.Add(row.toUtf8().toStdString());
+        widest_ = std::max(widest_, static_cast<int>(row.size()));
+    }
     published_ = static_cast<int>(rows_.Size());
     utf8_ = true;
     endResetModel();

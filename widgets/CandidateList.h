@@ -14,6 +14,11 @@ public:
     explicit TCandidateModel(QObject* parent = nullptr) : QAbstractListModel(parent) {}
 
     int rowCount(const QModelIndex& parent = {}) const override;
+    // Without the base class's checks through rowCount() and columnCount():
+    // the view asks for every row when it lays out a list of 1.7 million.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override {
+        return !parent.isValid() && column == 0 && row >= 0 && row < published_ ? createIndex(row, 0) : QModelIndex();
+    }
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     // Where a search adds its rows.
@@ -27,6 +32,7 @@ public:
 private:
     ferrino::RowStore rows_;
     int published_ = 0;
+    int widest_ = 0;  // characters of the widest row
     bool utf8_ = false;
 };
 

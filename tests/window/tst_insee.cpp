@@ -1,4 +1,6 @@
 // The INSEE page end to end.
+#include "Arrow.h"
+#include "KeyPage.h"
 #include "SlidingLabel.h"
 #include "WindowTest.h"
 
@@ -13,6 +15,7 @@ private slots:
     void tooManyUnknownsSlidesTheMessageIn();
     void listClickAndDoubleClick();
     void clearKeepsTheMessage();
+    void arrowsPointFromTheirPartToTheirLabel();
 };
 
 void TestInseePage::leavingTheFieldFormats_data() {
@@ -141,6 +144,36 @@ void TestInseePage::clearKeepsTheMessage() {
     QVERIFY(field->text().isEmpty());
     QVERIFY(field->hasFocus());
     QCOMPARE(field->cursorPosition(), 0);
+}
+
+void TestInseePage::arrowsPointFromTheirPartToTheirLabel() {
+    ShownWindow s;
+    QLineEdit* field = Field(&s.window, "EM_INSEE");
+    field->setText(QStringLiteral("1 85 05 78 006 084 91"));
+    struct Part {
+        const char* arrow;
+        const char* label;
+        int first, last;  // characters of the display form
+    };
+    const Part parts[] = {{"Finsee1", "Linsee1", 0, 1},   {"Finsee2", "Linsee2", 2, 4},   {"Finsee3", "LInsee3", 5, 7},
+                          {"Finsee4", "Linsee4", 8, 10},  {"Finsee5", "Linsee5", 11, 14}, {"Finsee6", "Linsee6", 15, 18},
+                          {"Finsee7", "Linsee7", 19, 21}};
+    const auto edgeOf = [&](int column) {
+        field->setCursorPosition(column);
+        return field->mapTo(field->parentWidget(), field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center()).x();
+    };
+    for (const Part& p : parts) {
+        auto* arrow = Find<TArrow>(&s.window, p.arrow);
+        QLabel* label = Find<QLabel>(&s.window, p.label);
+        QVERIFY2(arrow->Start().x() >= edgeOf(p.first) && arrow->Start().x() <= edgeOf(p.last),
+                 qPrintable(QStringLiteral("%1 starts at %2, part %3..%4").arg(p.arrow).arg(arrow->Start().x()).arg(edgeOf(p.first)).arg(edgeOf(p.last))));
+        QVERIFY(arrow->Start().y() >= field->geometry().bottom());
+        // The head points at the label's side, level with it.
+        const QRect box = label->geometry();
+        QVERIFY2(arrow->End().y() >= box.top() && arrow->End().y() <= box.bottom(), p.arrow);
+        QVERIFY2(std::abs(arrow->End().x() - (arrow->BendsLeft() ? box.right() : box.left())) <= 4, p.arrow);
+        QVERIFY(label->geometry().bottom() < s.window.Page(0)->height());
+    }
 }
 
 QTEST_MAIN(TestInseePage)

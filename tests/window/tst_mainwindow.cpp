@@ -2,6 +2,7 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QStatusBar>
+#include <QTextBrowser>
 
 #include "KeyPage.h"
 #include "NumberField.h"
@@ -25,6 +26,7 @@ private slots:
     void nestedCalculeRunsToItsEnd();
     void closingDuringASearchStopsItFirst();
     void escapeDoesNotClose();
+    void helpShowsTheFrenchHelpPage();
 };
 
 void TestMainWindow::startState() {
@@ -251,6 +253,22 @@ void TestMainWindow::escapeDoesNotClose() {
     ShownWindow s;
     QTest::keyClick(Field(&s.window, "EM_INSEE"), Qt::Key_Escape);
     QVERIFY(s.window.isVisible());
+}
+
+void TestMainWindow::helpShowsTheFrenchHelpPage() {
+    ShownWindow s;
+    Button(&s.window, "Btnhelp")->click();
+    auto* help = s.window.findChild<QWidget*>(QStringLiteral("HelpWindow"));
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
+    QVERIFY(browser->toPlainText().contains(QStringLiteral("caractères inconnus")));
+    QVERIFY(browser->toPlainText().contains(QStringLiteral("Stop")));
+    // A second click brings the same window back.
+    help->hide();
+    Button(&s.window, "Btnhelp")->click();
+    QCOMPARE(s.window.findChildren<QTextBrowser*>().size(), 1);
+    QVERIFY(help->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
