@@ -1,5 +1,10 @@
-// The page "Cartes bancaires" (not wired to its engine yet).
-#include "PendingPage.h"
+// The page "Cartes bancaires": a sixteen-digit card number in four groups of four.
 #include "Pages.h"
+#include "card/Card.h"
+#include "luhn/LuhnPage.h"
 
-TKeyPage* CreateCardPage() { return new TPendingPage("Tab_credit", "Cartes bancaires"); }
+TKeyPage* CreateCardPage() {
+    return new TLuhnPage({"Tab_credit", "Cartes bancaires", "Label4", "Numéro", "em_cb", "lB_CB"},
+                         {ferrino::FormatCard, ferrino::CardPlan, ferrino::CompleteCard, ferrino::SearchCard},
+                         TSingleFieldPage::kHideList);
+}

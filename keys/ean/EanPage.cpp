@@ -1,5 +1,74 @@
-// The page "Codes EAN" (not wired to its engine yet).
-#include "PendingPage.h"
-#include "Pages.h"
+// The page "Codes EAN": a bar-code number of the type chosen above it (EAN 8,
+// EAN 13, UPC-A or UPC-C), laid out in that type's blocks.
+//
+// Choosing another type lays the field out again at once. A click on a listed
+// number chooses the type by the length of the row, without laying the field
+// out for it first, then puts the row into the field. "Effacer" empties the
+// field only: the list and the type stay as they are.
+#include <QComboBox>
+#include <QSignalBlocker>
 
-TKeyPage* CreateEanPage() { return new TPendingPage("Tab_EAN", "Codes EAN"); }
+#include "CandidateList.h"
+#include "KeyPage.h"
+#include "NumberField.h"
+#include "Pages.h"
+#include "ean/Ean.h"
+
+namespace {
+
+using ferrino::EanType;
+
+class TEanPage : public TSingleFieldPage {
+public:
+    TEanPage()
+        : TSingleFieldPage(QStringLiteral("Tab_EAN"), QStringLiteral("Codes EAN"),
+                           {[this](std::string_view text) { return ferrino::ShowEan(text, Type()); },
+                            [this](std::string_view text) { return ferrino::EanPlan(text, Type()); },
+                            [this](const ferrino::Plan& plan) { return ferrino::CompleteEan(plan, Type()); },
+                            [this](const ferrino::Plan& plan, ferrino::RowStore& rows, ferrino::SearchPump& pump) {
+                                return ferrino::SearchEan(plan, rows, pump, Type());
+                            }},
+                           0) {
+        AddLabel(QStringLiteral("Lean1"), QStringLiteral("Type :"), {24, 15});
+        type_ = new QComboBox(this);
+        type_->setObjectName(QStringLiteral("Cb_ean"));
+        type_->setEditable(false);
+        for (int row = 0; row < ferrino::kEanTypeCount; ++row) {
+            const std::string_view name = ferrino::EanTypeName(static_cast<EanType>(row));
+            type_->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        }
+        type_->setCurrentIndex(static_cast<int>(EanType::Ean13));
+        type_->setGeometry(128, 10, 110, 24);
+
+        Build(QStringLiteral("Lean2"), QStringLiteral("Numéro :"), {24, 47}, QStringLiteral("em_ean"), {128, 42, 230, 26},
+              QStringLiteral("LB_ean"), {128, 72, 262, 122});
+
+        // Cb_eanChange.
+        connect(type_, &QComboBox::currentIndexChanged, this, &TEanPage::FieldExit);
+    }
+
+    // LB_eanClick.
+    void ListClick() override {
+        const int row = List()->SelectedRow();
+        if (row < 0) return;
+        const QString text = List()->RowText(row);
+        {
+            const QSignalBlocker quiet(type_);
+            type_->setCurrentIndex(static_cast<int>(ferrino::EanTypeForShownLength(static_cast<std::size_t>(text.size()), Type())));
+        }
+        Field()->setText(text);
+        FieldExit();
+    }
+
+private:
+    EanType Type() const {
+        const int row = type_ ? type_->currentIndex() : -1;
+        return row >= 0 && row < ferrino::kEanTypeCount ? static_cast<EanType>(row) : EanType::Ean13;
+    }
+
+    QComboBox* type_ = nullptr;
+};
+
+}  // namespace
+
+TKeyPage* CreateEanPage() { return new TEanPage; }

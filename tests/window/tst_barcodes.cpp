@@ -1,0 +1,365 @@
+// The ISBN page (hyphenated field and list) and the EAN/UPC page (code types).
+#include <QComboBox>
+
+#include "WindowTest.h"
+
+namespace {
+
+constexpr int kIsbnPage = 5;
+constexpr int kEanPage = 9;
+
+void LeaveField(ShownWindow& s) { s.window.PageControl()->TabBar()->setFocus(); }
+
+void ClickRow(QAbstractItemView* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
+}
+
+void DoubleClickRow(QAbstractItemView* list, int row) {
+    const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+QComboBox* EanType(QWidget* w) { return Find<QComboBox>(w, "Cb_ean"); }
+
+// Chooses a code type the way a user does, from the keyboard in the combo box.
+void ChooseType(QWidget* w, int type) {
+    QComboBox* combo = EanType(w);
+    combo->setFocus();
+    while (combo->currentIndex() < type) QTest::keyClick(combo, Qt::Key_Down);
+    while (combo->currentIndex() > type) QTest::keyClick(combo, Qt::Key_Up);
+}
+
+}  // namespace
+
+class TestBarcodes : public QObject {
+    Q_OBJECT
+private slots:
+    void isbnLeavingTheFieldHyphenates_data();
+    void isbnLeavingTheFieldHyphenates();
+    void isbnCalcule_data();
+    void isbnCalcule();
+    void isbnSearch_data();
+    void isbnSearch();
+    void isbnListClickDoubleClickAndClear();
+
+    void eanStartsWithEan13();
+    void eanLeavingTheField_data();
+    void eanLeavingTheField();
+    void eanCalcule_data();
+    void eanCalcule();
+    void eanSearchCompletesMissingDigits_data();
+    void eanSearchCompletesMissingDigits();
+    void eanChoosingATypeRelaysTheField();
+    void eanListClickChoosesTheType_data();
+    void eanListClickChoosesTheType();
+    void eanDoubleClickCalculatesInTheRowsType();
+    void eanClearKeepsListAndType();
+};
+
+// ISBN ------------------------------------------------------------------------
+
+void TestBarcodes::isbnLeavingTheFieldHyphenates_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("group 1") << "2070368228" << "2-07-036822-8";
+    QTest::newRow("no room for a title") << "9992171235" << "9992171235";
+    QTest::newRow("separators") << "2 07.036_822-8" << "2-07-036822-8";
+    QTest::newRow("lower-case x") << "207036822x" << "2-07-036822-X";
+    QTest::newRow("X in the body") << "20703682X8" << "2-07-03682?-8";
+    QTest::newRow("unknown publisher") << "1?3456789X" << "1-?3-456789-X";
+    QTest::newRow("nine digits") << "207036822" << "2-07-036822";
+    QTest::newRow("foreign check") << "207036822é" << "2-07-036822";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestBarcodes::isbnLeavingTheFieldHyphenates() {
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    ShownWindow s;
+    s.Page(kIsbnPage);
+    QLineEdit* field = Field(&s.window, "em_isbn");
+    field->setFocus();
+    // Typed key by key; what no key gives is pasted.
+    for (QChar c : typed) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(field, c.toLatin1());
+        else
+            field->insert(c);
+    }
+    LeaveField(s);
+    QCOMPARE(field->text(), shown);
+}
+
+void TestBarcodes::isbnCalcule_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("check replaced") << "2070368228" << "2-07-036822-X";
+    QTest::newRow("check added") << "207036822" << "2-07-036822-X";
+    QTest::newRow("unhyphenated") << "999217123" << "9992171235";
+}
+
+void TestBarcodes::isbnCalcule() {
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    ShownWindow s;
+    s.Page(kIsbnPage);
+    Type(Field(&s.window, "em_isbn"), typed);
+    ClickCalcule(&s.window);
+    QCOMPARE(Field(&s.window, "em_isbn")->text(), shown);
+    QVERIFY(!List(&s.window, "LB_isbn")->isVisible());
+}
+
+void TestBarcodes::isbnSearch_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("searched");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("check unknown")
+        << "2070?6822?" << true
+        << QStringList{"2-07-006822-6", "2-07-016822-0", "2-07-026822-5", "2-07-036822-X", "2-07-046822-4",
+                       "2-07-056822-9", "2-07-066822-3", "2-07-076822-8", "2-07-086822-2", "2-07-096822-7"}
+        << "2-07-0?6822";
+    QTest::newRow("check known") << "2070?68228" << true << QStringList{"2-07-076822-8"} << "2-07-0?6822-8";
+    // Numbers that cannot be hyphenated are listed plain, and only when the check is unknown.
+    QTest::newRow("plain rows")
+        << "99921712??" << true
+        << QStringList{"9992171200", "9992171219", "9992171227", "9992171235", "9992171243",
+                       "9992171251", "999217126X", "9992171278", "9992171286", "9992171294"}
+        << "99921712";
+    QTest::newRow("plain rows refused") << "99921712?5" << true << QStringList{} << "99921712?5";
+    QTest::newRow("five unknown") << "2070" << false << QStringList{} << "2-07-0";
+}
+
+void TestBarcodes::isbnSearch() {
+    QFETCH(QString, typed);
+    QFETCH(bool, searched);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, field);
+    ShownWindow s;
+    s.Page(kIsbnPage);
+    Type(Field(&s.window, "em_isbn"), typed);
+    ClickCalcule(&s.window);
+    QAbstractItemView* list = List(&s.window, "LB_isbn");
+    QCOMPARE(list->isVisible(), searched);
+    QCOMPARE(Rows(list), rows);
+    QCOMPARE(Field(&s.window, "em_isbn")->text(), field);
+}
+
+void TestBarcodes::isbnListClickDoubleClickAndClear() {
+    ShownWindow s;
+    s.Page(kIsbnPage);
+    QCOMPARE(Find<QLabel>(&s.window, "LISBN")->text(), QStringLiteral("ISBN"));
+    QLineEdit* field = Field(&s.window, "em_isbn");
+    QAbstractItemView* list = List(&s.window, "LB_isbn");
+    Type(field, "99921712??");
+    ClickCalcule(&s.window);
+    ClickRow(list, 6);
+    QCOMPARE(field->text(), QStringLiteral("999217126X"));
+    QVERIFY(list->isVisible());
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(field->text(), QStringLiteral("9992171278"));
+    DoubleClickRow(list, 3);
+    QCOMPARE(field->text(), QStringLiteral("9992171235"));
+    QVERIFY(!list->isVisible());
+    // "Effacer" hides a shown list.
+    Type(field, "2070?6822?");
+    ClickCalcule(&s.window);
+    QVERIFY(list->isVisible());
+    Button(&s.window, "Btnclear")->click();
+    QVERIFY(!list->isVisible());
+    QVERIFY(field->text().isEmpty());
+    QVERIFY(field->hasFocus());
+    QCOMPARE(field->cursorPosition(), 0);
+}
+
+// EAN/UPC ---------------------------------------------------------------------
+
+void TestBarcodes::eanStartsWithEan13() {
+    ShownWindow s;
+    QComboBox* combo = EanType(&s.window);
+    QCOMPARE(combo->count(), 4);
+    const QStringList names = {"EAN 8", "EAN 13", "UPC-A", "UPC-C"};
+    for (int i = 0; i < 4; ++i) QCOMPARE(combo->itemText(i), names[i]);
+    QCOMPARE(combo->currentIndex(), 1);
+    QVERIFY(!combo->isEditable());
+    QCOMPARE(Find<QLabel>(&s.window, "Lean1")->text(), QStringLiteral("Type :"));
+    QCOMPARE(Find<QLabel>(&s.window, "Lean2")->text(), QStringLiteral("Numéro :"));
+}
+
+void TestBarcodes::eanLeavingTheField_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("marker closes up") << 1 << "40063?1333931" << "4 006313 33931";
+    QTest::newRow("separators") << 1 << "40-06.38 1_33" << "4 006381 33";
+    QTest::newRow("EAN 8 cuts") << 0 << "12345678901" << "1234 5678";
+    QTest::newRow("UPC-A") << 2 << "036000291452" << "0 36000 291452";
+    QTest::newRow("empty") << 3 << "" << "";
+}
+
+void TestBarcodes::eanLeavingTheField() {
+    QFETCH(int, type);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    ShownWindow s;
+    s.Page(kEanPage);
+    ChooseType(&s.window, type);
+    QLineEdit* field = Field(&s.window, "em_ean");
+    Type(field, typed);
+    LeaveField(s);
+    QCOMPARE(field->text(), shown);
+}
+
+void TestBarcodes::eanCalcule_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("EAN 13") << 1 << "400638133393" << "4 006381 333931";
+    QTest::newRow("EAN 13 check replaced") << 1 << "4006381333930" << "4 006381 333931";
+    QTest::newRow("EAN 8") << 0 << "9638507" << "9638 5074";
+    QTest::newRow("UPC-A") << 2 << "03600029145" << "0 36000 291452";
+    QTest::newRow("UPC-C") << 3 << "0123456" << "0 123456 5";
+}
+
+void TestBarcodes::eanCalcule() {
+    QFETCH(int, type);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    ShownWindow s;
+    s.Page(kEanPage);
+    ChooseType(&s.window, type);
+    Type(Field(&s.window, "em_ean"), typed);
+    ClickCalcule(&s.window);
+    QCOMPARE(Field(&s.window, "em_ean")->text(), shown);
+    QVERIFY(!List(&s.window, "LB_ean")->isVisible());
+}
+
+void TestBarcodes::eanSearchCompletesMissingDigits_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("firstRows");
+    QTest::newRow("EAN 13, two missing") << 1 << "4006381333" << 100
+                                         << QStringList{"4 006381 333009", "4 006381 333016"};
+    QTest::newRow("EAN 13, one missing") << 1 << "40063813333" << 10
+                                         << QStringList{"4 006381 333306", "4 006381 333313", "4 006381 333320"};
+    QTest::newRow("EAN 8") << 0 << "963850" << 10 << QStringList{"9638 5005", "9638 5012", "9638 5029"};
+    QTest::newRow("UPC-A") << 2 << "0360002914" << 10 << QStringList{"0 36000 291407", "0 36000 291414"};
+    QTest::newRow("UPC-C") << 3 << "012345" << 10 << QStringList{"0 123450 3", "0 123451 0", "0 123452 7"};
+    QTest::newRow("four missing") << 1 << "40063813" << 10000 << QStringList{"4 006381 300001"};
+}
+
+void TestBarcodes::eanSearchCompletesMissingDigits() {
+    QFETCH(int, type);
+    QFETCH(QString, typed);
+    QFETCH(int, count);
+    QFETCH(QStringList, firstRows);
+    ShownWindow s;
+    s.Page(kEanPage);
+    ChooseType(&s.window, type);
+    Type(Field(&s.window, "em_ean"), typed);
+    ClickCalcule(&s.window);
+    QAbstractItemView* list = List(&s.window, "LB_ean");
+    QVERIFY(list->isVisible());
+    const QStringList rows = Rows(list);
+    QCOMPARE(rows.size(), count);
+    QCOMPARE(rows.mid(0, firstRows.size()), firstRows);
+    for (int i = 1; i < rows.size(); ++i) QVERIFY(rows[i - 1] < rows[i]);
+}
+
+void TestBarcodes::eanChoosingATypeRelaysTheField() {
+    ShownWindow s;
+    s.Page(kEanPage);
+    QLineEdit* field = Field(&s.window, "em_ean");
+    Type(field, "4006381333931");
+    LeaveField(s);
+    QCOMPARE(field->text(), QStringLiteral("4 006381 333931"));
+    // Chosen without leaving the field: laid out at once all the same.
+    EanType(&s.window)->setCurrentIndex(0);
+    QCOMPARE(field->text(), QStringLiteral("4006 3813"));
+    // The digits beyond the type's length are gone for good.
+    ChooseType(&s.window, 2);
+    QCOMPARE(field->text(), QStringLiteral("4 00638 13"));
+    ChooseType(&s.window, 3);
+    QCOMPARE(field->text(), QStringLiteral("4 006381 3"));
+    ChooseType(&s.window, 1);
+    QCOMPARE(field->text(), QStringLiteral("4 006381 3"));
+}
+
+void TestBarcodes::eanListClickChoosesTheType_data() {
+    QTest::addColumn<int>("searchType");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("otherType");
+    QTest::newRow("EAN 8 row") << 0 << "963850" << 3;
+    QTest::newRow("EAN 13 row") << 1 << "40063813333" << 0;
+    QTest::newRow("UPC-A row") << 2 << "0360002914" << 1;
+    QTest::newRow("UPC-C row") << 3 << "012345" << 0;
+}
+
+void TestBarcodes::eanListClickChoosesTheType() {
+    QFETCH(int, searchType);
+    QFETCH(QString, typed);
+    QFETCH(int, otherType);
+    ShownWindow s;
+    s.Page(kEanPage);
+    ChooseType(&s.window, searchType);
+    QLineEdit* field = Field(&s.window, "em_ean");
+    Type(field, typed);
+    ClickCalcule(&s.window);
+    QAbstractItemView* list = List(&s.window, "LB_ean");
+    const QStringList rows = Rows(list);
+    // Another type is chosen after the search; the list stays as it was.
+    ChooseType(&s.window, otherType);
+    QVERIFY(list->isVisible());
+    QCOMPARE(Rows(list), rows);
+    ClickRow(list, 4);
+    QCOMPARE(EanType(&s.window)->currentIndex(), searchType);
+    QCOMPARE(field->text(), rows[4]);
+    // The keyboard moves through the rows as well.
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(field->text(), rows[5]);
+    QCOMPARE(EanType(&s.window)->currentIndex(), searchType);
+}
+
+void TestBarcodes::eanDoubleClickCalculatesInTheRowsType() {
+    ShownWindow s;
+    s.Page(kEanPage);
+    ChooseType(&s.window, 2);
+    QLineEdit* field = Field(&s.window, "em_ean");
+    Type(field, "0360002914");
+    ClickCalcule(&s.window);
+    QAbstractItemView* list = List(&s.window, "LB_ean");
+    ChooseType(&s.window, 1);
+    DoubleClickRow(list, 5);
+    QCOMPARE(EanType(&s.window)->currentIndex(), 2);
+    QCOMPARE(field->text(), QStringLiteral("0 36000 291452"));
+    QVERIFY(!list->isVisible());
+}
+
+void TestBarcodes::eanClearKeepsListAndType() {
+    ShownWindow s;
+    s.Page(kEanPage);
+    ChooseType(&s.window, 3);
+    QLineEdit* field = Field(&s.window, "em_ean");
+    Type(field, "012345");
+    ClickCalcule(&s.window);
+    QAbstractItemView* list = List(&s.window, "LB_ean");
+    const QStringList rows = Rows(list);
+    QCOMPARE(rows.size(), 10);
+    Button(&s.window, "Btnclear")->click();
+    QVERIFY(field->text().isEmpty());
+    QVERIFY(field->hasFocus());
+    QCOMPARE(field->cursorPosition(), 0);
+    QVERIFY(list->isVisible());
+    QCOMPARE(Rows(list), rows);
+    QCOMPARE(EanType(&s.window)->currentIndex(), 3);
+    // The kept list still answers a click.
+    ClickRow(list, 2);
+    QCOMPARE(field->text(), rows[2]);
+}
+
+QTEST_MAIN(TestBarcodes)
+#include "tst_barcodes.moc"
