@@ -9,10 +9,7 @@
 #include <QStatusBar>
 #include <QTranslator>
 
-#if __has_include("AboutBox.h")
 #include "AboutBox.h"
-#define FERRINO_HAS_ABOUT 1
-#endif
 #include "ButtonPictures.h"
 #include "CandidateList.h"
 #include "Help.h"
@@ -180,11 +177,7 @@ void TMainWindow::BitBtn2Click() {
     close();
 }
 
-void TMainWindow::BitBtn1Click() {
-#ifdef FERRINO_HAS_ABOUT
-    TAboutBox::ShowModal(versionText_, this);
-#endif
-}
+void TMainWindow::BitBtn1Click() { TAboutBox::ShowModal(versionText_, this); }
 
 void TMainWindow::BtnhelpClick() { ShowHelpTopic(this, QStringLiteral("Aide.htm")); }
 

@@ -1,5 +1,150 @@
-// The page "VIN" (not wired to its engine yet).
-#include "PendingPage.h"
-#include "Pages.h"
+// The page "VIN": the seventeen characters typed into eight fields side by
+// side, one per part of the number, each named by an arrow and a label. The
+// candidate list takes the place of the arrows and labels after a search.
+//
+// Unlike the other pages, a click or a double click on a listed row only
+// copies it back into the fields: nothing is normalised and "Calcule" does
+// not run. "Effacer" empties the fields and hides the list but leaves the
+// arrows and labels as they are.
+#include <QFontMetrics>
+#include <array>
 
-TKeyPage* CreateVinPage() { return new TPendingPage("Tab_Vin", "VIN"); }
+#include "CandidateList.h"
+#include "EngineText.h"
+#include "FixedFont.h"
+#include "KeyPage.h"
+#include "NumberField.h"
+#include "Pages.h"
+#include "vin/Vin.h"
+
+namespace {
+
+using ferrino::kVinFieldCount;
+using ferrino::kVinFieldWidths;
+
+constexpr std::size_t kKeyField = 4;  // Vin5, the check character
+constexpr int kLayoutBatch = 1 << 16;  // rows the list lays out at a time
+
+class TVinPage : public TKeyPage {
+public:
+    TVinPage() : TKeyPage(QStringLiteral("Tab_Vin"), QStringLiteral("VIN")) {
+        AddLabel(QStringLiteral("Label1"), QStringLiteral("VIN :"), {24, 47});
+
+        // The fields, just wide enough for their characters, one after another.
+        static constexpr const char* kFieldNames[kVinFieldCount] = {"Vin1", "Vin2", "Vin3", "VIn4",
+                                                                    "Vin5", "Vin6", "VIn7", "Vin8"};
+        constexpr int kLeft = 122;
+        constexpr int kTop = 42;
+        constexpr int kHeight = 26;
+        constexpr int kGap = 3;
+        const int charWidth = QFontMetrics(FixedFont()).horizontalAdvance(QLatin1Char('0'));
+        int x = kLeft;
+        for (std::size_t i = 0; i < kVinFieldCount; ++i) {
+            const int width = static_cast<int>(kVinFieldWidths[i]);
+            TNumberField* field = AddField(QString::fromLatin1(kFieldNames[i]), {x, kTop, width * charWidth + 12, kHeight}, width);
+            connect(field, &TNumberField::exited, this, [this, field] { VinExit(field); });
+            fields_[i] = field;
+            x += field->width() + kGap;
+        }
+        const int right = x - kGap;
+
+        TCandidateList* list = AddList(QStringLiteral("LB_vin"), {kLeft, kTop + kHeight + 4, right - kLeft, 122});
+        // Four unknown characters can list 1 336 336 rows, which the list lays
+        // out in some 150 ms: shown at once with its first rows, it lays out
+        // the rest in batches while the window goes on answering.
+        list->setLayoutMode(QListView::Batched);
+        list->setBatchSize(kLayoutBatch);
+        // Both the click and the double click copy the row; a double click does
+        // not ask for "Calcule" here.
+        disconnect(list, &TCandidateList::doubleClicked, this, &TKeyPage::calculeRequested);
+        connect(list, &TCandidateList::rowClicked, this, &TVinPage::LB_vinClick);
+        connect(list, &TCandidateList::doubleClicked, this, &TVinPage::LB_vinClick);
+
+        // The first four parts are named in a column on the left, the last four
+        // in a column on the right; the arrows nearest the ends are the
+        // shortest, so that no arrow crosses another.
+        struct Guide {
+            const char* arrow;
+            const char* label;
+            const char* caption;
+            int row;
+        };
+        const Guide guides[kVinFieldCount] = {
+            {"Fvin1", "Lvin1", "Code pays :", 0},
+            {"Fvin2", "LVIn2", "Code constructeur :", 1},
+            {"Fvin3", "LVin3", "Type :", 2},
+            {"Fvin4", "LVin4", "Particularités du véhicule :", 3},
+            {"Fvin5", "LVin5", "Clé de contrôle", 3},
+            {"FVin6", "LVIn6", "Année", 2},
+            {"FVin7", "LVin8", "Usine d'assemblage", 1},
+            {"FVin8", "LVIn7", "Numéro de série", 0},
+        };
+        constexpr int kFirstRow = 80;
+        constexpr int kRowStep = 26;
+        const int rightColumn = ArrowColumn(kVinFieldCount - 1) + 13;
+        for (std::size_t i = 0; i < kVinFieldCount; ++i) {
+            const Guide& g = guides[i];
+            const QPoint labelAt(i < 4 ? 24 : rightColumn, kFirstRow + g.row * kRowStep);
+            AddGuide(QString::fromLatin1(g.arrow), QString::fromLatin1(g.label), QString::fromUtf8(g.caption), fields_[i],
+                     static_cast<double>(kVinFieldWidths[i]) / 2, labelAt);
+        }
+        list->raise();  // over the guides, which it replaces after a search
+    }
+
+    void Normalise() override {
+        for (TNumberField* field : fields_) VinExit(field);
+    }
+
+    ferrino::Plan ReadPlan() override {
+        ferrino::VinFields texts;
+        for (std::size_t i = 0; i < kVinFieldCount; ++i) texts[i] = ToEngine(fields_[i]->text());
+        return ferrino::VinPlan(texts);
+    }
+
+    // Only the check character is written; the other fields keep their text.
+    void Complete(const ferrino::Plan& plan) override {
+        TNumberField* key = fields_[kKeyField];
+        key->setText(FromEngine(ferrino::CompleteVin(plan)));
+        VinExit(key);
+    }
+
+    // Too many unknown characters: the fields keep what leaving them gave.
+    void TooMany(const ferrino::Plan&) override {}
+
+    bool Search(const ferrino::Plan& plan, ferrino::SearchPump& pump) override {
+        return ferrino::SearchVin(plan, List()->Rows(), pump);
+    }
+
+    void Clear() override {
+        for (TNumberField* field : fields_) field->clear();
+        List()->hide();
+    }
+
+private:
+    // The exit handler of every field: normalises the field that is left.
+    void VinExit(TNumberField* field) {
+        const auto width = static_cast<std::size_t>(field->TypingLimit());
+        Apply(field, [width](std::string_view text) { return ferrino::FormatVinField(text, width); });
+    }
+
+    // The selected row goes back into the eight fields, as it is.
+    void LB_vinClick() {
+        const int row = List()->SelectedRow();
+        if (row < 0) return;
+        const ferrino::VinFields parts = ferrino::VinRowFields(ToEngine(List()->RowText(row)));
+        for (std::size_t i = 0; i < kVinFieldCount; ++i) fields_[i]->setText(FromEngine(parts[i]));
+    }
+
+    // Where the arrow of field `i` starts: under the middle of its characters.
+    int ArrowColumn(std::size_t i) const {
+        const TNumberField* field = fields_[i];
+        const int charWidth = field->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+        return field->x() + 4 + field->textMargins().left() + static_cast<int>(kVinFieldWidths[i]) * charWidth / 2;
+    }
+
+    std::array<TNumberField*, kVinFieldCount> fields_{};
+};
+
+}  // namespace
+
+TKeyPage* CreateVinPage() { return new TVinPage; }
