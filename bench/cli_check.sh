@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Times `ferrino-cli siret --check` over a file of one million SIRET numbers
+# (the count can be changed), against the time it takes merely to read the
+# file. The file is made here, in a temporary folder: random numbers, one in
+# ten with a wrong key, every second one written with blanks.
+#
+#   bench/cli_check.sh [path/to/ferrino-cli] [count]
+#
+# Without a path, build/cli/ferrino-cli next to this folder, then ferrino-cli
+# on the PATH.
+set -euo pipefail
+
+here="$(cd "$(dirname "$0")" && pwd)"
+cli="${1:-}"
+count="${2:-1000000}"
+if [[ -z "$cli" ]]; then
+    if [[ -x "$here/../build/cli/ferrino-cli" ]]; then
+        cli="$here/../build/cli/ferrino-cli"
+    else
+        cli="$(command -v ferrino-cli || true)"
+    fi
+fi
+if [[ -z "$cli" || ! -x "$cli" ]]; then
+    echo "usage: $0 [path/to/ferrino-cli] [count]  (no ferrino-cli found)" >&2
+    exit 2
+fi
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/ferrino-cli-bench.XXXXXX")"
+trap 'rm -rf "$work"' EXIT
+numbers="$work/sirets.txt"
+
+# Thirteen random digits and their Luhn key (the digit next to the key and
+# every second one leftwards doubled).
+awk -v count="$count" 'BEGIN {
+    srand(20240101)
+    for (n = 0; n < count; n++) {
+        body = ""
+        sum = 0
+        for (i = 1; i <= 13; i++) {
+            d = int(rand() * 10)
+            body = body d
+            v = (i % 2 == 1) ? 2 * d : d
+            sum += int(v / 10) + v % 10
+        }
+        key = (10 - sum % 10) % 10
+        if (n % 10 == 0) key = (key + 1) % 10
+        if (n % 2) print substr(body, 1, 3) " " substr(body, 4, 3) " " substr(body, 7, 3) " " substr(body, 10, 4) key
+        else print body key
+    }
+}' > "$numbers"
+
+seconds() { date +%s.%N; }
+elapsed() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", b - a }'; }
+
+best=""
+for run in 1 2 3; do
+    start="$(seconds)"
+    status=0
+    "$cli" siret --check < "$numbers" > "$work/verdicts.txt" || status=$?
+    stop="$(seconds)"
+    took="$(elapsed "$start" "$stop")"
+    if [[ -z "$best" ]] || awk -v t="$took" -v b="$best" 'BEGIN { exit !(t < b) }'; then best="$took"; fi
+done
+
+start="$(seconds)"
+cat "$numbers" > /dev/null
+reading="$(elapsed "$start" "$(seconds)")"
+
+lines="$(wc -l < "$work/verdicts.txt")"
+wrong="$(grep -c '^ERREUR' "$work/verdicts.txt" || true)"
+expected_wrong=$(( (count + 9) / 10 ))
+if [[ "$lines" -ne "$count" || "$wrong" -ne "$expected_wrong" || "$status" -ne 1 ]]; then
+    echo "unexpected verdicts: $lines lines, $wrong ERREUR (expected $count and $expected_wrong), exit status $status" >&2
+    exit 1
+fi
+
+size="$(wc -c < "$numbers")"
+echo "ferrino-cli siret --check: $count numbers ($size bytes) in $best s (best of 3); reading the file alone: $reading s"

@@ -1,0 +1,47 @@
+// What the command line does with each number, in its three forms of output.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Kinds.h"
+#include "TextIo.h"
+
+namespace ferrino::cli {
+
+// The exit status: the worst that happened.
+enum Status { kAllWell = 0, kWrongKey = 1, kTrouble = 2 };
+
+// The window's message when a number has too many unknown characters.
+inline constexpr std::string_view kTooManyMessage = "Trop de chiffres inconnus ! Calcul impossible.";
+
+class Runner {
+public:
+    // `check`: compare the key written with the key computed, one line per
+    // number; otherwise do what "Calcule" does. `json`: one JSON object a line.
+    Runner(const Kind& kind, bool check, bool json, Output& out, Output& err);
+
+    // One number, as typed (UTF-8).
+    void Process(std::string_view number);
+
+    int Status() const { return status_; }
+
+private:
+    void Calcule(std::string_view number, const Reading& reading);
+    void Check(std::string_view number, const Reading& reading);
+    void BeginJson(std::string_view number, std::string_view outcome);
+    void Raise(int status) {
+        if (status > status_) status_ = status;
+    }
+
+    const Kind& kind_;
+    bool check_;
+    bool json_;
+    Output& out_;
+    Output& err_;
+    std::string engineText_;  // kept from one number to the next
+    std::size_t count_ = 0;   // numbers done
+    int status_ = kAllWell;
+};
+
+}  // namespace ferrino::cli

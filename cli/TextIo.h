@@ -1,0 +1,85 @@
+// Reading lines and writing text for the command line.
+//
+// Input is UTF-8 as a terminal or a file gives it. The engine works on one
+// byte per character: the window turns every character that is not plain
+// ASCII into the byte '\x80', and so does ToEngine. Output is UTF-8: a byte
+// '\x80' of the engine's text (which can only come from such a character)
+// goes out as U+FFFD, as the window shows it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ferrino::cli {
+
+// The length (at least 1) of the UTF-8 sequence starting at text[at], and
+// whether it is a well-formed character. An ill-formed sequence is the longest
+// start of a well-formed one (or a single byte), so that it counts as one
+// unreadable character.
+std::size_t Utf8Sequence(std::string_view text, std::size_t at, bool* wellFormed);
+
+// The number as the window's field holds it: small letters become capitals
+// (the field's upper-case entry), every other ASCII byte stays, and each
+// character that is not ASCII, or each ill-formed sequence, becomes '\x80'.
+void ToEngine(std::string_view utf8, std::string& out);
+
+// Appends engine text as UTF-8 (a byte from 0x80 up becomes U+FFFD).
+void AppendShown(std::string& out, std::string_view engineText);
+
+// Appends a JSON string literal, quotes included. `text` is UTF-8 (an
+// ill-formed sequence becomes \ufffd) or, with `engineText`, engine text.
+void AppendJson(std::string& out, std::string_view text, bool engineText);
+
+// Output through a large buffer, written to a file descriptor when full.
+class Output {
+public:
+    explicit Output(int fd, std::size_t capacity = 1 << 20);
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+    ~Output();
+
+    // The buffer to append to; call Spill() now and then to keep it bounded.
+    std::string& Text() { return text_; }
+    void Spill() {
+        if (text_.size() >= capacity_) Flush();
+    }
+    void Flush();
+
+    // True once a write failed; what follows is dropped.
+    bool Failed() const { return failed_; }
+
+private:
+    int fd_;
+    std::size_t capacity_;
+    std::string text_;
+    bool failed_ = false;
+};
+
+// Lines from a file descriptor, read in large blocks. A line ends at "\n",
+// which is not part of it; a last line without one counts as well.
+class LineReader {
+public:
+    explicit LineReader(int fd, std::size_t block = 1 << 20);
+
+    // The next line, good until the next call; false at the end of the input
+    // or on a read error.
+    bool Next(std::string_view& line);
+
+    // True when reading stopped on an error rather than at the end.
+    bool Failed() const { return failed_; }
+
+private:
+    bool Fill();
+
+    int fd_;
+    std::size_t block_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;  // first byte not handed out yet
+    std::size_t end_ = 0;    // end of the bytes read
+    bool atEnd_ = false;
+    bool failed_ = false;
+};
+
+}  // namespace ferrino::cli

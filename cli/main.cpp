@@ -1,0 +1,283 @@
+// ferrino-cli: the keys of the window's thirteen kinds of number, from a shell.
+//
+//   ferrino-cli KIND [OPTIONS] [NUMBER ...]
+//
+// Every number goes through its page's engine exactly as "Calcule" runs it;
+// see the help text for what is read and what is written.
+#include <unistd.h>
+
+#include <new>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Kinds.h"
+#include "Runner.h"
+#include "TextIo.h"
+
+#ifndef FERRINO_VERSION
+#error "FERRINO_VERSION must be defined by the build"
+#endif
+
+namespace {
+
+using namespace ferrino;
+using namespace ferrino::cli;
+
+constexpr std::string_view kProgram = "ferrino-cli";
+
+constexpr std::string_view kHelp = R"(Usage : ferrino-cli TYPE [OPTIONS] [NUMÉRO ...]
+
+Calcule et vérifie les clés de contrôle des numéros, comme le bouton
+« Calcule » de la fenêtre de Ferrino.
+
+Types de numéro :
+  insee   numéro Insee : 13 chiffres et une clé de 2 chiffres
+  rib     RIB/RIP : banque, guichet, compte et une clé de 2 chiffres
+  iban    IBAN : code pays, clé de 2 chiffres, puis le BBAN
+  prof    numéro de professionnel de santé : 8 caractères et une clé
+  avs     numéro AVS : 10 chiffres et un chiffre de contrôle
+  isbn    ISBN : 9 chiffres et un caractère de contrôle (chiffre ou X)
+  carte   numéro de carte bancaire : 15 chiffres et une clé
+  siren   numéro SIREN : 8 chiffres et une clé
+  siret   numéro SIRET : 13 chiffres et une clé
+  ean     code EAN ou UPC, du type donné par --type
+  sin     numéro S.I.N. : 8 chiffres et une clé
+  vin     numéro VIN : 17 caractères, la clé en 9e position
+  cip     code CIP/ACL : 6 chiffres et une clé
+
+Options :
+  --check          vérifie la clé écrite de chaque numéro
+  --json           écrit un objet JSON par numéro, un par ligne
+  --type TYPE      pour ean : ean8, ean13 (par défaut), upca ou upcc
+  --help           affiche cette aide
+  --version        affiche la version
+  --               les arguments suivants sont tous des numéros
+
+Numéros :
+  Un NUMÉRO s'écrit en entier, avec ou sans ses blancs et ses séparateurs
+  habituels ; « ? » tient la place d'un caractère inconnu. Sans NUMÉRO, les
+  numéros sont lus sur l'entrée standard, un par ligne (fin de ligne \n ou
+  \r\n) ; les lignes vides ou faites de blancs sont ignorées. Comme dans la
+  fenêtre, les minuscules sont lues en majuscules, un numéro trop court est
+  complété par des caractères inconnus et ce qui dépasse sa longueur est
+  ignoré.
+  L'entrée est lue en UTF-8 : un caractère qui n'est pas ASCII, ou une suite
+  d'octets qui n'est pas de l'UTF-8, compte pour un seul caractère, qui n'est
+  ni un chiffre, ni une lettre, ni « ? » ; selon le type, le champ l'ôte ou en
+  fait un caractère inconnu. Là où il reste affiché, il s'écrit « � ».
+  iban   blancs ôtés, les 2 premiers caractères sont le code pays, les 2
+         suivants la clé et le reste le BBAN :
+         FR76 3000 6000 0112 3456 7890 189
+  vin    blancs et tirets ôtés, les 17 premiers caractères se répartissent
+         dans les huit champs de la fenêtre par largeurs 1, 1, 1, 5, 1, 1, 1, 6
+         (code pays, code constructeur, type, particularités du véhicule, clé,
+         année, usine, numéro de série) ; le reste est ignoré
+  cip    le code puis la clé : 123456 2 ou 1234562 ; avec un blanc, ce qui
+         précède le dernier blanc est le code et ce qui le suit la clé
+  ean    le type de code se choisit par --type, comme dans la liste de la
+         fenêtre
+
+Sans --check, pour chaque numéro, ce que fait « Calcule » :
+  - sans caractère inconnu, le numéro complété de sa clé calculée, sous sa
+    forme affichée (une clé écrite est remplacée ; un numéro AVS qui ne peut
+    avoir de chiffre de contrôle s'écrit sans lui, comme dans la fenêtre) ;
+  - avec un à quatre caractères inconnus, chaque numéro possible, un par
+    ligne, dans l'ordre de la liste de la fenêtre ;
+  - au-delà, « Trop de chiffres inconnus ! Calcul impossible. » sur la sortie
+    d'erreur.
+  Les résultats de deux numéros sont séparés par une ligne vide.
+
+Avec --check, une ligne par numéro, dans l'ordre :
+  OK <numéro>
+  ERREUR <numéro> (clé attendue : <clé>)
+  Le numéro s'écrit sous sa forme affichée, avec la clé telle qu'écrite. La
+  clé écrite est, dans le numéro sans séparateurs : les caractères 14 et 15
+  (insee), 22 et 23 (rib), 3 et 4 (iban), le 9e caractère (vin), celui qui
+  suit le code (cip), et le dernier pour les autres types (isbn : un chiffre
+  ou X). Une clé absente, inconnue ou fausse est une ERREUR. Un numéro AVS
+  dont la valeur de contrôle serait 10 n'a aucune clé valable :
+  « (clé attendue : aucune) ». Seule la clé compte : les numéros que la
+  recherche écarte (siren : 8e chiffre 0 ; siret : établissement 0000) et un
+  ISBN sans découpage en tirets sont vérifiés comme les autres.
+  Un numéro trop court à qui ne manque que la clé est une ERREUR avec la clé
+  attendue. S'il manque, ou s'il est inconnu, un caractère hors de la clé :
+  ERREUR « (caractères inconnus) », ou « (trop de caractères inconnus) »
+  au-delà de quatre.
+
+Avec --json, un objet par numéro et par ligne :
+  "input"         le numéro tel qu'il a été écrit
+  "kind"          le type de numéro
+  "outcome"       "complete" (aucun caractère inconnu), "incomplete" (un à
+                  quatre) ou "too_many" (davantage)
+  "number"        le numéro complété ; avec --check, ou pour "too_many", le
+                  numéro tel qu'écrit, sous sa forme affichée
+  "rows"          les numéros possibles ("incomplete", sans --check)
+  "message"       le message de "too_many" (sans --check)
+  "valid"         avec --check : la clé écrite est-elle la bonne
+  "expected_key"  avec --check : la clé attendue, ou null
+  Les textes sont en UTF-8 ; « " », « \\ » et les caractères de contrôle y
+  sont échappés (\", \\, \n, \t, \u0001...), et une suite d'octets qui
+  n'est pas de l'UTF-8 devient \ufffd.
+
+Code de retour :
+  0  tout s'est bien passé
+  1  --check a trouvé un numéro en erreur
+  2  erreur d'utilisation, de lecture ou d'écriture, ou numéro avec trop de
+     caractères inconnus
+)";
+
+struct Arguments {
+    std::string_view kind;
+    std::vector<std::string_view> numbers;
+    bool check = false;
+    bool json = false;
+    bool help = false;
+    bool version = false;
+    bool typeGiven = false;
+    EanType eanType = EanType::Ean13;
+    std::string error;  // a usage error, in French
+};
+
+bool ParseEanType(std::string_view name, EanType* type) {
+    static constexpr struct {
+        std::string_view name;
+        EanType type;
+    } kTypes[] = {{"ean8", EanType::Ean8}, {"ean13", EanType::Ean13}, {"upca", EanType::UpcA}, {"upcc", EanType::UpcC}};
+    for (const auto& t : kTypes)
+        if (t.name == name) {
+            *type = t.type;
+            return true;
+        }
+    return false;
+}
+
+std::string Quoted(std::string_view text) { return "« " + std::string(text) + " »"; }
+
+Arguments Parse(int argc, char** argv) {
+    Arguments args;
+    bool onlyNumbers = false;
+    bool haveKind = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (!onlyNumbers && arg.size() > 1 && arg[0] == '-') {
+            if (arg == "--") {
+                onlyNumbers = true;
+            } else if (arg == "--check") {
+                args.check = true;
+            } else if (arg == "--json") {
+                args.json = true;
+            } else if (arg == "--help" || arg == "-h") {
+                args.help = true;
+            } else if (arg == "--version") {
+                args.version = true;
+            } else if (arg == "--type" || arg.starts_with("--type=")) {
+                std::string_view value;
+                if (arg == "--type") {
+                    if (i + 1 >= argc) {
+                        args.error = "l'option --type attend un type de code (ean8, ean13, upca ou upcc)";
+                        continue;
+                    }
+                    value = argv[++i];
+                } else {
+                    value = arg.substr(7);
+                }
+                args.typeGiven = true;
+                if (!ParseEanType(value, &args.eanType) && args.error.empty())
+                    args.error = "type de code inconnu : " + Quoted(value) + " (ean8, ean13, upca ou upcc)";
+            } else if (args.error.empty()) {
+                args.error = "option inconnue : " + Quoted(arg);
+            }
+            continue;
+        }
+        if (!haveKind) {
+            args.kind = arg;
+            haveKind = true;
+        } else {
+            args.numbers.push_back(arg);
+        }
+    }
+    if (args.error.empty()) {
+        if (!haveKind) {
+            args.error = "type de numéro manquant";
+        } else {
+            bool known = false;
+            for (std::string_view name : kKindNames) known = known || name == args.kind;
+            if (!known)
+                args.error = "type de numéro inconnu : " + Quoted(args.kind);
+            else if (args.typeGiven && args.kind != "ean")
+                args.error = "l'option --type ne vaut que pour le type ean";
+        }
+    }
+    return args;
+}
+
+int UsageError(Output& err, const std::string& message) {
+    err.Text() += std::string(kProgram) + " : " + message + "\n";
+    err.Text() += "Pour l'aide : ferrino-cli --help\n";
+    err.Flush();
+    return kTrouble;
+}
+
+// A line is blank when it holds nothing but blanks and tabs.
+bool IsBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Output out(STDOUT_FILENO);
+    Output err(STDERR_FILENO, 0);
+    const Arguments args = Parse(argc, argv);
+    if (args.help) {
+        out.Text() += kHelp;
+        out.Flush();
+        return out.Failed() ? kTrouble : kAllWell;
+    }
+    if (args.version) {
+        out.Text() += std::string(kProgram) + " " + FERRINO_VERSION + "\n";
+        out.Flush();
+        return out.Failed() ? kTrouble : kAllWell;
+    }
+    if (!args.error.empty()) return UsageError(err, args.error);
+
+    const auto kind = MakeKind(args.kind, args.eanType);
+    Runner runner(*kind, args.check, args.json, out, err);
+    bool readFailed = false;
+    bool outOfMemory = false;
+    try {
+        if (!args.numbers.empty()) {
+            for (std::string_view number : args.numbers) runner.Process(number);
+        } else {
+            LineReader lines(STDIN_FILENO);
+            std::string_view line;
+            bool first = true;
+            while (lines.Next(line)) {
+                if (first && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);  // a byte order mark
+                first = false;
+                if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+                if (IsBlank(line)) continue;
+                runner.Process(line);
+                if (out.Failed()) break;
+            }
+            readFailed = lines.Failed();
+        }
+    } catch (const std::bad_alloc&) {
+        outOfMemory = true;  // what was written so far stands
+    }
+    out.Flush();
+    int status = runner.Status();
+    if (outOfMemory) {
+        err.Text() += std::string(kProgram) + " : mémoire insuffisante\n";
+        status = kTrouble;
+    }
+    if (readFailed) {
+        err.Text() += std::string(kProgram) + " : impossible de lire l'entrée standard\n";
+        status = kTrouble;
+    }
+    if (out.Failed()) {
+        err.Text() += std::string(kProgram) + " : impossible d'écrire la sortie\n";
+        status = kTrouble;
+    }
+    err.Flush();
+    return status;
+}

@@ -1,0 +1,440 @@
+// ferrino-cli run as a process: what it writes, on which stream, and its exit
+// status. The keys themselves are the engine's business; these tests are
+// about how a number gets into its page's fields, what comes out, and the
+// plumbing around it (lines, bytes, JSON, options, errors).
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+struct Result {
+    std::string out;
+    std::string err;
+    int status = -1;
+};
+
+std::string workDir;  // made by the first run, removed after the last test
+
+const std::string& WorkDir() {
+    if (workDir.empty()) {
+        const char* base = std::getenv("TMPDIR");
+        std::string path = std::string(base && *base ? base : "/tmp") + "/ferrino-cli-test.XXXXXX";
+        if (!mkdtemp(path.data())) std::abort();
+        workDir = path;
+    }
+    return workDir;
+}
+
+class RemoveWorkDir : public testing::Environment {
+    void TearDown() override {
+        if (!workDir.empty()) std::filesystem::remove_all(workDir);
+    }
+};
+testing::Environment* const kRemoveWorkDir = testing::AddGlobalTestEnvironment(new RemoveWorkDir);
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs the program with `input` on its standard input, or with the files
+// `stdinPath` and `stdoutPath` in place of the captured streams.
+Result RunCli(const Args& args, const std::string& input = "", std::string stdinPath = "", std::string stdoutPath = "") {
+    const bool captureOut = stdoutPath.empty();
+    if (stdinPath.empty()) {
+        stdinPath = WorkDir() + "/in";
+        std::ofstream(stdinPath, std::ios::binary) << input;
+    }
+    if (captureOut) stdoutPath = WorkDir() + "/out";
+    const std::string errPath = WorkDir() + "/err";
+
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, 0, stdinPath.c_str(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&files, 1, stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&files, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    std::string program = FERRINO_CLI_PATH;
+    Args copies = args;
+    std::vector<char*> argv{program.data()};
+    for (std::string& arg : copies) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    Result result;
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, program.c_str(), &files, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&files);
+    if (spawned != 0) {
+        ADD_FAILURE() << "cannot start " << program;
+        return result;
+    }
+    int wait = 0;
+    waitpid(pid, &wait, 0);
+    result.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+    if (captureOut) result.out = ReadFile(stdoutPath);
+    result.err = ReadFile(errPath);
+    return result;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+Args Join(Args head, const Args& tail) {
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
+const std::string kTooMany = "Trop de chiffres inconnus ! Calcul impossible.\n";
+
+// ---------------------------------------------------------------------------
+// One row per kind (and per EAN code type): the same questions asked of each.
+
+struct KindCase {
+    const char* name;  // of the test
+    Args kind;         // the kind and its options
+    const char* complete;
+    const char* completed;
+    const char* search;
+    std::size_t rows;
+    std::vector<std::pair<std::size_t, const char*>> someRows;  // index, row
+    const char* tooMany;  // one unknown body character beyond the four searched
+    const char* right;    // --check: "OK " + rightShown
+    const char* rightShown;
+    const char* wrong;    // --check: wrongLine
+    const char* wrongLine;
+};
+
+const KindCase kKinds[] = {
+    {"insee", {"insee"}, "1850578006084", "1 85 05 78 006 084 91",
+     "1 85 05 78 006 0?4", 10, {{0, "1 85 05 78 006 004 74"}, {9, "1 85 05 78 006 094 81"}}, "18505780",
+     "1.85.05.78.006.084.91", "1 85 05 78 006 084 91",
+     "185057800608436", "ERREUR 1 85 05 78 006 084 36 (clé attendue : 91)"},
+    {"rib", {"rib"}, "30006 00001 12345678901 00", "30006 00001 12345678901 89",
+     "30006 00001 1234567890? 89", 3, {{0, "30006 00001 12345678901 89"}, {1, "30006 00001 1234567890A 89"},
+                                       {2, "30006 00001 1234567890J 89"}}, "30006 00001 123456",
+     "30006000011234567890189", "30006 00001 12345678901 89",
+     "30006 00001 12345678901 98", "ERREUR 30006 00001 12345678901 98 (clé attendue : 89)"},
+    // Country code, key and BBAN; a row has no final blank.
+    {"iban", {"iban"}, "FR00 3000 6000 0112 3456 7890 189", "FR 76 3000 6000 0112 3456 7890 189",
+     "FR?? 3000600001123456789018?", 36, {{9, "FR 76 3000 6000 0112 3456 7890 189"}}, "FR76 3000 6?0? 0112 ???",
+     "FR76 3000 6000 0112 3456 7890 189", "FR 76 3000 6000 0112 3456 7890 189",
+     "FR67 3000 6000 0112 3456 7890 189", "ERREUR FR 67 3000 6000 0112 3456 7890 189 (clé attendue : 76)"},
+    {"prof", {"prof"}, "2a123456", "2A 1 23456 2",
+     "7?112345", 12, {{10, "7A 1 12345 5"}, {11, "7B 1 12345 3"}}, "751",
+     "75 1 12345 6", "75 1 12345 6",
+     "751123450", "ERREUR 75 1 12345 0 (clé attendue : 6)"},
+    {"avs", {"avs"}, "123.45.678.90", "123 45 678 903",
+     "123456789?3", 1, {{0, "123 45 678 903"}}, "12345",
+     "123.45.678.903", "123 45 678 903",
+     "12345600055", "ERREUR 123 45 600 055 (clé attendue : aucune)"},
+    {"isbn", {"isbn"}, "2-07-036822-8", "2-07-036822-X",
+     "2070?6822?", 10, {{3, "2-07-036822-X"}}, "2070",
+     "2-07-036822-x", "2-07-036822-X",
+     "2070368228", "ERREUR 2-07-036822-8 (clé attendue : X)"},
+    {"carte", {"carte"}, "4970-1012-3456-7890", "4970 1012 3456 7893",
+     "49701012345678", 10, {{0, "4970 1012 3456 7802"}, {9, "4970 1012 3456 7893"}}, "4970101234",
+     "4970 1012 3456 7893", "4970 1012 3456 7893",
+     "4970101234567890", "ERREUR 4970 1012 3456 7890 (clé attendue : 3)"},
+    // The search leaves out an eighth digit 0 (a SIRET establishment 0000); the check does not.
+    {"siren", {"siren"}, "12345678", "123 456 782",
+     "1234567", 9, {{0, "123 456 717"}, {8, "123 456 790"}}, "123",
+     "123456709", "123 456 709",
+     "123456783", "ERREUR 123 456 783 (clé attendue : 2)"},
+    {"siret", {"siret"}, "123 456 782 0001", "123456782 0001 0",
+     "123456782000?", 9, {{0, "123456782 0001 0"}, {8, "123456782 0009 3"}}, "12345678",
+     "12345678200002", "123456782 0000 2",
+     "123456782 0001 1", "ERREUR 123456782 0001 1 (clé attendue : 0)"},
+    {"ean13", {"ean"}, "400638133393", "4 006381 333931",
+     "4006381333", 100, {{0, "4 006381 333009"}}, "1234567",
+     "4006381333931", "4 006381 333931",
+     "4006381333932", "ERREUR 4 006381 333932 (clé attendue : 1)"},
+    {"ean8", {"ean", "--type", "ean8"}, "9638507", "9638 5074",
+     "96385", 100, {{0, "9638 5005"}}, "96",
+     "96385074", "9638 5074",
+     "96385070", "ERREUR 9638 5070 (clé attendue : 4)"},
+    {"upca", {"ean", "--type=upca"}, "03600029145", "0 36000 291452",
+     "0360002914", 10, {{0, "0 36000 291407"}}, "036000",
+     "036000291452", "0 36000 291452",
+     "036000291453", "ERREUR 0 36000 291453 (clé attendue : 2)"},
+    {"upcc", {"ean", "--type", "upcc"}, "0123456", "0 123456 5",
+     "012345", 10, {{0, "0 123450 3"}}, "01",
+     "01234565", "0 123456 5",
+     "01234566", "ERREUR 0 123456 6 (clé attendue : 5)"},
+    {"sin", {"sin"}, "123/456/78", "123 456 782",
+     "?2345678", 10, {{0, "023 456 783"}, {9, "923 456 784"}}, "12*4",
+     "123-456-782", "123 456 782",
+     "123 456 789", "ERREUR 123 456 789 (clé attendue : 2)"},
+    {"vin", {"vin"}, "LMN12345?67890001", "LMN12345X67890001",
+     "LMN12345?6789012", 34, {{0, "LMN12345967890121"}, {33, "LMN1234516789012Y"}}, "LMN12345?678",
+     "LMN12345X67890001", "LMN12345X67890001",
+     "lmn12345067890001", "ERREUR LMN12345067890001 (clé attendue : X)"},
+    {"cip", {"cip"}, "123456", "123456 2",
+     "12?456", 10, {{0, "120456 1"}, {9, "129456 4"}}, "1",
+     "123456 2", "123456 2",
+     "1234563", "ERREUR 123456 3 (clé attendue : 2)"},
+};
+
+class CliKind : public testing::TestWithParam<KindCase> {};
+
+TEST_P(CliKind, CompleteNumberGetsItsKey) {
+    const KindCase& k = GetParam();
+    const Result r = RunCli(Join(k.kind, {k.complete}));
+    EXPECT_EQ(r.out, std::string(k.completed) + "\n");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.status, 0);
+}
+
+TEST_P(CliKind, UnknownCharactersListEveryCandidate) {
+    const KindCase& k = GetParam();
+    const Result r = RunCli(Join(k.kind, {k.search}));
+    const std::vector<std::string> rows = Lines(r.out);
+    ASSERT_EQ(rows.size(), k.rows);
+    for (const auto& [index, row] : k.someRows) EXPECT_EQ(rows[index], row);
+    EXPECT_EQ(r.status, 0);
+}
+
+// What the program lists, read back as typed input, is right: the display
+// form of every kind is also a way of writing it.
+TEST_P(CliKind, ListedRowsPassTheCheck) {
+    const KindCase& k = GetParam();
+    const Result listed = RunCli(Join(k.kind, {k.search}));
+    const Result checked = RunCli(Join(k.kind, {"--check"}), listed.out);
+    const std::vector<std::string> rows = Lines(listed.out);
+    const std::vector<std::string> verdicts = Lines(checked.out);
+    ASSERT_EQ(verdicts.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(verdicts[i], "OK " + rows[i]);
+    EXPECT_EQ(checked.status, 0);
+}
+
+TEST_P(CliKind, TooManyUnknownCharacters) {
+    const KindCase& k = GetParam();
+    const Result r = RunCli(Join(k.kind, {k.tooMany}));
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, kTooMany);
+    EXPECT_EQ(r.status, 2);
+}
+
+TEST_P(CliKind, CheckComparesTheKeyWritten) {
+    const KindCase& k = GetParam();
+    const Result r = RunCli(Join(k.kind, {"--check", k.right, k.wrong}));
+    EXPECT_EQ(r.out, std::string("OK ") + k.rightShown + "\n" + k.wrongLine + "\n");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.status, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, CliKind, testing::ValuesIn(kKinds),
+                         [](const testing::TestParamInfo<KindCase>& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------
+
+struct Case {
+    Args args;
+    const char* out;
+    int status;
+};
+
+// How a number fills the fields of the pages with several, and other readings.
+const Case kReadings[] = {
+    {{"iban", "gb00nwbk60161331926819"}, "GB 29 NWBK 6016 1331 9268 19\n", 0},
+    {{"iban", "DE 89 370400440532013000"}, "DE 89 3704 0044 0532 0130 00\n", 0},
+    {{"vin", "L M N 12345 ? 6 7 890001"}, "LMN12345X67890001\n", 0},
+    {{"vin", "LLL-11111-0-2-2-222222-99"}, "LLL11111X22222222\n", 0},
+    {{"cip", "1234569"}, "123456 2\n", 0},
+    {{"cip", " 123 456  9 "}, "123456 2\n", 0},
+    {{"cip", "12345 2"}, "123456 2\n", 0},  // a short code before its key: one unknown digit
+    {{"cip", "12?456 8"}, "", 0},           // no candidate: an empty list is no error
+    {{"avs", "1234560005"}, "123 45 600 05\n", 0},  // no check digit fits: shown without one
+    {{"ean", "--type", "ean8", "12345678901"}, "1234 5670\n", 0},
+    // Too short for --check: a missing key is wrong, missing body characters are unknown.
+    {{"siret", "--check", "1234567820001"}, "ERREUR 123456782 0001 (clé attendue : 0)\n", 1},
+    {{"cip", "--check", "123456"}, "ERREUR 123456 ? (clé attendue : 2)\n", 1},
+    {{"iban", "--check", "FR"}, "ERREUR FR ?? (caractères inconnus)\n", 1},
+    {{"vin", "--check", "LMN12345X678900"}, "ERREUR LMN12345X678900?? (caractères inconnus)\n", 1},
+    {{"siret", "--check", "12345"}, "ERREUR 12345 (trop de caractères inconnus)\n", 2},
+    {{"insee", "--check", "n/a"}, "ERREUR (trop de caractères inconnus)\n", 2},
+    {{"isbn", "--check", "9992171234"}, "ERREUR 9992171234 (clé attendue : 5)\n", 1},  // no hyphens fit
+    // Several numbers: an empty line between outputs; the third has only its message.
+    {{"siren", "12345678", "1?3456782", "123", "12?456782"}, "123 456 782\n\n123 456 782\n\n\n123 456 782\n", 2},
+    // Options may follow the numbers; after "--" everything is a number.
+    {{"siren", "123456783", "--check"}, "ERREUR 123 456 783 (clé attendue : 2)\n", 1},
+    {{"siren", "--", "-123-456-78", "--check"}, "123 456 782\n\n", 2},
+};
+
+TEST(CliReading, NumbersIntoFields) {
+    for (const Case& c : kReadings) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        const Result r = RunCli(c.args, "987654321\n");  // arguments win over standard input
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.status, c.status);
+    }
+}
+
+TEST(CliInput, LinesInOrderBlankOnesSkipped) {
+    // A byte order mark, CRLF, blank lines, a last line without its newline.
+    const Result r = RunCli({"siren", "--check"},
+                            "\xEF\xBB\xBF" "123456782\r\n\n   \t\n123456783\n  \r\n123 456 782 0001\n12345678");
+    EXPECT_EQ(r.out,
+              "OK 123 456 782\n"
+              "ERREUR 123 456 783 (clé attendue : 2)\n"
+              "OK 123 456 782\n"
+              "ERREUR 123 456 78 (clé attendue : 2)\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(RunCli({"siren"}, "").out, "");
+    EXPECT_EQ(RunCli({"siren"}, "").status, 0);
+}
+
+TEST(CliInput, ManyLinesAndLongLinesCrossTheBlocks) {
+    std::string input;
+    std::string expected;
+    for (int i = 0; i < 60000; ++i) {
+        const bool right = i % 3 != 0;
+        input += right ? "123456782 0001 0\n" : "123 456 782 00018\n";
+        expected += right ? "OK 123456782 0001 0\n" : "ERREUR 123456782 0001 8 (clé attendue : 0)\n";
+    }
+    input += "12345678200010" + std::string(3 << 20, '7') + "\n12345678200010\n";  // beyond one block
+    expected += "OK 123456782 0001 0\nOK 123456782 0001 0\n";
+    const Result r = RunCli({"siret", "--check"}, input);
+    EXPECT_EQ(r.out, expected);
+    EXPECT_EQ(r.status, 1);
+}
+
+TEST(CliInput, FourUnknownVinCharactersListEveryCandidate) {
+    const Result r = RunCli({"vin", "??N12345?6789??01"});  // 34^4 rows, a large output
+    ASSERT_EQ(r.status, 0);
+    const std::vector<std::string> rows = Lines(r.out);
+    ASSERT_EQ(rows.size(), 34u * 34u * 34u * 34u);
+    EXPECT_EQ(rows.front().substr(0, 8) + rows.front().substr(11), "11N12345891101");
+    EXPECT_EQ(rows.back().substr(0, 8) + rows.back().substr(11), "YYN1234589YY01");
+}
+
+// Each character beyond ASCII, or each byte that is not UTF-8, is one foreign
+// character: never a digit, a letter or "?".
+TEST(CliInput, CharactersBeyondAscii) {
+    const Case cases[] = {
+        // The SIN field turns a sign into an unknown digit; it must count as one.
+        {{"sin", "--check", "12\xC3\xA9" "45678"}, "ERREUR 12? 456 78 (caractères inconnus)\n", 1},
+        {{"sin", "--check", "12\xE2\x82\xAC" "45678"}, "ERREUR 12? 456 78 (caractères inconnus)\n", 1},
+        {{"sin", "--check", "12\xF0\x9F\x98\x80" "45678"}, "ERREUR 12? 456 78 (caractères inconnus)\n", 1},
+        {{"sin", "--check", "12\xFF" "45678"}, "ERREUR 12? 456 78 (caractères inconnus)\n", 1},
+        {{"sin", "--check", "12\xE2\x82" "45678"}, "ERREUR 12? 456 78 (caractères inconnus)\n", 1},
+        // The SIREN field drops it.
+        {{"siren", "--check", "123\xC3\xA9" "456782"}, "OK 123 456 782\n", 0},
+        // The country field keeps it: it is shown as U+FFFD and counts 0 in the key.
+        {{"iban", "\xC3\x89R00 30006000011234567890189"}, "\xEF\xBF\xBDR 17 3000 6000 0112 3456 7890 189\n", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        const Result r = RunCli(c.args);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.status, c.status);
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+TEST(CliJson, CalculeObjects) {
+    const Result r = RunCli({"cip", "--json", "123456", "12?456 9", "12?456 8", "1"});
+    EXPECT_EQ(r.out,
+              "{\"input\":\"123456\",\"kind\":\"cip\",\"outcome\":\"complete\",\"number\":\"123456 2\"}\n"
+              "{\"input\":\"12?456 9\",\"kind\":\"cip\",\"outcome\":\"incomplete\",\"rows\":[\"122456 9\"]}\n"
+              "{\"input\":\"12?456 8\",\"kind\":\"cip\",\"outcome\":\"incomplete\",\"rows\":[]}\n"
+              "{\"input\":\"1\",\"kind\":\"cip\",\"outcome\":\"too_many\",\"number\":\"1????? ?\","
+              "\"message\":\"Trop de chiffres inconnus ! Calcul impossible.\"}\n");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.status, 2);
+    const Result iban = RunCli({"iban", "--json", "FR7? 3000600001123456789018?"});
+    EXPECT_NE(iban.out.find("\"rows\":[\"FR 71 3000 6000 0112 3456 7890 182\",\"FR 76 "), std::string::npos) << iban.out;
+}
+
+TEST(CliJson, CheckObjects) {
+    const Result r = RunCli({"avs", "--check", "--json"}, "12345678903\n12345678904\n12345600055\n1234?678903\n");
+    EXPECT_EQ(r.out,
+              "{\"input\":\"12345678903\",\"kind\":\"avs\",\"outcome\":\"complete\",\"number\":\"123 45 678 903\","
+              "\"valid\":true,\"expected_key\":\"3\"}\n"
+              "{\"input\":\"12345678904\",\"kind\":\"avs\",\"outcome\":\"complete\",\"number\":\"123 45 678 904\","
+              "\"valid\":false,\"expected_key\":\"3\"}\n"
+              "{\"input\":\"12345600055\",\"kind\":\"avs\",\"outcome\":\"complete\",\"number\":\"123 45 600 055\","
+              "\"valid\":false,\"expected_key\":null}\n"
+              "{\"input\":\"1234?678903\",\"kind\":\"avs\",\"outcome\":\"incomplete\",\"number\":\"123 4? 678 903\","
+              "\"valid\":false,\"expected_key\":null}\n");
+    EXPECT_EQ(r.status, 1);
+}
+
+TEST(CliJson, StringsAreEscaped) {
+    // Quote, backslash, tab, a control character, a well-formed é, a stray
+    // byte; the country field shows a foreign character, the key field the
+    // quote and the backslash.
+    const Result r = RunCli({"iban", "--json", "--check", "\xC3\x89R\"\\\t\x01\xC3\xA9\xFF" "00"});
+    EXPECT_EQ(r.out,
+              "{\"input\":\"\xC3\x89R\\\"\\\\\\t\\u0001\xC3\xA9\\ufffd00\",\"kind\":\"iban\",\"outcome\":\"complete\","
+              "\"number\":\"\\ufffdR \\\"\\\\ 00\",\"valid\":false,\"expected_key\":\"17\"}\n");
+}
+
+// ---------------------------------------------------------------------------
+
+TEST(CliUsage, ErrorsGoToStandardErrorWithStatus2) {
+    const std::pair<Args, const char*> cases[] = {
+        {{}, "type de numéro manquant"},
+        {{"SIRET", "1"}, "type de numéro inconnu : « SIRET »"},
+        {{"siret", "--fast", "1"}, "option inconnue : « --fast »"},
+        {{"siret", "--type", "ean8", "1"}, "l'option --type ne vaut que pour le type ean"},
+        {{"ean", "--type", "ean9", "1"}, "type de code inconnu : « ean9 »"},
+        {{"ean", "--type"}, "l'option --type attend un type de code"},
+    };
+    for (const auto& [args, message] : cases) {
+        SCOPED_TRACE(message);
+        const Result r = RunCli(args, "123456782\n");
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("ferrino-cli --help"), std::string::npos);
+        EXPECT_EQ(r.status, 2);
+    }
+}
+
+TEST(CliUsage, HelpAndVersion) {
+    for (const Args& args : {Args{"--help"}, Args{"siret", "--check", "--help"}}) {
+        const Result r = RunCli(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out.rfind("Usage : ferrino-cli TYPE [OPTIONS] [NUMÉRO ...]\n", 0), 0u);
+        for (const char* kind : {"insee", "rib", "iban", "prof", "avs", "isbn", "carte", "siren", "siret", "ean", "sin",
+                                 "vin", "cip"})
+            EXPECT_NE(r.out.find(std::string("\n  ") + kind + " "), std::string::npos) << kind;
+    }
+    const Result version = RunCli({"--version"});
+    EXPECT_EQ(version.out, std::string("ferrino-cli ") + FERRINO_VERSION + "\n");
+    EXPECT_EQ(version.status, 0);
+}
+
+TEST(CliUsage, ReadAndWriteFailuresAreReported) {
+    const Result unreadable = RunCli({"siren", "--check"}, "", WorkDir());  // a folder as input
+    EXPECT_NE(unreadable.err.find("impossible de lire l'entrée standard"), std::string::npos) << unreadable.err;
+    EXPECT_EQ(unreadable.status, 2);
+    if (access("/dev/full", W_OK) == 0) {
+        const Result full = RunCli({"siren", "--check"}, "123456782\n", "", "/dev/full");
+        EXPECT_NE(full.err.find("impossible d'écrire la sortie"), std::string::npos) << full.err;
+        EXPECT_EQ(full.status, 2);
+    }
+}
+
+}  // namespace
