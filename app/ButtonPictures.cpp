@@ -76,3 +76,11 @@ QIcon ButtonPicture(TButtonPicture picture) {
     icon.addPixmap(Render(picture, false), QIcon::Disabled);
     return icon;
 }
+
+QIcon ProgramIcon() {
+    Q_INIT_RESOURCE(icon);
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
+    return icon;
+}

@@ -7,3 +7,6 @@
 enum class TButtonPicture { Close, Calculate, Clear, About, Help };
 
 QIcon ButtonPicture(TButtonPicture picture);
+
+// The program's own icon (the one of its menu entry), in every size it ships.
+QIcon ProgramIcon();

@@ -53,6 +53,7 @@ TMainWindow::TMainWindow(QWidget* parent) : QDialog(parent) {
     LoadFrenchTranslation();
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Ferrino"));
+    setWindowIcon(ProgramIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint);
     setFont(DialogFont());

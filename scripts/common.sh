@@ -8,6 +8,7 @@ FERRINO_PACKAGES=(
     fonts-liberation2
     xvfb xauth
     desktop-file-utils appstream
+    dpkg-dev file
 )
 
 ferrino_install_missing() {
