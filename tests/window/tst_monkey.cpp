@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QRandomGenerator>
 #include <sys/resource.h>
 
@@ -23,6 +24,18 @@ long ResidentKB() {
     long pages = 0, resident = 0;
     status >> pages >> resident;
     return resident * 4;
+}
+
+// Types any text, characters outside Latin-1 included, key by key.
+void TypeText(QWidget* target, const QString& text) {
+    for (char32_t c : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        const int key = c < 0x80 ? QChar(c).toUpper().unicode() : 0;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, one);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, one);
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+    }
 }
 
 class TMonkey {
@@ -59,7 +72,7 @@ public:
             if (!f) return;
             f->setFocus();
             if (Pick(3) == 0) f->selectAll();
-            QTest::keyClicks(f, RandomText());
+            TypeText(f, RandomText());
             break;
         }
         case 3: {  // paste
