@@ -53,11 +53,14 @@ inline double TimeStop(TMainWindow& window, int afterMs = 100) {
     auto* button = window.findChild<QAbstractButton*>(QStringLiteral("Btncalc"));
     auto* close = window.findChild<QAbstractButton*>(QStringLiteral("BitBtn2"));
     QElapsedTimer pressed;
-    QTimer::singleShot(afterMs, close, [&] {
+    QTimer press;  // dies with this call, so a search that ended first leaves no press behind
+    press.setSingleShot(true);
+    QObject::connect(&press, &QTimer::timeout, close, [&] {
         pressed.start();
         close->click();
     });
     QTest::qWait(10);
+    press.start(afterMs);
     QTest::mouseClick(button, Qt::LeftButton);
     return pressed.isValid() ? static_cast<double>(pressed.nsecsElapsed()) / 1e6 : -1;
 }

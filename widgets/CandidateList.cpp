@@ -1,11 +1,15 @@
 #include "CandidateList.h"
 
+#include <algorithm>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
+#include "EngineText.h"
 #include "FixedFont.h"
 
 int TCandidateModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : published_; }
@@ -15,8 +19,7 @@ QVariant TCandidateModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) {
         const std::string_view row = rows_.Row(static_cast<std::size_t>(index.row()));
         // Candidate rows are single-byte engine text; the country list is UTF-8.
-        return utf8_ ? QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size()))
-                     : QString::fromLatin1(row.data(), static_cast<qsizetype>(row.size()));
+        return utf8_ ? QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size())) : FromEngine(row);
     }
     if (role == Qt::SizeHintRole) {
         // Every row as wide as the widest one, so that long rows can be scrolled to.
@@ -125,4 +128,152 @@ void TCandidateList::keyPressEvent(QKeyEvent* event) {
 void TCandidateList::focusOutEvent(QFocusEvent* event) {
     QListView::focusOutEvent(event);
     if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) emit exited();
+}
+
+// The vertical scroll bar counts rows: its value is the row at the top.
+int TCandidateList::TopRow() const { return verticalScrollBar()->value(); }
+
+int TCandidateList::RowsInView() const { return std::max(1, viewport()->height() / kListRowHeight); }
+
+int TCandidateList::ContentWidth() const {
+    if (Count() == 0) return 0;
+    return model_->data(model_->index(0), Qt::SizeHintRole).toSize().width();
+}
+
+QRect TCandidateList::visualRect(const QModelIndex& index) const {
+    if (!index.isValid() || index.model() != model_ || index.row() >= Count()) return {};
+    return {-horizontalOffset(), (index.row() - TopRow()) * kListRowHeight, std::max(ContentWidth(), viewport()->width()),
+            kListRowHeight};
+}
+
+QModelIndex TCandidateList::indexAt(const QPoint& point) const {
+    if (point.y() < 0 || point.x() < 0 || point.x() >= viewport()->width()) return {};
+    const qint64 row = TopRow() + point.y() / kListRowHeight;
+    return row < Count() ? model_->index(static_cast<int>(row)) : QModelIndex();
+}
+
+void TCandidateList::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    if (!index.isValid() || index.row() >= Count()) return;
+    const int row = index.row();
+    const int top = TopRow();
+    const int inView = RowsInView();
+    int wanted = top;
+    switch (hint) {
+    case PositionAtTop: wanted = row; break;
+    case PositionAtBottom: wanted = row - inView + 1; break;
+    case PositionAtCenter: wanted = row - inView / 2; break;
+    case EnsureVisible:
+        if (row < top) wanted = row;
+        else if (row >= top + inView) wanted = row - inView + 1;
+        break;
+    }
+    verticalScrollBar()->setValue(wanted);
+}
+
+void TCandidateList::doItemsLayout() {
+    // Nothing to place: only the scroll bars follow the number of rows.
+    QAbstractItemView::doItemsLayout();
+}
+
+void TCandidateList::updateGeometries() {
+    const int rows = Count();
+    const int inView = RowsInView();
+    // When the viewport shrinks (a scroll bar coming up), a list scrolled to
+    // its end stays there, and the current row stays in view.
+    QScrollBar* bar = verticalScrollBar();
+    const int top = bar->value();
+    const bool atEnd = bar->maximum() > 0 && top == bar->maximum();
+    const int current = currentIndex().isValid() ? currentIndex().row() : -1;
+    const bool keepCurrent = current >= top && current < top + rowsInView_ && current >= top + inView;
+    bar->setSingleStep(1);
+    bar->setPageStep(inView);
+    bar->setRange(0, std::max(0, rows - inView));
+    if (atEnd) bar->setValue(bar->maximum());
+    else if (keepCurrent) bar->setValue(current - inView + 1);
+    rowsInView_ = inView;
+    const int width = viewport()->width();
+    horizontalScrollBar()->setSingleStep(std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('0'))));
+    horizontalScrollBar()->setPageStep(width);
+    horizontalScrollBar()->setRange(0, std::max(0, ContentWidth() - width));
+    QAbstractItemView::updateGeometries();
+}
+
+void TCandidateList::scrollContentsBy(int dx, int dy) {
+    QAbstractItemView::scrollContentsBy(isRightToLeft() ? -dx : dx, dy * kListRowHeight);
+}
+
+int TCandidateList::horizontalOffset() const { return horizontalScrollBar()->value(); }
+
+int TCandidateList::verticalOffset() const { return TopRow() * kListRowHeight; }
+
+void TCandidateList::paintEvent(QPaintEvent* event) {
+    const int rows = Count();
+    if (rows == 0) return;
+    QPainter painter(viewport());
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QStyle::State state = option.state;
+    const bool enabled = state & QStyle::State_Enabled;
+    const QModelIndex current = currentIndex();
+    const bool focus = (hasFocus() || viewport()->hasFocus()) && current.isValid();
+    const QRect area = event->rect();
+    const int first = TopRow() + std::max(0, area.top()) / kListRowHeight;
+    const int last = std::min(rows - 1, TopRow() + std::max(0, area.bottom()) / kListRowHeight);
+    for (int row = first; row <= last; ++row) {
+        const QModelIndex index = model_->index(row);
+        option.rect = visualRect(index);
+        option.state = state;
+        if (selectionModel()->isSelected(index)) option.state |= QStyle::State_Selected;
+        if (enabled) option.palette.setCurrentColorGroup(QPalette::Normal);
+        if (focus && index == current) option.state |= QStyle::State_HasFocus;
+        itemDelegateForIndex(index)->paint(&painter, option, index);
+    }
+}
+
+QModelIndex TCandidateList::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers) {
+    const int rows = Count();
+    if (rows == 0) return {};
+    const QModelIndex current = currentIndex();
+    if (!current.isValid()) return model_->index(0);
+    const int row = current.row();
+    const int page = std::max(1, RowsInView() - 1);
+    int next = row;
+    switch (cursorAction) {
+    case MoveUp:
+    case MovePrevious: next = row - 1; break;
+    case MoveDown:
+    case MoveNext: next = row + 1; break;
+    case MovePageUp: next = row - page; break;
+    case MovePageDown: next = row + page; break;
+    case MoveHome: next = 0; break;
+    case MoveEnd: next = rows - 1; break;
+    case MoveLeft:
+    case MoveRight: break;
+    }
+    return model_->index(std::clamp(next, 0, rows - 1));
+}
+
+void TCandidateList::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) {
+    const QRect r = rect.normalized();
+    QItemSelection selection;
+    const QModelIndex topLeft = indexAt(QPoint(std::max(0, r.left()), r.top()));
+    const QModelIndex bottomRight = indexAt(QPoint(std::max(0, r.left()), r.bottom()));
+    if (topLeft.isValid() && bottomRight.isValid()) selection.select(topLeft, bottomRight);
+    else if (topLeft.isValid()) selection.select(topLeft, topLeft);
+    else if (bottomRight.isValid()) selection.select(bottomRight, bottomRight);
+    selectionModel()->select(selection, command);
+}
+
+QRegion TCandidateList::visualRegionForSelection(const QItemSelection& selection) const {
+    QRegion region;
+    const int top = TopRow();
+    const int bottom = top + viewport()->height() / kListRowHeight;  // the last row in view, maybe in part
+    for (const QItemSelectionRange& range : selection) {
+        if (!range.isValid() || range.model() != model_) continue;
+        const int first = std::max(range.top(), top);
+        const int last = std::min(range.bottom(), bottom);
+        if (first > last) continue;
+        region += QRect(0, (first - top) * kListRowHeight, viewport()->width(), (last - first + 1) * kListRowHeight);
+    }
+    return region;
 }

@@ -1,5 +1,240 @@
-// The page "CLé IBAN" (not wired to its engine yet).
-#include "PendingPage.h"
-#include "Pages.h"
+// The page "CLé IBAN": three fields in the order of an IBAN (country code,
+// check key, BBAN), a drop-down list of countries that fills the country code,
+// and the candidate list of a search.
+//
+// The country list opens under the fields with the drop arrow beside the
+// country code, or with the Down key in it, and closes again on the drop
+// arrow, on a click in any of the three fields, on a press, a double click or
+// Enter in the list, and whenever the list loses the focus. Enter there only
+// closes the list: it does not run "Calcule" as Enter does elsewhere in the
+// window, since the user is choosing a country, not asking for a key.
+#include <QEvent>
+#include <QKeyEvent>
 
-TKeyPage* CreateIbanPage() { return new TPendingPage("Tab_iban", "CLé IBAN"); }
+#include "ArrowButton.h"
+#include "CandidateList.h"
+#include "EngineText.h"
+#include "FixedFont.h"
+#include "KeyPage.h"
+#include "NumberField.h"
+#include "Pages.h"
+#include "iban/Countries.h"
+#include "iban/Iban.h"
+
+namespace {
+
+class TIbanPage : public TKeyPage {
+public:
+    TIbanPage() : TKeyPage(QStringLiteral("Tab_iban"), QStringLiteral("CLé IBAN")) {
+        // The BBAN field is wide enough for the display form of thirty
+        // characters (38 with its blanks), the others just for two.
+        AddLabel(QStringLiteral("Label2"), QStringLiteral("IBAN :"), {8, 15});
+        country_ = AddField(QStringLiteral("Edit_Iban_country"), {52, 9, 38, 26});
+        country_->setText(QStringLiteral("FR"));
+        arrowButton_ = new TArrowButton(QStringLiteral("ABtn_iban"), this);
+        arrowButton_->setGeometry(90, 9, 13, 26);
+        key_ = AddField(QStringLiteral("em_iban_cle"), {106, 9, 30, 26}, 2);
+        bban_ = AddField(QStringLiteral("em_iban"), {139, 9, 379, 26}, 30);
+
+        // From the middle of the code and of the key, and from the first group
+        // of the BBAN, down and right to labels in steps: the BBAN's highest,
+        // the code's lowest, so that no arrow crosses another.
+        AddGuide(QStringLiteral("Arrow_iban1"), QStringLiteral("Lab_iban1"), QStringLiteral("Code pays"), country_, 1.0,
+                 {84, 116});
+        AddGuide(QStringLiteral("Arrow_iban2"), QStringLiteral("Lab_iban2"), QStringLiteral("Clé de contrôle"), key_, 1.0,
+                 {138, 80});
+        AddGuide(QStringLiteral("Arrow_iban3"), QStringLiteral("Lab_iban3"), QStringLiteral("Numéro de compte BBAN"), bban_,
+                 2.0, {186, 48});
+
+        // Both lists lie over the arrows and labels, eight rows high.
+        TCandidateList* candidates = AddList(QStringLiteral("Lb_iban"), {51, 38, 467, 8 * kListRowHeight + 4});
+        countries_ = AddList(QStringLiteral("LB_iban1"), {51, 38, 467, 8 * kListRowHeight + 4}, false);
+        QStringList rows;
+        for (std::string_view row : ferrino::CountryRows())
+            rows << QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size()));
+        countries_->Model()->SetRows(rows);
+        candidates->raise();
+        countries_->raise();
+
+        setTabOrder(country_, arrowButton_);
+        setTabOrder(arrowButton_, countries_);
+        setTabOrder(countries_, bban_);
+        setTabOrder(bban_, candidates);
+        setTabOrder(candidates, key_);
+
+        connect(country_, &QLineEdit::textChanged, this, [this](const QString& text) { countryText_ = ToEngine(text); });
+        connect(country_, &TNumberField::keyDown, this, &TIbanPage::Edit_Iban_countryKeyDown);
+        connect(bban_, &TNumberField::exited, this, &TIbanPage::em_ibanExit);
+        connect(key_, &TNumberField::exited, this, &TIbanPage::em_ibanExit);
+        connect(arrowButton_, &TArrowButton::drop, this, &TIbanPage::ABtn_ibanDrop);
+        connect(arrowButton_, &TArrowButton::clicked, this, &TIbanPage::ABtn_ibanClick);
+        connect(countries_, &TCandidateList::rowClicked, this, &TIbanPage::LB_iban1Click);
+        connect(countries_, &TCandidateList::mousePressed, this, &TIbanPage::LB_iban1MouseDown);
+        connect(countries_, &TCandidateList::doubleClicked, this, &TIbanPage::LB_iban1DblClick);
+        connect(countries_, &TCandidateList::exited, this, &TIbanPage::LB_iban1Exit);
+        // The candidate list's double click runs "Calcule" (TKeyPage).
+        connect(candidates, &TCandidateList::rowClicked, this, &TIbanPage::Lb_ibanClick);
+        // Clicks in the fields, and Enter in the country list, which must not
+        // reach the window's default button.
+        for (QWidget* w : {static_cast<QWidget*>(country_), static_cast<QWidget*>(key_), static_cast<QWidget*>(bban_),
+                           static_cast<QWidget*>(countries_)})
+            w->installEventFilter(this);
+    }
+
+    // "Calcule".
+    void BeforeNormalise() override { SetGuidesVisible(true); }
+
+    void Normalise() override { em_ibanExit(); }
+
+    ferrino::Plan ReadPlan() override {
+        ferrino::IbanSearchPlan plan = ferrino::IbanPlan(ToEngine(bban_->text()), ToEngine(key_->text()));
+        keyPattern_ = plan.keyPattern;
+        return plan;
+    }
+
+    void Complete(const ferrino::Plan& plan) override {
+        key_->setText(FromEngine(ferrino::CompleteIban(plan, countryText_)));
+        bban_->setText(FromEngine(plan.pattern));
+        em_ibanExit();
+    }
+
+    void TooMany(const ferrino::Plan& plan) override {
+        bban_->setText(FromEngine(plan.pattern));
+        em_ibanExit();
+    }
+
+    bool Search(const ferrino::Plan& plan, ferrino::SearchPump& pump) override {
+        // A copy of its own: another "Calcule" may read a new plan while this
+        // search pumps. The country code is read afresh for every candidate.
+        ferrino::IbanSearchPlan own;
+        static_cast<ferrino::Plan&>(own) = plan;
+        own.keyPattern = keyPattern_;
+        return ferrino::SearchIban(own, countryText_, List()->Rows(), pump);
+    }
+
+    // "Effacer".
+    void Clear() override {
+        countries_->hide();
+        List()->hide();
+        SetGuidesVisible(true);
+        key_->clear();
+        bban_->ClearAndFocus();
+    }
+
+    // The handlers of the page.
+
+    // Leaving the key or the BBAN: only the BBAN is laid out again.
+    void em_ibanExit() { Apply(bban_, ferrino::FormatIban); }
+
+    void em_ibanClick() { countries_->hide(); }
+
+    void Edit_Iban_countryClick() { countries_->hide(); }
+
+    void Edit_Iban_countryKeyDown(int key) {
+        if (key == Qt::Key_Down) ABtn_ibanDrop();
+    }
+
+    // Opens the list on the country of the field (the second row when the
+    // field holds no known code), or closes it.
+    void ABtn_ibanDrop() {
+        if (!ToggleCountries()) return;
+        const QString code = country_->text().toUpper().trimmed().left(2);
+        int row = 1;
+        for (int i = 0; i < countries_->Count(); ++i) {
+            if (countries_->RowText(i).left(2) == code) {
+                row = i;
+                break;
+            }
+        }
+        SelectCountry(row);
+    }
+
+    void ABtn_ibanClick() {
+        if (!ToggleCountries()) return;
+        SelectCountry(-1);
+        countries_->selectionModel()->clearCurrentIndex();
+    }
+
+    void LB_iban1Click() {
+        if (selectingCountry_) return;
+        const int row = countries_->SelectedRow();
+        if (row >= 0) country_->setText(countries_->RowText(row).left(2));
+    }
+
+    // The press goes on to select the row under the pointer, so one press
+    // chooses a country and closes the list.
+    void LB_iban1MouseDown() { HideCountries(); }
+
+    void LB_iban1DblClick() { HideCountries(); }
+
+    void LB_iban1KeyDown(int key) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) HideCountries();
+    }
+
+    void LB_iban1Exit() { countries_->hide(); }
+
+    void Lb_ibanClick() {
+        const int row = List()->SelectedRow();
+        if (row < 0) return;
+        const QString text = List()->RowText(row);
+        key_->setText(text.mid(3, 2));
+        bban_->setText(text.mid(5, 40));
+        em_ibanExit();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            if (watched == country_) Edit_Iban_countryClick();
+            else if (watched == key_ || watched == bban_) em_ibanClick();
+        } else if (event->type() == QEvent::KeyPress && watched == countries_) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                LB_iban1KeyDown(key);
+                return true;
+            }
+        }
+        return TKeyPage::eventFilter(watched, event);
+    }
+
+private:
+    // Shows the hidden country list and focuses it (true), or hides it and
+    // focuses the BBAN (false).
+    bool ToggleCountries() {
+        if (countries_->isHidden()) {
+            countries_->show();
+            countries_->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        countries_->hide();
+        bban_->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+
+    // Hides the list; the focus it had goes to the BBAN.
+    void HideCountries() {
+        const bool hadFocus = countries_->hasFocus();
+        countries_->hide();
+        if (hadFocus) bban_->setFocus(Qt::OtherFocusReason);
+    }
+
+    // Selects a row without writing it into the country field.
+    void SelectCountry(int row) {
+        selectingCountry_ = true;
+        countries_->SelectRow(row);
+        selectingCountry_ = false;
+    }
+
+    TNumberField* country_ = nullptr;
+    TArrowButton* arrowButton_ = nullptr;
+    TNumberField* key_ = nullptr;
+    TNumberField* bban_ = nullptr;
+    TCandidateList* countries_ = nullptr;
+    std::string countryText_ = "FR";  // what the search reads for every candidate
+    std::string keyPattern_;
+    bool selectingCountry_ = false;
+};
+
+}  // namespace
+
+TKeyPage* CreateIbanPage() { return new TIbanPage; }

@@ -1,5 +1,44 @@
-// The page "Clé RIB/RIP" (not wired to its engine yet).
-#include "PendingPage.h"
+// The page "Clé RIB/RIP": bank code, branch code, account number and key, each
+// named by an arrow and a label.
+#include "CandidateList.h"
+#include "FixedFont.h"
+#include "KeyPage.h"
+#include "NumberField.h"
 #include "Pages.h"
+#include "rib/Rib.h"
 
-TKeyPage* CreateRibPage() { return new TPendingPage("Tab_rib", "Clé RIB/RIP"); }
+namespace {
+
+class TRibPage : public TSingleFieldPage {
+public:
+    TRibPage()
+        : TSingleFieldPage(QStringLiteral("Tab_rib"), QStringLiteral("Clé RIB/RIP"),
+                           {ferrino::FormatRib, ferrino::RibPlan, ferrino::CompleteRib, ferrino::SearchRib},
+                           kHideList | kShowGuides) {
+        Build(QStringLiteral("Label_RIB"), QStringLiteral("RIB/RIP :"), {32, 37}, QStringLiteral("em_rib"),
+              {120, 32, 273, 26}, QStringLiteral("LB_rib"), {120, 62, 330, 7 * kListRowHeight + 4});
+
+        // Columns of the display form: BBBBB GGGGG CCCCCCCCCCC KK.
+        struct Guide {
+            const char* arrow;
+            const char* label;
+            const char* caption;
+            double column;
+            QPoint labelAt;
+        };
+        const Guide guides[] = {
+            {"FRib1", "Lrib1", "Etablissement", 2.5, {40, 84}},
+            {"frib2", "Lrib2", "Guichet", 8.5, {144, 114}},
+            {"frib3", "Lrib3", "Compte", 17.5, {224, 148}},
+            {"frib4", "LRib4", "Clé ", 25.0, {326, 114}},
+        };
+        for (const Guide& g : guides)
+            AddGuide(QString::fromLatin1(g.arrow), QString::fromLatin1(g.label), QString::fromUtf8(g.caption), Field(),
+                     g.column, g.labelAt);
+        List()->raise();
+    }
+};
+
+}  // namespace
+
+TKeyPage* CreateRibPage() { return new TRibPage; }

@@ -23,7 +23,6 @@ using ferrino::kVinFieldCount;
 using ferrino::kVinFieldWidths;
 
 constexpr std::size_t kKeyField = 4;  // Vin5, the check character
-constexpr int kLayoutBatch = 1 << 16;  // rows the list lays out at a time
 
 class TVinPage : public TKeyPage {
 public:
@@ -49,11 +48,6 @@ public:
         const int right = x - kGap;
 
         TCandidateList* list = AddList(QStringLiteral("LB_vin"), {kLeft, kTop + kHeight + 4, right - kLeft, 122});
-        // Four unknown characters can list 1 336 336 rows, which the list lays
-        // out in some 150 ms: shown at once with its first rows, it lays out
-        // the rest in batches while the window goes on answering.
-        list->setLayoutMode(QListView::Batched);
-        list->setBatchSize(kLayoutBatch);
         // Both the click and the double click copy the row; a double click does
         // not ask for "Calcule" here.
         disconnect(list, &TCandidateList::doubleClicked, this, &TKeyPage::calculeRequested);
