@@ -50,10 +50,7 @@ TCandidateList* TKeyPage::AddList(const QString& name, QRect geometry, bool cand
     return list;
 }
 
-void TKeyPage::AddGuide(const QString& arrowName, const QString& labelName, const QString& caption, TNumberField* field,
-                        double column, QPoint labelAt) {
-    QLabel* label = AddLabel(labelName, caption, labelAt);
-    auto* arrow = new TArrow(arrowName, this);
+void TKeyPage::AddGuides(TNumberField* field, std::initializer_list<TGuide> guides) {
     // Where the characters of the field start: inside its frame, after the
     // edit's own margin of 2 pixels and any text margin.
     QStyleOptionFrame frame;
@@ -63,14 +60,21 @@ void TKeyPage::AddGuide(const QString& arrowName, const QString& labelName, cons
     const QRect contents = field->style()->subElementRect(QStyle::SE_LineEditContents, &frame, field);
     const qreal textLeft = field->x() + contents.x() + 2 + field->textMargins().left();
     const qreal charWidth = QFontMetricsF(field->font()).horizontalAdvance(QLatin1Char('0'));
-    const QPoint from(qRound(textLeft + column * charWidth), field->geometry().bottom() + 2);
-    const int middle = label->y() + label->height() / 2;
-    const bool labelOnLeft = label->geometry().center().x() < from.x();
-    const QPoint to(labelOnLeft ? label->geometry().right() + 3 : label->x() - 3, middle);
-    arrow->Link(from, to);
-    arrow->lower();
-    guides_.push_back(label);
-    guides_.push_back(arrow);
+
+    for (const TGuide& guide : guides) {
+        QLabel* label = AddLabel(QString::fromLatin1(guide.label), QString::fromUtf8(guide.caption),
+                                 guide.labelAt);
+        auto* arrow = new TArrow(QString::fromLatin1(guide.arrow), this);
+        const QPoint from(qRound(textLeft + guide.column * charWidth), field->geometry().bottom() + 2);
+        const int middle = label->y() + label->height() / 2;
+        const bool labelOnLeft = label->geometry().center().x() < from.x();
+        const QPoint to(labelOnLeft ? label->geometry().right() + 3 : label->x() - 3, middle);
+        arrow->Link(from, to);
+        arrow->lower();
+        guides_.push_back(label);
+        guides_.push_back(arrow);
+    }
+    if (list_) list_->raise();
 }
 
 void TKeyPage::Apply(TNumberField* field, const std::function<std::string(std::string_view)>& operation) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 #include "common/Enumeration.h"
@@ -16,6 +17,17 @@
 class TArrow;
 class TCandidateList;
 class TNumberField;
+
+// One arrow and the label it points to: the arrow starts under the character
+// column `column` of the display form (fractions allowed) and ends beside the
+// label placed at `labelAt`.
+struct TGuide {
+    const char* arrow;
+    const char* label;
+    const char* caption;  // UTF-8
+    double column;
+    QPoint labelAt;
+};
 
 class TKeyPage : public QWidget {
     Q_OBJECT
@@ -50,10 +62,9 @@ protected:
     QLabel* AddLabel(const QString& name, const QString& text, QPoint at);
     TNumberField* AddField(const QString& name, QRect geometry, int typingLimit = 0);
     TCandidateList* AddList(const QString& name, QRect geometry, bool candidates = true);
-    // An arrow from under the character column `column` of `field` (counted in
-    // characters of the display form, fractions allowed) down to a label at `labelAt`.
-    void AddGuide(const QString& arrowName, const QString& labelName, const QString& caption, TNumberField* field,
-                  double column, QPoint labelAt);
+    // Arrows from under parts of `field` down to their labels. The candidate
+    // list, which takes their place after a search, stays over them.
+    void AddGuides(TNumberField* field, std::initializer_list<TGuide> guides);
 
     // Runs an engine operation on a field's text and writes its result back.
     static void Apply(TNumberField* field, const std::function<std::string(std::string_view)>& operation);

@@ -8,6 +8,7 @@ FERRINO_PACKAGES=(
     fonts-liberation2
     xvfb xauth
     desktop-file-utils appstream
+    clang libclang-rt-14-dev
     dpkg-dev file
 )
 

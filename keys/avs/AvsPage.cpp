@@ -20,23 +20,12 @@ public:
         // Columns of the display form: NNN YY SDM OOK. The two groups on the
         // left are named on the left, the two on the right on the right, the
         // outer arrows shortest so that none crosses another.
-        struct Guide {
-            const char* arrow;
-            const char* label;
-            const char* caption;
-            double column;
-            QPoint labelAt;
-        };
-        const Guide guides[] = {
+        AddGuides(Field(), {
             {"Favs1", "Lavs1", "Groupe du nom", 1.5, {40, 88}},
             {"favs2", "Lavs2", "Année de naissance", 5.0, {40, 126}},
             {"JFavs3", "Lavs3", "Sexe, jour et mois de naissance", 8.5, {232, 160}},
             {"favs4", "Lavs4", "Numéro d'ordre et clé", 12.5, {272, 100}},
-        };
-        for (const Guide& g : guides)
-            AddGuide(QString::fromLatin1(g.arrow), QString::fromLatin1(g.label), QString::fromUtf8(g.caption), Field(),
-                     g.column, g.labelAt);
-        List()->raise();  // over the guides, which it replaces after a search
+        });
     }
 };
 

@@ -30,6 +30,7 @@ bool TestCipCandidate(std::string_view candidate, std::string_view pattern, RowS
     const char wanted = pattern.size() > kCipCodeLength ? pattern[kCipCodeLength] : kUnknown;
     if (wanted != kUnknown && wanted != key) return false;
     char* row = sink.Append(kCipCodeLength + 2);
+    if (!row) return false;  // the store is full
     const std::string_view code = Slice(candidate, 0, kCipCodeLength);
     for (std::size_t i = 0; i < kCipCodeLength; ++i) row[i] = i < code.size() ? code[i] : kUnknown;
     row[kCipCodeLength] = ' ';

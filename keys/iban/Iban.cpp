@@ -151,6 +151,7 @@ public:
         const std::uint8_t r = tail_[remainder_[last_]];
         if (!accept_[r]) return;
         char* out = sink_.Append(rowLength_);
+        if (!out) return;  // the store is full
         CopyRow(out);
         out[3] = key_[r][0];
         out[4] = key_[r][1];

@@ -39,12 +39,9 @@ public:
         // From the middle of the code and of the key, and from the first group
         // of the BBAN, down and right to labels in steps: the BBAN's highest,
         // the code's lowest, so that no arrow crosses another.
-        AddGuide(QStringLiteral("Arrow_iban1"), QStringLiteral("Lab_iban1"), QStringLiteral("Code pays"), country_, 1.0,
-                 {84, 116});
-        AddGuide(QStringLiteral("Arrow_iban2"), QStringLiteral("Lab_iban2"), QStringLiteral("Clé de contrôle"), key_, 1.0,
-                 {138, 80});
-        AddGuide(QStringLiteral("Arrow_iban3"), QStringLiteral("Lab_iban3"), QStringLiteral("Numéro de compte BBAN"), bban_,
-                 2.0, {186, 48});
+        AddGuides(country_, {{"Arrow_iban1", "Lab_iban1", "Code pays", 1.0, {84, 116}}});
+        AddGuides(key_, {{"Arrow_iban2", "Lab_iban2", "Clé de contrôle", 1.0, {138, 80}}});
+        AddGuides(bban_, {{"Arrow_iban3", "Lab_iban3", "Numéro de compte BBAN", 2.0, {186, 48}}});
 
         // Both lists lie over the arrows and labels, eight rows high.
         TCandidateList* candidates = AddList(QStringLiteral("Lb_iban"), {51, 38, 467, 8 * kListRowHeight + 4});

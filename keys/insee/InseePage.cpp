@@ -29,14 +29,7 @@ public:
         message_->SetHome({128, 18});
 
         // Columns of the display form: S YY MM DD CCC OOO KK.
-        struct Guide {
-            const char* arrow;
-            const char* label;
-            const char* caption;
-            double column;
-            QPoint labelAt;
-        };
-        const Guide guides[] = {
+        AddGuides(Field(), {
             {"Finsee1", "Linsee1", "Sexe", 0.5, {60, 90}},
             {"Finsee2", "Linsee2", "Année", 3.0, {52, 122}},
             {"Finsee3", "LInsee3", "Mois", 6.0, {60, 154}},
@@ -44,10 +37,7 @@ public:
             {"Finsee5", "Linsee5", "Commune", 12.5, {296, 176}},
             {"Finsee6", "Linsee6", "Ordre", 16.5, {330, 134}},
             {"Finsee7", "Linsee7", "Clé", 20.0, {376, 96}},
-        };
-        for (const Guide& g : guides)
-            AddGuide(QString::fromLatin1(g.arrow), QString::fromLatin1(g.label), QString::fromUtf8(g.caption), Field(),
-                     g.column, g.labelAt);
+        });
     }
 
     void BeforeNormalise() override { message_->Retract(); }

@@ -20,23 +20,12 @@ public:
 
         // Columns of the display form: DD C NNNNN K. The label names are not in
         // the order of the parts: "Catégorie" is lprof4 and "Clé" lprof2.
-        struct Guide {
-            const char* arrow;
-            const char* label;
-            const char* caption;
-            double column;
-            QPoint labelAt;
-        };
-        const Guide guides[] = {
+        AddGuides(Field(), {
             {"fprof1", "lprof1", "Département", 1.0, {40, 88}},
             {"fprof2", "lprof4", "Catégorie", 3.5, {40, 124}},
             {"fprof3", "Lprof3", "Numéro d'inscription", 7.5, {226, 150}},
             {"fprof4", "lprof2", "Clé", 11.5, {262, 100}},
-        };
-        for (const Guide& g : guides)
-            AddGuide(QString::fromLatin1(g.arrow), QString::fromLatin1(g.label), QString::fromUtf8(g.caption), Field(),
-                     g.column, g.labelAt);
-        List()->raise();  // over the guides, which it replaces after a search
+        });
     }
 };
 

@@ -131,6 +131,7 @@ public:
         const std::uint8_t r = remainder_[last_];
         if (!accept_[r]) return;
         char* out = sink_.Append(kRowLength);
+        if (!out) return;  // the store is full
         std::memcpy(out, row_, kRowLength);
         out[kRowLength - 2] = key_[r][0];
         out[kRowLength - 1] = key_[r][1];

@@ -19,23 +19,12 @@ public:
               {120, 32, 273, 26}, QStringLiteral("LB_rib"), {120, 62, 330, 7 * kListRowHeight + 4});
 
         // Columns of the display form: BBBBB GGGGG CCCCCCCCCCC KK.
-        struct Guide {
-            const char* arrow;
-            const char* label;
-            const char* caption;
-            double column;
-            QPoint labelAt;
-        };
-        const Guide guides[] = {
+        AddGuides(Field(), {
             {"FRib1", "Lrib1", "Etablissement", 2.5, {40, 84}},
             {"frib2", "Lrib2", "Guichet", 8.5, {144, 114}},
             {"frib3", "Lrib3", "Compte", 17.5, {224, 148}},
             {"frib4", "LRib4", "Clé ", 25.0, {326, 114}},
-        };
-        for (const Guide& g : guides)
-            AddGuide(QString::fromLatin1(g.arrow), QString::fromLatin1(g.label), QString::fromUtf8(g.caption), Field(),
-                     g.column, g.labelAt);
-        List()->raise();
+        });
     }
 };
 

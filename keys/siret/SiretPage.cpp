@@ -15,13 +15,11 @@ public:
                     {ferrino::FormatSiret, ferrino::SiretPlan, ferrino::CompleteSiret, ferrino::SearchSiret},
                     kHideList | kShowGuides) {
         // Columns of the display form: SSSSSSSSS EEEE K.
-        AddGuide(QStringLiteral("FSIRET1"), QStringLiteral("LSIRET1"), QStringLiteral("Numéro RCS (SIREN)"), Field(), 4.5,
-                 {24, 92});
-        AddGuide(QStringLiteral("FSIRET2"), QStringLiteral("LSIRET2"), QStringLiteral("Numéro d'établissement"), Field(),
-                 12.0, {300, 140});
-        AddGuide(QStringLiteral("Fsiret3"), QStringLiteral("Lsiret3"), QStringLiteral("Clé de contrôle"), Field(), 15.5,
-                 {300, 96});
-        List()->raise();  // over the guides, which it replaces after a search
+        AddGuides(Field(), {
+            {"FSIRET1", "LSIRET1", "Numéro RCS (SIREN)", 4.5, {24, 92}},
+            {"FSIRET2", "LSIRET2", "Numéro d'établissement", 12.0, {300, 140}},
+            {"Fsiret3", "Lsiret3", "Clé de contrôle", 15.5, {300, 96}},
+        });
     }
 };
 

@@ -64,6 +64,7 @@ public:
         const char key = KeyOf(remainders_[last_]);
         if (wanted_ != kUnknown && wanted_ != key) return;
         char* row = sink_.Append(kVinLength);
+        if (!row) return;  // the store is full
         std::memcpy(row, candidate.data(), kVinLength);
         row[kVinKeyIndex] = key;
     }

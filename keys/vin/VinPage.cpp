@@ -57,32 +57,26 @@ public:
         // The first four parts are named in a column on the left, the last four
         // in a column on the right; the arrows nearest the ends are the
         // shortest, so that no arrow crosses another.
-        struct Guide {
-            const char* arrow;
-            const char* label;
-            const char* caption;
-            int row;
+        // The first four parts are named in a column on the left, the last
+        // four in a column on the right, outer parts lowest.
+        static constexpr const char* kGuides[kVinFieldCount][3] = {
+            {"Fvin1", "Lvin1", "Code pays :"},
+            {"Fvin2", "LVIn2", "Code constructeur :"},
+            {"Fvin3", "LVin3", "Type :"},
+            {"Fvin4", "LVin4", "Particularités du véhicule :"},
+            {"Fvin5", "LVin5", "Clé de contrôle"},
+            {"FVin6", "LVIn6", "Année"},
+            {"FVin7", "LVin8", "Usine d'assemblage"},
+            {"FVin8", "LVIn7", "Numéro de série"},
         };
-        const Guide guides[kVinFieldCount] = {
-            {"Fvin1", "Lvin1", "Code pays :", 0},
-            {"Fvin2", "LVIn2", "Code constructeur :", 1},
-            {"Fvin3", "LVin3", "Type :", 2},
-            {"Fvin4", "LVin4", "Particularités du véhicule :", 3},
-            {"Fvin5", "LVin5", "Clé de contrôle", 3},
-            {"FVin6", "LVIn6", "Année", 2},
-            {"FVin7", "LVin8", "Usine d'assemblage", 1},
-            {"FVin8", "LVIn7", "Numéro de série", 0},
-        };
+        static constexpr int kRows[kVinFieldCount] = {0, 1, 2, 3, 3, 2, 1, 0};
         constexpr int kFirstRow = 80;
         constexpr int kRowStep = 26;
         const int rightColumn = ArrowColumn(kVinFieldCount - 1) + 13;
         for (std::size_t i = 0; i < kVinFieldCount; ++i) {
-            const Guide& g = guides[i];
-            const QPoint labelAt(i < 4 ? 24 : rightColumn, kFirstRow + g.row * kRowStep);
-            AddGuide(QString::fromLatin1(g.arrow), QString::fromLatin1(g.label), QString::fromUtf8(g.caption), fields_[i],
-                     static_cast<double>(kVinFieldWidths[i]) / 2, labelAt);
+            const QPoint labelAt(i < 4 ? 24 : rightColumn, kFirstRow + kRows[i] * kRowStep);
+            AddGuides(fields_[i], {{kGuides[i][0], kGuides[i][1], kGuides[i][2], static_cast<double>(kVinFieldWidths[i]) / 2, labelAt}});
         }
-        list->raise();  // over the guides, which it replaces after a search
     }
 
     void Normalise() override {
