@@ -97,14 +97,14 @@ TMainWindow::TMainWindow(QWidget* parent) : QDialog(parent) {
 TMainWindow::~TMainWindow() = default;
 
 void TMainWindow::BuildButtons(int top) {
-    struct Spec {
+    struct CommonButton {
         QPushButton** button;
         const char* name;
         const char* caption;
         TButtonPicture picture;
         void (TMainWindow::*handler)();
     };
-    const Spec specs[] = {
+    const CommonButton buttons[] = {
         {&BitBtn2, "BitBtn2", "&Fermer", TButtonPicture::Close, &TMainWindow::BitBtn2Click},
         {&Btncalc, "Btncalc", "Calcule", TButtonPicture::Calculate, &TMainWindow::BtncalcClick},
         {&Btnclear, "Btnclear", "Effacer", TButtonPicture::Clear, &TMainWindow::BtnclearClick},
@@ -115,13 +115,13 @@ void TMainWindow::BuildButtons(int top) {
     constexpr int kGap = 12;
     const int total = 5 * kWidth + 4 * kGap;
     int x = (pageControl_->width() + 2 * kMargin - total) / 2;
-    for (const Spec& spec : specs) {
-        auto* button = new QPushButton(ButtonPicture(spec.picture), QString::fromUtf8(spec.caption), this);
-        button->setObjectName(QString::fromLatin1(spec.name));
+    for (const CommonButton& common : buttons) {
+        auto* button = new QPushButton(ButtonPicture(common.picture), QString::fromUtf8(common.caption), this);
+        button->setObjectName(QString::fromLatin1(common.name));
         button->setAutoDefault(false);
         button->setGeometry(x, top, kWidth, kButtonHeight);
-        connect(button, &QPushButton::clicked, this, spec.handler);
-        *spec.button = button;
+        connect(button, &QPushButton::clicked, this, common.handler);
+        *common.button = button;
         x += kWidth + kGap;
     }
     // Enter in any field or list of the window presses "Calcule".
