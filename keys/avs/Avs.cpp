@@ -20,16 +20,8 @@ std::string FormatAvs(std::string_view text) {
     std::string kept = PadUnknown(KeepDigitsCapitalsUnknown(text), kAvsLength);
     for (std::size_t i = 0; i < kAvsLength; ++i)
         if (!IsDigit(kept[i])) kept[i] = kUnknown;
-    std::string shown;
-    shown.reserve(14);
     static constexpr std::size_t kGroups[] = {3, 2, 3, 3};
-    std::size_t at = 0;
-    for (std::size_t width : kGroups) {
-        if (at) shown += ' ';
-        shown.append(kept, at, width);
-        at += width;
-    }
-    return TrimShown(std::move(shown));
+    return ShowGrouped(kept, kGroups);
 }
 
 std::string ComputeAvsKey(std::string_view body) {

@@ -40,6 +40,17 @@ struct Plan {
     std::size_t limit = 4;          // at most this many slots are searched
 
     bool Complete() const { return unknowns.empty(); }
+    // How many candidates the search tests (values passed over not counted).
+    std::uint64_t CandidateCount() const {
+        std::uint64_t count = 1;
+        for (const Slot& slot : unknowns) {
+            std::uint64_t values = 0;
+            for (std::size_t v = 0; v < slot.symbols.size(); ++v)
+                if (v >= 64 || !((slot.passOver >> v) & 1U)) ++values;
+            count *= values;
+        }
+        return count;
+    }
     bool Searches() const { return !unknowns.empty() && unknowns.size() <= limit; }
     bool TooMany() const { return unknowns.size() > limit; }
 };

@@ -22,6 +22,17 @@ std::string TrimShown(std::string text) {
     return text;
 }
 
+std::string ShowGrouped(std::string_view text, std::span<const std::size_t> widths) {
+    std::string shown;
+    shown.reserve(text.size() + widths.size());
+    std::size_t at = 0;
+    for (std::size_t width : widths) {
+        if (at) shown += ' ';
+        for (std::size_t end = at + width; at < end; ++at) shown += at < text.size() ? text[at] : kUnknown;
+    }
+    return TrimShown(std::move(shown));
+}
+
 std::string RemoveBlanks(std::string_view text) {
     std::string out;
     out.reserve(text.size());

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,11 @@ inline std::string PadUnknown(std::string text, std::size_t length) {
 
 // Removes every trailing "?", blank and "-", one by one from the end.
 std::string TrimShown(std::string text);
+
+// Lays the characters of `text` out in groups of the given widths separated by
+// single blanks (a missing character counts as an unknown marker), then drops
+// the trailing unknown markers, blanks and hyphens: a number's display form.
+std::string ShowGrouped(std::string_view text, std::span<const std::size_t> widths);
 
 // The text without its blanks.
 std::string RemoveBlanks(std::string_view text);

@@ -65,14 +65,7 @@ std::string FormatEan(std::string_view text, EanType type) {
         if (digits.size() == info.length) break;
         if (IsDigit(c)) digits += c;
     }
-    std::string shown;
-    shown.reserve(ShownLength(info));
-    std::size_t at = 0;
-    for (std::size_t width : info.blocks) {
-        if (at) shown += ' ';
-        for (std::size_t end = at + width; at < end; ++at) shown += at < digits.size() ? digits[at] : kUnknown;
-    }
-    return TrimShown(std::move(shown));
+    return ShowGrouped(digits, info.blocks);
 }
 
 std::string NormaliseEan(std::string_view text, EanType type) {

@@ -57,17 +57,6 @@ char CodeCharacter(const std::string& countryField, std::size_t index) {
     return index < countryField.size() ? countryField[index] : ' ';
 }
 
-std::uint64_t CandidateCount(const Plan& plan) {
-    std::uint64_t count = 1;
-    for (const Slot& slot : plan.unknowns) {
-        std::uint64_t values = 0;
-        for (std::size_t v = 0; v < slot.symbols.size(); ++v)
-            if (v >= 64 || !((slot.passOver >> v) & 1U)) ++values;
-        count *= values;
-    }
-    return count;
-}
-
 // The search with the key kept as running remainders.
 //
 // N is read from the left: each character turns the remainder r of what stands
@@ -134,7 +123,7 @@ public:
             accepted += accept_[r];
         }
         // Keys are spread evenly enough over the candidates to size the store.
-        const std::uint64_t rows = CandidateCount(plan) * accepted / 97 + 1;
+        const std::uint64_t rows = plan.CandidateCount() * accepted / 97 + 1;
         sink.ReserveMore(rows, rows * rowLength_);
     }
 

@@ -20,16 +20,8 @@ std::string FormatInsee(std::string_view text) {
     std::string kept = PadUnknown(KeepDigitsCapitalsUnknown(text), kInseeLength);
     for (std::size_t i = 0; i < kInseeLength; ++i)
         if (!IsDigit(kept[i])) kept[i] = kUnknown;
-    std::string shown;
-    shown.reserve(21);
     static constexpr std::size_t kGroups[] = {1, 2, 2, 2, 3, 3, 2};
-    std::size_t at = 0;
-    for (std::size_t width : kGroups) {
-        if (at) shown += ' ';
-        shown.append(kept, at, width);
-        at += width;
-    }
-    return TrimShown(std::move(shown));
+    return ShowGrouped(kept, kGroups);
 }
 
 std::string ComputeInseeKey(std::string_view body) {

@@ -24,14 +24,7 @@ std::string FormatLuhn(std::string_view text, const LuhnKind& kind) {
         kept += IsDigit(c) ? c : kUnknown;
         if (kept.size() == kind.Length()) break;  // the rest is not shown
     }
-    std::string shown;
-    shown.reserve(kind.Length() + kind.groups.size());
-    std::size_t at = 0;
-    for (std::size_t width : kind.groups) {
-        if (at) shown += ' ';
-        for (std::size_t end = at + width; at < end; ++at) shown += at < kept.size() ? kept[at] : kUnknown;
-    }
-    return TrimShown(std::move(shown));
+    return ShowGrouped(kept, kind.groups);
 }
 
 bool TestLuhnCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink, const LuhnKind& kind) {

@@ -35,16 +35,8 @@ std::string FormatProf(std::string_view text) {
         const bool stays = IsDigit(c) || (i == kLetterPos && (c == 'A' || c == 'B'));
         if (!stays) kept[i] = kUnknown;
     }
-    std::string shown;
-    shown.reserve(12);
     static constexpr std::size_t kGroups[] = {2, 1, 5, 1};
-    std::size_t at = 0;
-    for (std::size_t width : kGroups) {
-        if (at) shown += ' ';
-        shown.append(kept, at, width);
-        at += width;
-    }
-    return TrimShown(std::move(shown));
+    return ShowGrouped(kept, kGroups);
 }
 
 std::string ComputeProfKey(std::string_view body) {

@@ -42,17 +42,6 @@ bool KeyAgrees(std::string_view pattern, std::string_view key) {
     return agrees(kRibBody, key[0]) && agrees(kRibBody + 1, key[1]);
 }
 
-std::uint64_t CandidateCount(const Plan& plan) {
-    std::uint64_t count = 1;
-    for (const Slot& slot : plan.unknowns) {
-        std::uint64_t values = 0;
-        for (std::size_t v = 0; v < slot.symbols.size(); ++v)
-            if (v >= 64 || !((slot.passOver >> v) & 1U)) ++values;
-        count *= values;
-    }
-    return count;
-}
-
 // The search with the key kept as running remainders.
 //
 // The key depends linearly on the digits: r = sum of digit x 10^(22 - pos)
@@ -115,7 +104,7 @@ public:
             accepted += accept_[r];
         }
         // Keys are spread evenly enough over the candidates to size the store.
-        const std::uint64_t rows = CandidateCount(plan) * accepted / 97 + 1;
+        const std::uint64_t rows = plan.CandidateCount() * accepted / 97 + 1;
         sink.ReserveMore(rows, rows * kRowLength);
     }
 
