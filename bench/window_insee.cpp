@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     TMainWindow window;
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window)) return 1;
     auto* field = window.findChild<QLineEdit*>(QStringLiteral("EM_INSEE"));
 
     for (int run = 0; run < 3; ++run) {

@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     TMainWindow window;
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window)) return 1;
     const QStringList args = QApplication::arguments().mid(1);
     const auto& searches = Searches();
     for (int page = 0; page < static_cast<int>(searches.size()); ++page) {
