@@ -4,6 +4,9 @@
 #include <QStatusBar>
 #include <QTextBrowser>
 
+#include <QComboBox>
+
+#include "Arrow.h"
 #include "KeyPage.h"
 #include "NumberField.h"
 #include "Version.h"
@@ -27,6 +30,7 @@ private slots:
     void closingDuringASearchStopsItFirst();
     void escapeDoesNotClose();
     void helpShowsTheFrenchHelpPage();
+    void everyControlHasItsName();
 };
 
 void TestMainWindow::startState() {
@@ -269,6 +273,50 @@ void TestMainWindow::helpShowsTheFrenchHelpPage() {
     Button(&s.window, "Btnhelp")->click();
     QCOMPARE(s.window.findChildren<QTextBrowser*>().size(), 1);
     QVERIFY(help->isVisible());
+}
+
+void TestMainWindow::everyControlHasItsName() {
+    TMainWindow w;
+    const auto check = [&w](const char* kind, const QStringList& names, auto isRightKind) {
+        for (const QString& name : names) {
+            QWidget* control = w.findChild<QWidget*>(name);
+            QVERIFY2(control, qPrintable(QStringLiteral("no %1 named %2").arg(QLatin1String(kind), name)));
+            QVERIFY2(isRightKind(control), qPrintable(QStringLiteral("%1 is not a %2").arg(name, QLatin1String(kind))));
+        }
+    };
+    const auto is = [](auto* typed) { return typed != nullptr; };
+    check("number field",
+          QString("EM_INSEE em_rib Edit_Iban_country em_iban_cle em_iban Em_prof Em_avs em_isbn em_cb EM_siren em_siret "
+                  "em_ean em_sin Vin1 Vin2 Vin3 VIn4 Vin5 Vin6 VIn7 Vin8 Fcip1 Fcip2").split(' '),
+          [&](QWidget* c) { return is(qobject_cast<QLineEdit*>(c)); });
+    check("list",
+          QString("LB_insee LB_rib Lb_iban LB_iban1 LB_prof LB_avs LB_isbn lB_CB lb_siren LB_siret LB_ean Lb_sin LB_vin LB_cip")
+              .split(' '),
+          [&](QWidget* c) { return is(qobject_cast<QAbstractItemView*>(c)); });
+    check("label",
+          QString("LabelINSEE MSG_insee Linsee1 Linsee2 LInsee3 Linsee4 Linsee5 Linsee6 Linsee7 Label_RIB Lrib1 Lrib2 Lrib3 "
+                  "LRib4 Label2 Lab_iban1 Lab_iban2 Lab_iban3 Lprof lprof1 lprof2 Lprof3 lprof4 Label_avs Lavs1 Lavs2 Lavs3 "
+                  "Lavs4 LISBN Label4 LSIREN Lsiret LSIRET1 LSIRET2 Lsiret3 Lean1 Lean2 LSIN Label1 Lvin1 LVIn2 LVin3 LVin4 "
+                  "LVin5 LVIn6 LVIn7 LVin8 Label3")
+              .split(' '),
+          [&](QWidget* c) { return is(qobject_cast<QLabel*>(c)); });
+    check("arrow",
+          QString("Finsee1 Finsee2 Finsee3 Finsee4 Finsee5 Finsee6 Finsee7 FRib1 frib2 frib3 frib4 Arrow_iban1 Arrow_iban2 "
+                  "Arrow_iban3 fprof1 fprof2 fprof3 fprof4 Favs1 favs2 JFavs3 favs4 FSIRET1 FSIRET2 Fsiret3 Fvin1 Fvin2 "
+                  "Fvin3 Fvin4 Fvin5 FVin6 FVin7 FVin8")
+              .split(' '),
+          [&](QWidget* c) { return is(qobject_cast<TArrow*>(c)); });
+    check("button", QString("BitBtn2 Btncalc Btnclear BitBtn1 Btnhelp ABtn_iban").split(' '),
+          [&](QWidget* c) { return is(qobject_cast<QAbstractButton*>(c)); });
+    check("combo box", {QStringLiteral("Cb_ean")}, [&](QWidget* c) { return is(qobject_cast<QComboBox*>(c)); });
+    check("other", QString("PageControl1 StatusBar1").split(' '), [](QWidget*) { return true; });
+    // What the labels say, to the letter.
+    const QList<QPair<const char*, QString>> captions = {
+        {"Linsee4", "Département"}, {"LRib4", "Clé "}, {"Lab_iban3", "Numéro de compte BBAN"},
+        {"lprof4", "Catégorie"}, {"lprof2", "Clé"}, {"Lavs3", "Sexe, jour et mois de naissance"},
+        {"LSIRET2", "Numéro d'établissement"}, {"LVin8", "Usine d'assemblage"}, {"LVIn7", "Numéro de série"},
+        {"Label3", "Numero :"}, {"Lsiret", "Siret"}, {"Lean1", "Type :"}};
+    for (const auto& [name, caption] : captions) QCOMPARE(Find<QLabel>(&w, name)->text(), caption);
 }
 
 QTEST_MAIN(TestMainWindow)
