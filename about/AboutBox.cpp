@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "Accessibility.h"
 #include "BlinkingLabel.h"
 #include "BuildInfo.h"
 #include "ScrollingLabel.h"
@@ -47,6 +48,7 @@ TAboutBox::TAboutBox(const QString& versionText, QWidget* parent)
       versionText_(versionText) {
     static const bool loaded = (LoadAboutResources(), true);
     (void)loaded;
+    ferrino::a11y::InstallAccessibility();
     PlaceControls();
     FormCreate();
 }
@@ -62,6 +64,7 @@ void TAboutBox::PlaceControls() {
     Image1->setScaledContents(false);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setGeometry(0, 0, kPictureWidth, kClientHeight);
+    Image1->setAccessibleName(QStringLiteral("Ferrino, calcul de clés de contrôle"));
 
     // Across the whole width at about two thirds of the height, over the picture.
     JvScrollingLabel1->setGeometry(0, 112, kClientWidth, 22);
@@ -88,6 +91,7 @@ void TAboutBox::PlaceControls() {
     OKButton->setGeometry(8, 153, 75, 25);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+    OKButton->setFocus();  // first, before the scrolling text
 }
 
 QUrl TAboutBox::WebAddress() {

@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "Accessibility.h"
 #include "Arrow.h"
 #include "CandidateList.h"
 #include "EngineText.h"
@@ -61,6 +62,7 @@ void TKeyPage::AddGuides(TNumberField* field, std::initializer_list<TGuide> guid
     const qreal textLeft = field->x() + contents.x() + 2 + field->textMargins().left();
     const qreal charWidth = QFontMetricsF(field->font()).horizontalAdvance(QLatin1Char('0'));
 
+    QList<QLabel*> parts;
     for (const TGuide& guide : guides) {
         QLabel* label = AddLabel(QString::fromLatin1(guide.label), QString::fromUtf8(guide.caption),
                                  guide.labelAt);
@@ -73,7 +75,9 @@ void TKeyPage::AddGuides(TNumberField* field, std::initializer_list<TGuide> guid
         arrow->lower();
         guides_.push_back(label);
         guides_.push_back(arrow);
+        parts << label;
     }
+    ferrino::a11y::NameByParts(field, parts);
     if (list_) list_->raise();
 }
 
@@ -89,8 +93,9 @@ TSingleFieldPage::TSingleFieldPage(const QString& objectName, const QString& tab
 
 void TSingleFieldPage::Build(const QString& labelName, const QString& labelText, QPoint labelAt, const QString& fieldName,
                              QRect fieldGeometry, const QString& listName, QRect listGeometry) {
-    AddLabel(labelName, labelText, labelAt);
+    QLabel* label = AddLabel(labelName, labelText, labelAt);
     field_ = AddField(fieldName, fieldGeometry);
+    ferrino::a11y::NameByLabel(field_, label);
     connect(field_, &TNumberField::exited, this, &TSingleFieldPage::FieldExit);
     TCandidateList* list = AddList(listName, listGeometry);
     connect(list, &TCandidateList::rowClicked, this, &TSingleFieldPage::ListClick);

@@ -10,6 +10,7 @@
 #include <QTranslator>
 
 #include "AboutBox.h"
+#include "Accessibility.h"
 #include "ButtonPictures.h"
 #include "CandidateList.h"
 #include "Help.h"
@@ -51,6 +52,7 @@ QFont DialogFont() {
 
 TMainWindow::TMainWindow(QWidget* parent) : QDialog(parent) {
     LoadFrenchTranslation();
+    ferrino::a11y::InstallAccessibility();
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Ferrino"));
     setWindowIcon(ProgramIcon());
@@ -82,6 +84,7 @@ TMainWindow::TMainWindow(QWidget* parent) : QDialog(parent) {
     StatusBar1->setSizeGripEnabled(false);
     const int statusTop = buttonsTop + kButtonHeight + 7;
     StatusBar1->setGeometry(0, statusTop, controlSize.width() + 2 * kMargin, 19);
+    ferrino::a11y::AnnounceStatusMessages(StatusBar1);
     setFixedSize(controlSize.width() + 2 * kMargin, statusTop + 19);
 
     frame_ = new TSearchFrame(BitBtn2, [this] {
@@ -148,6 +151,9 @@ void TMainWindow::FormCreate() {
 }
 
 void TMainWindow::FormShow() {
+    // The window takes the keyboard when it first shows, also where no window
+    // manager gives it (a kiosk session, a virtual screen).
+    activateWindow();
     if (auto* field = findChild<TNumberField*>(QStringLiteral("EM_INSEE"))) field->setFocus(Qt::OtherFocusReason);
 }
 

@@ -7,6 +7,7 @@ FERRINO_PACKAGES=(
     libgtest-dev libbenchmark-dev
     fonts-liberation2
     xvfb xauth
+    dbus at-spi2-core python3-pyatspi qt6-base-private-dev
     desktop-file-utils appstream
     clang libclang-rt-14-dev
     dpkg-dev file

@@ -68,4 +68,12 @@ void TArrowButton::paintEvent(QPaintEvent*) {
     arrow.rect.moveCenter(arrowPart.center());
     if (isDown() || arrowPressed_) arrow.rect.translate(1, 1);
     p.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrow);
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.state |= QStyle::State_KeyboardFocusChange;  // shown whether or not the keyboard moved it
+        focus.rect = rect().adjusted(2, 2, -2, -2);
+        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 }

@@ -1,5 +1,7 @@
 #include "BlinkingLabel.h"
 
+#include <QAccessible>
+
 TBlinkingLabel::TBlinkingLabel(const QString& objectName, const QString& text, QWidget* parent)
     : QLabel(text, parent) {
     setObjectName(objectName);
@@ -10,7 +12,7 @@ TBlinkingLabel::TBlinkingLabel(const QString& objectName, const QString& text, Q
 void TBlinkingLabel::Step() {
     // Kept apart from isHidden(), which also holds while the window is not on
     // screen yet.
-    shown_ = !shown_;
+    shown_ = !shown_ || QAccessible::isActive();
     setVisible(shown_);
     timer_.start(shown_ ? kShownMilliseconds : kHiddenMilliseconds);
 }

@@ -1,6 +1,8 @@
 // A label that blinks: shown at first, hidden after 400 milliseconds, then
 // hidden for 400 milliseconds and shown for 200 in turn, for as long as it
-// exists.
+// exists. While an assistive technology listens the label stays shown: each
+// turn would reach it as an event, several times a second, and blinking text
+// is hard to read for those who use one.
 #pragma once
 
 #include <QLabel>

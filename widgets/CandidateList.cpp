@@ -7,8 +7,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyleOption>
 #include <QStyledItemDelegate>
 
+#include "Accessibility.h"
 #include "EngineText.h"
 #include "FixedFont.h"
 
@@ -81,6 +83,7 @@ TCandidateList::TCandidateList(const QString& objectName, QWidget* parent) : QLi
         changedByPress_ = true;
         emit rowClicked();
     });
+    ferrino::a11y::AnnounceCurrentChildOnFocus(this);
 }
 
 int TCandidateList::SelectedRow() const {
@@ -128,6 +131,18 @@ void TCandidateList::keyPressEvent(QKeyEvent* event) {
 void TCandidateList::focusOutEvent(QFocusEvent* event) {
     QListView::focusOutEvent(event);
     if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) emit exited();
+}
+
+// The list view's own events name a row by a layout this list does not make:
+// they are left out for events that name the row itself.
+void TCandidateList::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QAbstractItemView::currentChanged(current, previous);
+    ferrino::a11y::AnnounceListCurrent(this, current);
+}
+
+void TCandidateList::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QAbstractItemView::selectionChanged(selected, deselected);
+    ferrino::a11y::AnnounceListSelection(this, selected, deselected);
 }
 
 // The vertical scroll bar counts rows: its value is the row at the top.
@@ -208,8 +223,18 @@ int TCandidateList::verticalOffset() const { return TopRow() * kListRowHeight; }
 
 void TCandidateList::paintEvent(QPaintEvent* event) {
     const int rows = Count();
-    if (rows == 0) return;
     QPainter painter(viewport());
+    if (rows == 0) {
+        // An empty list that has the focus shows it all the same.
+        if (hasFocus()) {
+            QStyleOptionFocusRect focusRect;
+            focusRect.initFrom(viewport());
+            focusRect.state |= QStyle::State_KeyboardFocusChange;  // shown whether or not the keyboard moved it
+            focusRect.rect = viewport()->rect().adjusted(1, 1, -1, -1);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focusRect, &painter, this);
+        }
+        return;
+    }
     QStyleOptionViewItem option;
     initViewItemOption(&option);
     const QStyle::State state = option.state;

@@ -7,6 +7,9 @@
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
+#include <utility>
+
+#include "Accessibility.h"
 
 namespace {
 constexpr int kTabPadding = 8;   // blank each side of a caption
@@ -16,6 +19,7 @@ constexpr int kFrame = 2;        // frame round the pages
 TWrapTabBar::TWrapTabBar(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
+    ferrino::a11y::AnnounceCurrentChildOnFocus(this);
 }
 
 void TWrapTabBar::AddTab(const QString& caption) {
@@ -90,9 +94,10 @@ QSize TWrapTabBar::sizeHint() const { return {width(), RowCount() * TabHeight() 
 
 void TWrapTabBar::SetCurrent(int index) {
     if (index < 0 || index >= Count() || index == current_) return;
-    current_ = index;
+    const int previous = std::exchange(current_, index);
     Relayout(width());
     update();
+    ferrino::a11y::AnnouncePageTab(this, previous, index);
 }
 
 void TWrapTabBar::resizeEvent(QResizeEvent*) {
@@ -126,6 +131,7 @@ void TWrapTabBar::paintEvent(QPaintEvent*) {
             if (i == current_ && hasFocus()) {
                 QStyleOptionFocusRect focus;
                 focus.initFrom(this);
+                focus.state |= QStyle::State_KeyboardFocusChange;  // shown whether or not the keyboard moved it
                 focus.rect = opt.rect.adjusted(4, 4, -4, -3);
                 p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
             }

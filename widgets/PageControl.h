@@ -15,6 +15,7 @@ public:
 
     void AddTab(const QString& caption);
     int Count() const { return static_cast<int>(captions_.size()); }
+    QString Caption(int index) const { return captions_.value(index); }
     int Current() const { return current_; }
     void SetCurrent(int index);
     // Lays the tabs out for the given width; returns the height they take.

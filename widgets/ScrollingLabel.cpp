@@ -1,7 +1,9 @@
 #include "ScrollingLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOption>
 
 #include <algorithm>
 
@@ -29,12 +31,14 @@ int PaddingFor(const QString& text, const QFontMetrics& metrics, int width, int 
 TScrollingLabel::TScrollingLabel(const QString& objectName, QWidget* parent) : QWidget(parent) {
     setObjectName(objectName);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
     setAutoFillBackground(false);  // whatever lies behind shows through
     timer_.setInterval(kStepMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &TScrollingLabel::Step);
 }
 
 void TScrollingLabel::SetText(const QString& text) {
+    fullText_ = text;
     padding_ = PaddingFor(text, fontMetrics(), width(), kMaxPadding);
     text_ = text + QString(padding_, QLatin1Char(' '));
     updateGeometry();
@@ -59,6 +63,30 @@ void TScrollingLabel::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     painter.setPen(palette().color(foregroundRole()));
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text_);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.state |= QStyle::State_KeyboardFocusChange;  // shown whether or not the keyboard moved it
+        focus.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void TScrollingLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            event->accept();
+            emit clicked();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TScrollingLabel::mousePressEvent(QMouseEvent* event) {

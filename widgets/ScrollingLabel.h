@@ -4,6 +4,8 @@
 // its front, so the text travels to the right and comes back in at the left
 // edge with a blank stretch behind it. The background is transparent, the
 // cursor is a hand, and clicks and the mouse coming and going are signalled.
+// The label takes the focus from the keyboard (Tab); Space or Enter then count
+// as a click.
 #pragma once
 
 #include <QTimer>
@@ -20,6 +22,8 @@ public:
     void SetText(const QString& text);
     // The text as it stands now: padded, and turned by the steps taken so far.
     QString Text() const { return text_; }
+    // The text as it was set, neither padded nor turned.
+    QString FullText() const { return fullText_; }
     // The number of blanks added by the last SetText.
     int Padding() const { return padding_; }
 
@@ -46,11 +50,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
     QString text_;
+    QString fullText_;
     int padding_ = 0;
     bool pressed_ = false;
     QTimer timer_;

@@ -1,5 +1,7 @@
 #include "SlidingLabel.h"
 
+#include "Accessibility.h"
+
 TSlidingLabel::TSlidingLabel(const QString& objectName, const QString& text, QWidget* parent) : QLabel(text, parent) {
     setObjectName(objectName);
     timer_.setInterval(kStepMilliseconds);
@@ -13,6 +15,7 @@ void TSlidingLabel::SlideIn() {
     show();
     raise();
     timer_.start();
+    ferrino::a11y::AnnounceAlert(this);
 }
 
 void TSlidingLabel::Retract() {

@@ -3,6 +3,7 @@
 // key back into their fields, and a double click does nothing more.
 #include <QFontMetrics>
 
+#include "Accessibility.h"
 #include "CandidateList.h"
 #include "EngineText.h"
 #include "FixedFont.h"
@@ -16,7 +17,7 @@ namespace {
 class TCipPage : public TKeyPage {
 public:
     TCipPage() : TKeyPage(QStringLiteral("tab_cip"), QStringLiteral("CIP/ACL")) {
-        AddLabel(QStringLiteral("Label3"), QStringLiteral("Numero :"), {24, 47});
+        QLabel* label = AddLabel(QStringLiteral("Label3"), QStringLiteral("Numero :"), {24, 47});
 
         constexpr int kLeft = 128;
         constexpr int kTop = 42;
@@ -27,6 +28,8 @@ public:
         code_ = AddField(QStringLiteral("Fcip1"), {kLeft, kTop, codeLength * charWidth + 12, kHeight}, codeLength);
         key_ = AddField(QStringLiteral("Fcip2"), {code_->geometry().right() + 7, kTop, keyLength * charWidth + 12, kHeight},
                         keyLength);
+        ferrino::a11y::NameByLabel(code_, label);
+        key_->setAccessibleName(QStringLiteral("Clé"));  // no label stands beside the key
         connect(code_, &TNumberField::exited, this, [this] { CipExit(code_); });
         connect(key_, &TNumberField::exited, this, [this] { CipExit(key_); });
 

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
+#include "Accessibility.h"
 #include "CandidateList.h"
 #include "KeyPage.h"
 #include "NumberField.h"
@@ -29,9 +30,10 @@ public:
                                 return ferrino::SearchEan(plan, rows, pump, Type());
                             }},
                            0) {
-        AddLabel(QStringLiteral("Lean1"), QStringLiteral("Type :"), {24, 15});
+        QLabel* typeLabel = AddLabel(QStringLiteral("Lean1"), QStringLiteral("Type :"), {24, 15});
         type_ = new QComboBox(this);
         type_->setObjectName(QStringLiteral("Cb_ean"));
+        ferrino::a11y::NameByLabel(type_, typeLabel);
         type_->setEditable(false);
         for (int row = 0; row < ferrino::kEanTypeCount; ++row) {
             const std::string_view name = ferrino::EanTypeName(static_cast<EanType>(row));

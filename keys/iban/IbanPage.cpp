@@ -50,6 +50,8 @@ public:
         for (std::string_view row : ferrino::CountryRows())
             rows << QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size()));
         countries_->Model()->SetRows(rows);
+        countries_->setAccessibleName(QStringLiteral("Pays"));
+        arrowButton_->setAccessibleName(QStringLiteral("Choisir le pays"));
         candidates->raise();
         countries_->raise();
 
