@@ -1,5 +1,7 @@
 #include "Runner.h"
 
+#include <climits>
+
 #include "common/RowStore.h"
 
 namespace ferrino::cli {
@@ -13,6 +15,10 @@ std::string_view Outcome(const Plan& plan) {
     return "too_many";
 }
 
+// Nothing stops a search from the command line: the pump never asks.
+bool NeverStop() { return false; }
+SearchPump QuietPump() { return SearchPump(NeverStop, UINT_MAX); }
+
 // A listed row as a line: IBAN rows end with a blank, a line does not.
 std::string_view RowLine(std::string_view row) {
     while (!row.empty() && row.back() == ' ') row.remove_suffix(1);
@@ -21,12 +27,12 @@ std::string_view RowLine(std::string_view row) {
 
 }  // namespace
 
-Runner::Runner(const Kind& kind, bool check, bool json, Output& out, Output& err)
+Runner::Runner(const NumberKind& kind, bool check, bool json, Output& out, Output& err)
     : kind_(kind), check_(check), json_(json), out_(out), err_(err) {}
 
 void Runner::Process(std::string_view number) {
     ToEngine(number, engineText_);
-    const Reading reading = kind_.Read(engineText_);
+    const Reading reading = kind_.ReadText(engineText_);
     if (check_)
         Check(number, reading);
     else
@@ -52,10 +58,11 @@ void Runner::Calcule(std::string_view number, const Reading& reading) {
         BeginJson(number, Outcome(plan));
         if (plan.Complete()) {
             text += ",\"number\":";
-            AppendJson(text, kind_.Completed(reading), true);
+            AppendJson(text, kind_.CompletedShown(reading), true);
         } else if (plan.Searches()) {
             RowStore rows;
-            kind_.Search(reading, rows);
+            SearchPump pump = QuietPump();
+            kind_.Search(reading, rows, pump);
             text += ",\"rows\":[";
             for (std::size_t i = 0; i < rows.Size(); ++i) {
                 if (i) text += ',';
@@ -76,11 +83,12 @@ void Runner::Calcule(std::string_view number, const Reading& reading) {
 
     if (count_ > 0) text += '\n';  // an empty line between the outputs of two numbers
     if (plan.Complete()) {
-        AppendShown(text, kind_.Completed(reading));
+        AppendShown(text, kind_.CompletedShown(reading));
         text += '\n';
     } else if (plan.Searches()) {
         RowStore rows;
-        kind_.Search(reading, rows);
+        SearchPump pump = QuietPump();
+        kind_.Search(reading, rows, pump);
         for (std::size_t i = 0; i < rows.Size(); ++i) {
             AppendShown(out_.Text(), RowLine(rows.Row(i)));
             out_.Text() += '\n';
@@ -98,13 +106,9 @@ void Runner::Calcule(std::string_view number, const Reading& reading) {
 
 void Runner::Check(std::string_view number, const Reading& reading) {
     const Plan& plan = reading.plan;
-    std::string expected;
-    bool valid = false;
-    if (plan.Complete()) {
-        expected = kind_.ExpectedKey(reading);
-        valid = !expected.empty() && kind_.WrittenKey(reading) == expected;
-    }
-    Raise(plan.TooMany() ? kTrouble : valid ? kAllWell : kWrongKey);
+    const Verdict verdict = kind_.Check(reading);
+    const bool valid = verdict.Valid();
+    Raise(verdict.key == KeyState::TooMany ? kTrouble : valid ? kAllWell : kWrongKey);
 
     std::string& text = out_.Text();
     if (json_) {
@@ -113,10 +117,10 @@ void Runner::Check(std::string_view number, const Reading& reading) {
         AppendJson(text, reading.shown, true);
         text += valid ? ",\"valid\":true" : ",\"valid\":false";
         text += ",\"expected_key\":";
-        if (expected.empty())
+        if (verdict.expectedKey.empty())
             text += "null";
         else
-            AppendJson(text, expected, true);
+            AppendJson(text, verdict.expectedKey, true);
         text += "}\n";
         return;
     }
@@ -126,16 +130,7 @@ void Runner::Check(std::string_view number, const Reading& reading) {
         text += ' ';
         AppendShown(text, reading.shown);
     }
-    if (!valid) {
-        if (plan.TooMany())
-            text += " (trop de caractères inconnus)";
-        else if (plan.Searches())
-            text += " (caractères inconnus)";
-        else if (expected.empty())
-            text += " (clé attendue : aucune)";
-        else
-            text += " (clé attendue : " + expected + ")";
-    }
+    if (!valid) text += " (" + verdict.FirstCause() + ")";
     text += '\n';
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "Kinds.h"
+#include "common/Kind.h"
 #include "TextIo.h"
 
 namespace ferrino::cli {
@@ -19,7 +19,7 @@ class Runner {
 public:
     // `check`: compare the key written with the key computed, one line per
     // number; otherwise do what "Calcule" does. `json`: one JSON object a line.
-    Runner(const Kind& kind, bool check, bool json, Output& out, Output& err);
+    Runner(const NumberKind& kind, bool check, bool json, Output& out, Output& err);
 
     // One number, as typed (UTF-8).
     void Process(std::string_view number);
@@ -34,7 +34,7 @@ private:
         if (status > status_) status_ = status;
     }
 
-    const Kind& kind_;
+    const NumberKind& kind_;
     bool check_;
     bool json_;
     Output& out_;

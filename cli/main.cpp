@@ -11,7 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "Kinds.h"
+#include "common/Kind.h"
+#include "ean/Ean.h"
 #include "Runner.h"
 #include "TextIo.h"
 
@@ -202,7 +203,7 @@ Arguments Parse(int argc, char** argv) {
             args.error = "type de numéro manquant";
         } else {
             bool known = false;
-            for (std::string_view name : kKindNames) known = known || name == args.kind;
+            for (std::string_view name : KindNames()) known = known || name == args.kind;
             if (!known)
                 args.error = "type de numéro inconnu : " + Quoted(args.kind);
             else if (args.typeGiven && args.kind != "ean")
@@ -240,7 +241,7 @@ int main(int argc, char** argv) {
     }
     if (!args.error.empty()) return UsageError(err, args.error);
 
-    const auto kind = MakeKind(args.kind, args.eanType);
+    const auto kind = MakeKind(args.kind, static_cast<int>(args.eanType));
     Runner runner(*kind, args.check, args.json, out, err);
     bool readFailed = false;
     bool outOfMemory = false;

@@ -23,6 +23,7 @@ namespace ferrino {
 inline constexpr std::size_t kVinLength = 17;
 inline constexpr std::size_t kVinKeyIndex = 8;  // 0-based: position 9
 inline constexpr std::size_t kVinFieldCount = 8;
+inline constexpr std::size_t kVinKeyField = 4;  // Vin5, the check character
 inline constexpr std::array<std::size_t, kVinFieldCount> kVinFieldWidths = {1, 1, 1, 5, 1, 1, 1, 6};
 
 // The texts of the eight fields, left to right.

@@ -22,8 +22,6 @@ namespace {
 using ferrino::kVinFieldCount;
 using ferrino::kVinFieldWidths;
 
-constexpr std::size_t kKeyField = 4;  // Vin5, the check character
-
 class TVinPage : public TKeyPage {
 public:
     TVinPage() : TKeyPage(QStringLiteral("Tab_Vin"), QStringLiteral("VIN")) {
@@ -91,7 +89,7 @@ public:
 
     // Only the check character is written; the other fields keep their text.
     void Complete(const ferrino::Plan& plan) override {
-        TNumberField* key = fields_[kKeyField];
+        TNumberField* key = fields_[ferrino::kVinKeyField];
         key->setText(FromEngine(ferrino::CompleteVin(plan)));
         VinExit(key);
     }
