@@ -19,6 +19,23 @@ std::string_view Outcome(const Plan& plan) {
 bool NeverStop() { return false; }
 SearchPump QuietPump() { return SearchPump(NeverStop, UINT_MAX); }
 
+// A number as given, trimmed, and cut after 40 characters: what an error
+// line names (a line of any length may come in).
+void AppendAsGiven(std::string& out, std::string_view number) {
+    while (!number.empty() && (number.front() == ' ' || number.front() == '\t')) number.remove_prefix(1);
+    while (!number.empty() && (number.back() == ' ' || number.back() == '\t')) number.remove_suffix(1);
+    constexpr std::size_t kShown = 40;
+    std::size_t at = 0;
+    for (std::size_t characters = 0; at < number.size() && characters < kShown; ++characters) {
+        bool wellFormed = false;
+        at += Utf8Sequence(number, at, &wellFormed);
+    }
+    std::string engine;
+    ToEngine(number.substr(0, at), engine);
+    AppendShown(out, engine);
+    if (at < number.size()) out += "\u2026";
+}
+
 // A listed row as a line: IBAN rows end with a blank, a line does not.
 std::string_view RowLine(std::string_view row) {
     while (!row.empty() && row.back() == ' ') row.remove_suffix(1);
@@ -32,6 +49,12 @@ Runner::Runner(const NumberKind& kind, bool check, bool json, Output& out, Outpu
 
 void Runner::Process(std::string_view number) {
     ToEngine(number, engineText_);
+    if (const std::optional<InputFault> fault = kind_.CheckInput(engineText_); fault && (check_ || fault->everyMode)) {
+        Refuse(number, *fault);
+        ++count_;
+        out_.Spill();
+        return;
+    }
     const Reading reading = kind_.ReadText(engineText_);
     if (check_)
         Check(number, reading);
@@ -39,6 +62,22 @@ void Runner::Process(std::string_view number) {
         Calcule(number, reading);
     ++count_;
     out_.Spill();
+}
+
+void Runner::Refuse(std::string_view number, const InputFault& fault) {
+    Raise(fault.serious ? kTrouble : kWrongKey);
+    std::string& text = out_.Text();
+    if (json_) {
+        BeginJson(number, "invalid");
+        text += ",\"valid\":false,\"cause\":";
+        AppendJson(text, fault.cause, false);
+        text += "}\n";
+        return;
+    }
+    if (!check_ && count_ > 0) text += '\n';
+    text += "ERREUR ";
+    AppendAsGiven(text, number);
+    text += " (" + fault.cause + ")\n";
 }
 
 void Runner::BeginJson(std::string_view number, std::string_view outcome) {
@@ -121,6 +160,10 @@ void Runner::Check(std::string_view number, const Reading& reading) {
             text += "null";
         else
             AppendJson(text, verdict.expectedKey, true);
+        if (!valid) {
+            text += ",\"cause\":";
+            AppendJson(text, verdict.FirstCause(), false);
+        }
         text += "}\n";
         return;
     }

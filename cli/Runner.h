@@ -29,6 +29,8 @@ public:
 private:
     void Calcule(std::string_view number, const Reading& reading);
     void Check(std::string_view number, const Reading& reading);
+    // A number the kind cannot take as it is given.
+    void Refuse(std::string_view number, const InputFault& fault);
     void BeginJson(std::string_view number, std::string_view outcome);
     void Raise(int status) {
         if (status > status_) status_ = status;

@@ -50,7 +50,7 @@ Types de numéro :
 Options :
   --check          vérifie la clé écrite de chaque numéro
   --json           écrit un objet JSON par numéro, un par ligne
-  --type TYPE      pour ean : ean8, ean13 (par défaut), upca ou upcc
+  --type TYPE      pour ean : ean8, ean13 (par défaut), upca, upcc ou upce
   --help           affiche cette aide
   --version        affiche la version
   --               les arguments suivants sont tous des numéros
@@ -144,7 +144,8 @@ bool ParseEanType(std::string_view name, EanType* type) {
     static constexpr struct {
         std::string_view name;
         EanType type;
-    } kTypes[] = {{"ean8", EanType::Ean8}, {"ean13", EanType::Ean13}, {"upca", EanType::UpcA}, {"upcc", EanType::UpcC}};
+    } kTypes[] = {{"ean8", EanType::Ean8}, {"ean13", EanType::Ean13}, {"upca", EanType::UpcA}, {"upcc", EanType::UpcC},
+                  {"upce", EanType::UpcE}};
     for (const auto& t : kTypes)
         if (t.name == name) {
             *type = t.type;
@@ -176,7 +177,7 @@ Arguments Parse(int argc, char** argv) {
                 std::string_view value;
                 if (arg == "--type") {
                     if (i + 1 >= argc) {
-                        args.error = "l'option --type attend un type de code (ean8, ean13, upca ou upcc)";
+                        args.error = "l'option --type attend un type de code (ean8, ean13, upca, upcc ou upce)";
                         continue;
                     }
                     value = argv[++i];
@@ -185,7 +186,7 @@ Arguments Parse(int argc, char** argv) {
                 }
                 args.typeGiven = true;
                 if (!ParseEanType(value, &args.eanType) && args.error.empty())
-                    args.error = "type de code inconnu : " + Quoted(value) + " (ean8, ean13, upca ou upcc)";
+                    args.error = "type de code inconnu : " + Quoted(value) + " (ean8, ean13, upca, upcc ou upce)";
             } else if (args.error.empty()) {
                 args.error = "option inconnue : " + Quoted(arg);
             }

@@ -55,19 +55,24 @@ TEST(Ean, Types) {
     const std::vector<Case> cases = {
         {EanType::Ean8, "EAN 8", 8, 9}, {EanType::Ean13, "EAN 13", 13, 15},
         {EanType::UpcA, "UPC-A", 12, 14}, {EanType::UpcC, "UPC-C", 8, 10},
+        {EanType::UpcE, "UPC-E", 8, 10},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(EanTypeName(c.type), c.name);
         EXPECT_EQ(EanLength(c.type), c.length);
         EXPECT_EQ(FormatEan(std::string(c.length, '5'), c.type).size(), c.shownLength) << c.name;
-        EXPECT_EQ(EanTypeForShownLength(c.shownLength, EanType::Ean13), c.type) << c.name;
+        // A row chooses its type by its length, or the type of the search
+        // that listed it when that type's rows are as long.
+        EXPECT_EQ(EanTypeForShownLength(c.shownLength, EanType::Ean13, c.type), c.type) << c.name;
     }
+    EXPECT_EQ(EanTypeForShownLength(10, EanType::Ean13), EanType::UpcC);
+    EXPECT_EQ(EanTypeForShownLength(10, EanType::Ean13, EanType::Ean8), EanType::UpcC);
     // Any other length leaves the type as it was.
     for (std::size_t length : {0u, 8u, 11u, 13u, 16u})
         for (EanType current : kAllTypes) EXPECT_EQ(EanTypeForShownLength(length, current), current) << length;
     // A type out of the combo box's rows is read as "EAN 13".
     EXPECT_EQ(EanLength(static_cast<EanType>(-1)), 13u);
-    EXPECT_EQ(EanTypeName(static_cast<EanType>(4)), "EAN 13");
+    EXPECT_EQ(EanTypeName(static_cast<EanType>(5)), "EAN 13");
 }
 
 // A single 1 among zeros has the key (10 - weight) mod 10.
