@@ -44,22 +44,23 @@ std::string_view RowLine(std::string_view row) {
 
 }  // namespace
 
-Runner::Runner(const NumberKind& kind, bool check, bool json, Output& out, Output& err)
-    : kind_(kind), check_(check), json_(json), out_(out), err_(err) {}
+Runner::Runner(const NumberKind& kind, Mode mode, bool json, Output& out, Output& err)
+    : kind_(kind), mode_(mode), json_(json), out_(out), err_(err) {}
 
 void Runner::Process(std::string_view number) {
     ToEngine(number, engineText_);
-    if (const std::optional<InputFault> fault = kind_.CheckInput(engineText_); fault && (check_ || fault->everyMode)) {
+    if (const std::optional<InputFault> fault = kind_.CheckInput(engineText_); fault && (mode_ != Mode::kCalcule || fault->everyMode)) {
         Refuse(number, *fault);
         ++count_;
         out_.Spill();
         return;
     }
     const Reading reading = kind_.ReadText(engineText_);
-    if (check_)
-        Check(number, reading);
-    else
-        Calcule(number, reading);
+    switch (mode_) {
+        case Mode::kCalcule: Calcule(number, reading); break;
+        case Mode::kCheck: Check(number, reading); break;
+        case Mode::kCorrect: Correct(number, reading); break;
+    }
     ++count_;
     out_.Spill();
 }
@@ -67,6 +68,21 @@ void Runner::Process(std::string_view number) {
 void Runner::Refuse(std::string_view number, const InputFault& fault) {
     Raise(fault.serious ? kTrouble : kWrongKey);
     std::string& text = out_.Text();
+    if (mode_ == Mode::kCorrect) {
+        // Nothing to correct in what cannot be read as a whole number.
+        if (json_) {
+            text += "{\"saisi\":";
+            AppendJson(text, number, false);
+            text += ",\"valide\":false,\"corrections\":[],\"cause\":";
+            AppendJson(text, fault.cause, false);
+            text += "}\n";
+        } else {
+            text += "# ";
+            AppendAsGiven(text, number);
+            text += '\n';
+        }
+        return;
+    }
     if (json_) {
         BeginJson(number, "invalid");
         text += ",\"valid\":false,\"cause\":";
@@ -74,7 +90,7 @@ void Runner::Refuse(std::string_view number, const InputFault& fault) {
         text += "}\n";
         return;
     }
-    if (!check_ && count_ > 0) text += '\n';
+    if (mode_ == Mode::kCalcule && count_ > 0) text += '\n';
     text += "ERREUR ";
     AppendAsGiven(text, number);
     text += " (" + fault.cause + ")\n";
@@ -175,6 +191,37 @@ void Runner::Check(std::string_view number, const Reading& reading) {
     }
     if (!valid) text += " (" + verdict.FirstCause() + ")";
     text += '\n';
+}
+
+void Runner::Correct(std::string_view number, const Reading& reading) {
+    const bool valid = kind_.Check(reading).Valid();
+    RowStore rows;
+    if (!valid) {
+        SearchPump pump = QuietPump();
+        kind_.Corrections(reading, rows, pump);
+    }
+    Raise(valid || !rows.Empty() ? kAllWell : kWrongKey);
+
+    std::string& text = out_.Text();
+    if (json_) {
+        text += "{\"saisi\":";
+        AppendJson(text, number, false);
+        text += valid ? ",\"valide\":true" : ",\"valide\":false";
+        text += ",\"corrections\":[";
+        for (std::size_t i = 0; i < rows.Size(); ++i) {
+            if (i) text += ',';
+            AppendJson(text, RowLine(rows.Row(i)), true);
+        }
+        text += "]}\n";
+        return;
+    }
+    text += "# ";
+    AppendAsGiven(text, number);
+    text += '\n';
+    for (std::size_t i = 0; i < rows.Size(); ++i) {
+        AppendShown(text, RowLine(rows.Row(i)));
+        text += '\n';
+    }
 }
 
 }  // namespace ferrino::cli
