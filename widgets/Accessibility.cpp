@@ -555,7 +555,11 @@ QString RowCountDescription(int rows, bool candidates) {
     return number + (plural ? QStringLiteral(" lignes") : QStringLiteral(" ligne"));
 }
 
-void NameByParts(QWidget* field, const QList<QLabel*>& parts) {
+namespace {
+QByteArray PartSetProperty(int set) { return "ferrinoParts" + QByteArray::number(set); }
+}  // namespace
+
+void NameByParts(QWidget* field, const QList<QLabel*>& parts, int set, bool shown) {
     if (!field || parts.isEmpty()) return;
     if (field->accessibleName().isEmpty() && parts.size() == 1) {
         NameByLabel(field, parts.front());
@@ -570,7 +574,16 @@ void NameByParts(QWidget* field, const QList<QLabel*>& parts) {
     }
     QStringList names;
     for (const QLabel* part : parts) names << LabelName(part->text());
-    field->setAccessibleDescription(names.join(QStringLiteral(", ")));
+    const QString description = names.join(QStringLiteral(", "));
+    field->setProperty(PartSetProperty(set), description);
+    if (shown) field->setAccessibleDescription(description);
+}
+
+void ShowPartSet(QWidget* page, int set) {
+    for (QWidget* field : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QVariant description = field->property(PartSetProperty(set));
+        if (description.isValid()) field->setAccessibleDescription(description.toString());
+    }
 }
 
 void AnnounceCurrentChildOnFocus(QWidget* widget) {

@@ -44,8 +44,12 @@ void NameByLabel(QWidget* field, QLabel* label);
 // no label names and that holds a single part is named by that part (each
 // box of a number typed in several boxes) and described by its place among
 // the page's boxes ("Partie 2 sur 8"); otherwise the field's description
-// lists the parts ("Sexe, Année, Mois...").
-void NameByParts(QWidget* field, const QList<QLabel*>& parts);
+// lists the parts ("Sexe, Année, Mois..."). A page may name the parts of a
+// field in more than one way (`set`), one of which shows at a time.
+void NameByParts(QWidget* field, const QList<QLabel*>& parts, int set = 0, bool shown = true);
+// The parts of `set` are the ones that show now on `page`: its fields'
+// descriptions list them.
+void ShowPartSet(QWidget* page, int set);
 
 // The description of a one-part box: "Partie 2 sur 8".
 QString PartDescription(int index, int count);

@@ -144,6 +144,7 @@ private slots:
     void everyPageIsNamedAndLabelled();
     void fieldNames_data();
     void fieldNames();
+    void descriptionFollowsTheShownParts();
     void pageTabs();
     void pageChangeIsAnnounced();
     void candidateListAnnouncesTheCurrentRow();
@@ -272,6 +273,22 @@ void TestAccessibility::fieldNames() {
         QCOMPARE(labelled.size(), 1);
         QCOMPARE(labelled.first().first, iface);
     }
+}
+
+// The AVS page names the parts of the old number or of the current one,
+// whichever the field holds.
+void TestAccessibility::descriptionFollowsTheShownParts() {
+    ShownWindow s;
+    s.Page(4);
+    QLineEdit* field = Field(&s.window, "Em_avs");
+    const QString oldForm = QStringLiteral("Groupe du nom, Année de naissance, Sexe, jour et mois de naissance, Numéro d'ordre et clé");
+    QCOMPARE(Iface(field)->text(QAccessible::Description), oldForm);
+    Type(field, "7561234567897");
+    ClickCalcule(&s.window);
+    QCOMPARE(Iface(field)->text(QAccessible::Description), QStringLiteral("Code pays, Numéro personnel, Clé de contrôle"));
+    Type(field, "12345678");
+    ClickCalcule(&s.window);
+    QCOMPARE(Iface(field)->text(QAccessible::Description), oldForm);
 }
 
 void TestAccessibility::pageTabs() {
@@ -507,6 +524,17 @@ void TestAccessibility::messagesAreAnnounced() {
     QVERIFY(EventsOf(QAccessible::ObjectShow).isEmpty());
     QCOMPARE(EventsOf(QAccessible::ObjectHide).size(), 1);
     QVERIFY(note->state().invisible);
+
+    // Whatever "Calcule" writes there is read out the same way.
+    Type(Field(&s.window, "EM_INSEE"), "1850578006084");
+    events.clear();
+    ClickCalcule(&s.window);
+    if (!bar->currentMessage().isEmpty()) {
+        bool told = false;
+        for (const Seen& seen : EventsOf(QAccessible::ObjectShow))
+            told = told || (seen.role == QAccessible::Notification && seen.name == bar->currentMessage());
+        QVERIFY2(told, qPrintable(bar->currentMessage()));
+    }
 }
 
 void TestAccessibility::drawnWidgets() {
