@@ -624,24 +624,35 @@ void AnnounceListCurrent(TCandidateList* list, const QModelIndex& current) {
     Send(focus);
 }
 
+namespace {
+// Rows in a selection, counted by its ranges: a whole list of 1.7 million
+// rows may be selected at once.
+qint64 RowsIn(const QItemSelection& selection) {
+    qint64 rows = 0;
+    for (const QItemSelectionRange& range : selection) rows += range.height();
+    return rows;
+}
+}  // namespace
+
 void AnnounceListSelection(TCandidateList* list, const QItemSelection& selected, const QItemSelection& deselected) {
     if (!QAccessible::isActive()) return;
-    const QModelIndexList added = selected.indexes();
-    const QModelIndexList removed = deselected.indexes();
-    // One row in place of another, as the keyboard and the mouse select in a
-    // single-selection list: the selection moved.
-    const bool moved = added.size() == 1 && list->selectionModel()->selectedIndexes().size() == 1;
-    for (const QModelIndex& index : removed) {
-        if (moved) break;
-        QAccessibleEvent event(list, QAccessible::SelectionRemove);
-        event.setChild(index.row());
-        Send(event);
+    const qint64 added = RowsIn(selected);
+    const qint64 removed = RowsIn(deselected);
+    if (added == 0 && removed == 0) return;
+    QAccessible::Event type = QAccessible::SelectionWithin;  // many rows at once: "the selection changed"
+    int row = -1;
+    if (added == 1) {
+        // One row in place of whatever was selected, as a click or the arrow
+        // keys select: the selection moved to it. Otherwise it joined.
+        type = RowsIn(list->selectionModel()->selection()) == 1 ? QAccessible::Selection : QAccessible::SelectionAdd;
+        row = selected.first().top();
+    } else if (added == 0 && removed == 1) {
+        type = QAccessible::SelectionRemove;
+        row = deselected.first().top();
     }
-    for (const QModelIndex& index : added) {
-        QAccessibleEvent event(list, moved ? QAccessible::Selection : QAccessible::SelectionAdd);
-        event.setChild(index.row());
-        Send(event);
-    }
+    QAccessibleEvent event(list, type);
+    event.setChild(row);
+    Send(event);
 }
 
 void AnnounceAlert(QWidget* widget) {

@@ -418,6 +418,18 @@ void TestAccessibility::candidateListAnnouncesTheCurrentRow() {
         QCOMPARE(iface->focusChild(), iface->child(row));
         QCOMPARE(list->SelectedRow(), row);
     }
+    // Many rows selected at once: one event for the list, none per row.
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    QVERIFY(iface->state().extSelectable);
+    events.clear();
+    list->selectAll();
+    QCOMPARE(EventsOf(QAccessible::SelectionWithin).size(), 1);
+    QCOMPARE(EventsOf(QAccessible::SelectionWithin).first().child, -1);
+    QVERIFY(EventsOf(QAccessible::SelectionAdd).isEmpty());
+    QVERIFY(EventsOf(QAccessible::Selection).isEmpty());
+    for (int row = 0; row < 10; ++row) QVERIFY(iface->child(row)->state().selected);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+
     // The rows are made once and kept; a new search replaces them.
     QAccessibleInterface* kept = iface->child(2);
     QCOMPARE(iface->child(2), kept);
