@@ -245,7 +245,9 @@ bool TestIbanCandidate(std::string_view candidate, std::string_view keyPattern, 
 IbanSearchPlan IbanPlan(std::string_view bbanFieldText, std::string_view keyFieldText) {
     IbanSearchPlan plan;
     plan.pattern = PadUnknown(RemoveBlanks(bbanFieldText), 2);
-    plan.unknowns = FindSlots(plan.pattern, 0, plan.pattern.size(), [](std::size_t pos) { return Slot{pos, kDigitsAndLetters, 0}; });
+    plan.tooLong = plan.pattern.size() > kIbanLongestBban;
+    if (!plan.tooLong)
+        plan.unknowns = FindSlots(plan.pattern, 0, plan.pattern.size(), [](std::size_t pos) { return Slot{pos, kDigitsAndLetters, 0}; });
     std::string_view key = keyFieldText;
     while (!key.empty() && key.front() == ' ') key.remove_prefix(1);
     while (!key.empty() && key.back() == ' ') key.remove_suffix(1);
@@ -258,7 +260,7 @@ std::string CompleteIban(const Plan& plan, std::string_view countryField) {
 }
 
 bool SearchIban(const IbanSearchPlan& plan, const std::string& countryField, RowStore& sink, SearchPump& pump) {
-    if (plan.unknowns.empty()) return true;
+    if (!plan.Searches()) return true;
     if (FastSearch::Handles(plan)) {
         FastSearch search(plan, countryField, sink);
         return Enumerate(plan, search, pump);

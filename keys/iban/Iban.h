@@ -46,7 +46,11 @@ std::string ComputeIbanKey(std::string_view bban, std::string_view countryField)
 bool TestIbanCandidate(std::string_view candidate, std::string_view keyPattern, std::string_view countryField,
                        RowStore& sink);
 
-// "Calcule": the BBAN and key fields read into patterns.
+// The longest BBAN of any country (an IBAN has at most 34 characters).
+inline constexpr std::size_t kIbanLongestBban = 30;
+
+// "Calcule": the BBAN and key fields read into patterns. A BBAN longer than
+// kIbanLongestBban makes a plan that is too long, which nothing searches.
 IbanSearchPlan IbanPlan(std::string_view bbanFieldText, std::string_view keyFieldText);
 
 // The key field's new text when the BBAN is complete; the BBAN field then
