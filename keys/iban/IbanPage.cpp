@@ -44,8 +44,8 @@ public:
         AddGuides(bban_, {{"Arrow_iban3", "Lab_iban3", "Numéro de compte BBAN", 2.0, {186, 48}}});
 
         // Both lists lie over the arrows and labels, eight rows high.
-        TCandidateList* candidates = AddList(QStringLiteral("Lb_iban"), {51, 38, 467, 8 * kListRowHeight + 4});
-        countries_ = AddList(QStringLiteral("LB_iban1"), {51, 38, 467, 8 * kListRowHeight + 4}, false);
+        TCandidateList* candidates = AddList(QStringLiteral("Lb_iban"), {51, 38, 467, 148});
+        countries_ = AddList(QStringLiteral("LB_iban1"), {51, 38, 467, 148}, false);
         QStringList rows;
         for (std::string_view row : ferrino::CountryRows())
             rows << QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size()));
