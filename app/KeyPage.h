@@ -61,6 +61,7 @@ signals:
 protected:
     QLabel* AddLabel(const QString& name, const QString& text, QPoint at);
     TNumberField* AddField(const QString& name, QRect geometry, int typingLimit = 0);
+    // A list at `geometry`, its height brought to the nearest whole number of rows.
     TCandidateList* AddList(const QString& name, QRect geometry, bool candidates = true);
     // Arrows from under parts of `field` down to their labels. The candidate
     // list, which takes their place after a search, stays over them.
@@ -71,8 +72,15 @@ protected:
     static QString RowText(TCandidateList* list, int row);
 
 private:
+    // How far below an arrow's start a list's top edge may lie and still have the arrow start there.
+    static constexpr int kArrowGap = 8;
+    // Pixels between an arrow's head and its label.
+    static constexpr int kHeadGap = 4;
+    void StartArrowsUnderLists();
+
     QString tabCaption_;
     TCandidateList* list_ = nullptr;
+    std::vector<TCandidateList*> lists_;
     std::vector<QWidget*> guides_;  // labels then arrows
 };
 

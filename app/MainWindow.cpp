@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTranslator>
 
@@ -118,7 +120,9 @@ void TMainWindow::BuildButtons(int top) {
     for (const CommonButton& common : buttons) {
         auto* button = new QPushButton(ButtonPicture(common.picture), QString::fromUtf8(common.caption), this);
         button->setObjectName(QString::fromLatin1(common.name));
-        button->setAutoDefault(false);
+        // Enter on a focused button presses that button, as in any dialog;
+        // while it has the focus, it is the one drawn as the default.
+        button->setAutoDefault(true);
         button->setGeometry(x, top, kWidth, kButtonHeight);
         connect(button, &QPushButton::clicked, this, common.handler);
         *common.button = button;
@@ -148,7 +152,42 @@ void TMainWindow::FormCreate() {
 }
 
 void TMainWindow::FormShow() {
-    if (auto* field = findChild<TNumberField*>(QStringLiteral("EM_INSEE"))) field->setFocus(Qt::OtherFocusReason);
+    // The first number field of the page shown (EM_INSEE on the first page).
+    QWidget* page = pageControl_->currentWidget();
+    if (auto* field = page ? page->findChild<TNumberField*>() : nullptr) field->setFocus(Qt::OtherFocusReason);
+}
+
+namespace {
+const QString kPageKey = QStringLiteral("Window/Page");
+const QString kPositionKey = QStringLiteral("Window/Position");
+
+// Whether the window's title bar would lie on a screen at `position`.
+bool OnAScreen(QPoint position, int width) {
+    const QPoint corners[] = {position + QPoint(8, 8), position + QPoint(width - 8, 8)};
+    for (const QPoint corner : corners) {
+        bool seen = false;
+        for (const QScreen* screen : QGuiApplication::screens()) seen = seen || screen->availableGeometry().contains(corner);
+        if (!seen) return false;
+    }
+    return true;
+}
+}  // namespace
+
+void TMainWindow::SaveSettings() const {
+    QSettings settings;
+    settings.setValue(kPageKey, pageControl_->currentIndex());
+    settings.setValue(kPositionKey, pos());
+}
+
+bool TMainWindow::RestoreSettings() {
+    QSettings settings;
+    const QVariant position = settings.value(kPositionKey);
+    if (!position.canConvert<QPoint>() || !OnAScreen(position.toPoint(), frameGeometry().width())) return false;
+    move(position.toPoint());
+    const int page = settings.value(kPageKey, 0).toInt();
+    if (page >= 0 && page < kPageCount) pageControl_->setCurrentIndex(page);
+    if (isVisible()) FormShow();
+    return true;
 }
 
 void TMainWindow::showEvent(QShowEvent* event) {
@@ -193,6 +232,7 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
     }
     closeWhenIdle_ = false;
     QDialog::closeEvent(event);
+    if (event->isAccepted()) SaveSettings();
 }
 
 void TMainWindow::keyPressEvent(QKeyEvent* event) {
