@@ -5,8 +5,11 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QLibraryInfo>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTranslator>
@@ -41,6 +44,25 @@ void LoadFrenchTranslation() {
     else
         delete translator;
 }
+
+// The common buttons in the desktop's style, the one with the keyboard's
+// focus also framed by a dotted line inside: the default button ("Calcule",
+// or a focused button, which Enter presses) is drawn as the style draws it,
+// and the focus must not look the same.
+class TFocusFrameStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element != CE_PushButton || !(option->state & State_HasFocus)) return;
+        painter->save();
+        QPen dots(option->palette.color(QPalette::ButtonText), 1, Qt::DotLine);
+        painter->setPen(dots);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(4, 4, -5, -5));
+        painter->restore();
+    }
+};
 
 QFont DialogFont() {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -116,6 +138,8 @@ void TMainWindow::BuildButtons(int top) {
     constexpr int kWidth = 92;
     constexpr int kGap = 12;
     const int total = 5 * kWidth + 4 * kGap;
+    auto* focusStyle = new TFocusFrameStyle;
+    focusStyle->setParent(this);
     int x = (pageControl_->width() + 2 * kMargin - total) / 2;
     for (const CommonButton& common : buttons) {
         auto* button = new QPushButton(ButtonPicture(common.picture), QString::fromUtf8(common.caption), this);
@@ -123,6 +147,7 @@ void TMainWindow::BuildButtons(int top) {
         // Enter on a focused button presses that button, as in any dialog;
         // while it has the focus, it is the one drawn as the default.
         button->setAutoDefault(true);
+        button->setStyle(focusStyle);
         button->setGeometry(x, top, kWidth, kButtonHeight);
         connect(button, &QPushButton::clicked, this, common.handler);
         *common.button = button;

@@ -550,7 +550,7 @@ QModelIndex TCandidateList::moveCursor(CursorAction cursorAction, Qt::KeyboardMo
     const int rows = Count();
     if (rows == 0) return {};
     const QModelIndex current = currentIndex();
-    if (!current.isValid()) return model_->index(0);
+    if (!current.isValid()) return model_->index(cursorAction == MoveEnd ? rows - 1 : 0);
     const int row = current.row();
     const int page = std::max(1, RowsInView() - 1);
     int next = row;

@@ -22,14 +22,26 @@ int TFieldChain::IndexOf(QObject* field) const {
 }
 
 bool TFieldChain::TakeWhole(const QString& text) {
+    // Until the split is written, the field that took the paste keeps it as it
+    // is: what it tells of in the meantime is part of the same paste.
+    if (splitPending_) return true;
     if (!split_) return false;
     const std::optional<QStringList> parts = split_(text);
     if (!parts || parts->size() != static_cast<qsizetype>(fields_.size())) return false;
-    for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i]->setText(parts->at(static_cast<qsizetype>(i)));
-    TNumberField* last = fields_.back();
-    last->setFocus(Qt::OtherFocusReason);
-    last->end(false);
-    emit filled();
+    // The fields are written once the edit that pasted has ended: the edit
+    // still works on its field's text while it tells of the change.
+    splitPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, texts = *parts] {
+            splitPending_ = false;
+            for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i]->setText(texts.at(static_cast<qsizetype>(i)));
+            TNumberField* last = fields_.back();
+            last->setFocus(Qt::OtherFocusReason);
+            last->end(false);
+            emit filled();
+        },
+        Qt::QueuedConnection);
     return true;
 }
 

@@ -9,7 +9,9 @@
 //   rubs out its last character; Left at the start and Right at the end of a
 //   field cross into its neighbour;
 // - a whole number pasted (or dropped) into any of them is split over all of
-//   them by the page's own split, written once in its kind's engine.
+//   them by the page's own split, written once in its kind's engine; the
+//   fields are written as soon as the window is back in its event loop, once
+//   the edit that pasted has ended.
 #pragma once
 
 #include <QObject>
@@ -43,4 +45,5 @@ private:
     std::vector<TNumberField*> fields_;
     Split split_;
     bool typing_ = false;
+    bool splitPending_ = false;
 };

@@ -39,7 +39,8 @@ TNumberField::TNumberField(const QString& objectName, QWidget* parent) : QLineEd
 void TNumberField::TextEdited() {
     if (pasteHandler_ && !offering_) {
         // What the edit inserted: the text between what it kept at both ends.
-        const QString& before = textBeforeChange_;
+        // (The edit may be told of before or after textChanged.)
+        const QString& before = text() == text_ ? textBeforeChange_ : text_;
         const QString after = text();
         qsizetype head = 0;
         while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
