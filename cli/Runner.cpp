@@ -1,5 +1,7 @@
 #include "Runner.h"
 
+#include <climits>
+
 #include "common/RowStore.h"
 
 namespace ferrino::cli {
@@ -13,6 +15,27 @@ std::string_view Outcome(const Plan& plan) {
     return "too_many";
 }
 
+// Nothing stops a search from the command line: the pump never asks.
+bool NeverStop() { return false; }
+SearchPump QuietPump() { return SearchPump(NeverStop, UINT_MAX); }
+
+// A number as given, trimmed, and cut after 40 characters: what an error
+// line names (a line of any length may come in).
+void AppendAsGiven(std::string& out, std::string_view number) {
+    while (!number.empty() && (number.front() == ' ' || number.front() == '\t')) number.remove_prefix(1);
+    while (!number.empty() && (number.back() == ' ' || number.back() == '\t')) number.remove_suffix(1);
+    constexpr std::size_t kShown = 40;
+    std::size_t at = 0;
+    for (std::size_t characters = 0; at < number.size() && characters < kShown; ++characters) {
+        bool wellFormed = false;
+        at += Utf8Sequence(number, at, &wellFormed);
+    }
+    std::string engine;
+    ToEngine(number.substr(0, at), engine);
+    AppendShown(out, engine);
+    if (at < number.size()) out += "\u2026";
+}
+
 // A listed row as a line: IBAN rows end with a blank, a line does not.
 std::string_view RowLine(std::string_view row) {
     while (!row.empty() && row.back() == ' ') row.remove_suffix(1);
@@ -21,18 +44,56 @@ std::string_view RowLine(std::string_view row) {
 
 }  // namespace
 
-Runner::Runner(const Kind& kind, bool check, bool json, Output& out, Output& err)
-    : kind_(kind), check_(check), json_(json), out_(out), err_(err) {}
+Runner::Runner(const NumberKind& kind, Mode mode, bool json, Output& out, Output& err)
+    : kind_(kind), mode_(mode), json_(json), out_(out), err_(err) {}
 
 void Runner::Process(std::string_view number) {
     ToEngine(number, engineText_);
-    const Reading reading = kind_.Read(engineText_);
-    if (check_)
-        Check(number, reading);
-    else
-        Calcule(number, reading);
+    if (const std::optional<InputFault> fault = kind_.CheckInput(engineText_); fault && (mode_ != Mode::kCalcule || fault->everyMode)) {
+        Refuse(number, *fault);
+        ++count_;
+        out_.Spill();
+        return;
+    }
+    const Reading reading = kind_.ReadText(engineText_);
+    switch (mode_) {
+        case Mode::kCalcule: Calcule(number, reading); break;
+        case Mode::kCheck: Check(number, reading); break;
+        case Mode::kCorrect: Correct(number, reading); break;
+    }
     ++count_;
     out_.Spill();
+}
+
+void Runner::Refuse(std::string_view number, const InputFault& fault) {
+    Raise(fault.serious ? kTrouble : kWrongKey);
+    std::string& text = out_.Text();
+    if (mode_ == Mode::kCorrect) {
+        // Nothing to correct in what cannot be read as a whole number.
+        if (json_) {
+            text += "{\"saisi\":";
+            AppendJson(text, number, false);
+            text += ",\"valide\":false,\"corrections\":[],\"cause\":";
+            AppendJson(text, fault.cause, false);
+            text += "}\n";
+        } else {
+            text += "# ";
+            AppendAsGiven(text, number);
+            text += '\n';
+        }
+        return;
+    }
+    if (json_) {
+        BeginJson(number, "invalid");
+        text += ",\"valid\":false,\"cause\":";
+        AppendJson(text, fault.cause, false);
+        text += "}\n";
+        return;
+    }
+    if (mode_ == Mode::kCalcule && count_ > 0) text += '\n';
+    text += "ERREUR ";
+    AppendAsGiven(text, number);
+    text += " (" + fault.cause + ")\n";
 }
 
 void Runner::BeginJson(std::string_view number, std::string_view outcome) {
@@ -52,10 +113,11 @@ void Runner::Calcule(std::string_view number, const Reading& reading) {
         BeginJson(number, Outcome(plan));
         if (plan.Complete()) {
             text += ",\"number\":";
-            AppendJson(text, kind_.Completed(reading), true);
+            AppendJson(text, kind_.CompletedShown(reading), true);
         } else if (plan.Searches()) {
             RowStore rows;
-            kind_.Search(reading, rows);
+            SearchPump pump = QuietPump();
+            kind_.Search(reading, rows, pump);
             text += ",\"rows\":[";
             for (std::size_t i = 0; i < rows.Size(); ++i) {
                 if (i) text += ',';
@@ -76,11 +138,12 @@ void Runner::Calcule(std::string_view number, const Reading& reading) {
 
     if (count_ > 0) text += '\n';  // an empty line between the outputs of two numbers
     if (plan.Complete()) {
-        AppendShown(text, kind_.Completed(reading));
+        AppendShown(text, kind_.CompletedShown(reading));
         text += '\n';
     } else if (plan.Searches()) {
         RowStore rows;
-        kind_.Search(reading, rows);
+        SearchPump pump = QuietPump();
+        kind_.Search(reading, rows, pump);
         for (std::size_t i = 0; i < rows.Size(); ++i) {
             AppendShown(out_.Text(), RowLine(rows.Row(i)));
             out_.Text() += '\n';
@@ -98,13 +161,9 @@ void Runner::Calcule(std::string_view number, const Reading& reading) {
 
 void Runner::Check(std::string_view number, const Reading& reading) {
     const Plan& plan = reading.plan;
-    std::string expected;
-    bool valid = false;
-    if (plan.Complete()) {
-        expected = kind_.ExpectedKey(reading);
-        valid = !expected.empty() && kind_.WrittenKey(reading) == expected;
-    }
-    Raise(plan.TooMany() ? kTrouble : valid ? kAllWell : kWrongKey);
+    const Verdict verdict = kind_.Check(reading);
+    const bool valid = verdict.Valid();
+    Raise(verdict.key == KeyState::TooMany ? kTrouble : valid ? kAllWell : kWrongKey);
 
     std::string& text = out_.Text();
     if (json_) {
@@ -113,10 +172,14 @@ void Runner::Check(std::string_view number, const Reading& reading) {
         AppendJson(text, reading.shown, true);
         text += valid ? ",\"valid\":true" : ",\"valid\":false";
         text += ",\"expected_key\":";
-        if (expected.empty())
+        if (verdict.expectedKey.empty())
             text += "null";
         else
-            AppendJson(text, expected, true);
+            AppendJson(text, verdict.expectedKey, true);
+        if (!valid) {
+            text += ",\"cause\":";
+            AppendJson(text, verdict.FirstCause(), false);
+        }
         text += "}\n";
         return;
     }
@@ -126,17 +189,39 @@ void Runner::Check(std::string_view number, const Reading& reading) {
         text += ' ';
         AppendShown(text, reading.shown);
     }
-    if (!valid) {
-        if (plan.TooMany())
-            text += " (trop de caractères inconnus)";
-        else if (plan.Searches())
-            text += " (caractères inconnus)";
-        else if (expected.empty())
-            text += " (clé attendue : aucune)";
-        else
-            text += " (clé attendue : " + expected + ")";
-    }
+    if (!valid) text += " (" + verdict.FirstCause() + ")";
     text += '\n';
+}
+
+void Runner::Correct(std::string_view number, const Reading& reading) {
+    const bool valid = kind_.Check(reading).Valid();
+    RowStore rows;
+    if (!valid) {
+        SearchPump pump = QuietPump();
+        kind_.Corrections(reading, rows, pump);
+    }
+    Raise(valid || !rows.Empty() ? kAllWell : kWrongKey);
+
+    std::string& text = out_.Text();
+    if (json_) {
+        text += "{\"saisi\":";
+        AppendJson(text, number, false);
+        text += valid ? ",\"valide\":true" : ",\"valide\":false";
+        text += ",\"corrections\":[";
+        for (std::size_t i = 0; i < rows.Size(); ++i) {
+            if (i) text += ',';
+            AppendJson(text, RowLine(rows.Row(i)), true);
+        }
+        text += "]}\n";
+        return;
+    }
+    text += "# ";
+    AppendAsGiven(text, number);
+    text += '\n';
+    for (std::size_t i = 0; i < rows.Size(); ++i) {
+        AppendShown(text, RowLine(rows.Row(i)));
+        text += '\n';
+    }
 }
 
 }  // namespace ferrino::cli

@@ -35,7 +35,7 @@ bool TFieldChain::TakeWhole(const QString& text) {
         this,
         [this, texts = *parts] {
             splitPending_ = false;
-            for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i]->setText(texts.at(static_cast<qsizetype>(i)));
+            for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i]->SetTextUndoable(texts.at(static_cast<qsizetype>(i)));
             TNumberField* last = fields_.back();
             last->setFocus(Qt::OtherFocusReason);
             last->end(false);

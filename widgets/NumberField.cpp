@@ -1,7 +1,9 @@
 #include "NumberField.h"
 
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QValidator>
 
 #include "FixedFont.h"
@@ -32,11 +34,13 @@ TNumberField::TNumberField(const QString& objectName, QWidget* parent) : QLineEd
         length_ = text().size();
         textBeforeChange_ = text_;
         text_ = text();
+        if (!writing_) lastWasProgram_ = false;
     });
     connect(this, &QLineEdit::textEdited, this, &TNumberField::TextEdited);
 }
 
 void TNumberField::TextEdited() {
+    if (writing_) return;  // the program's write, not the user's edit
     if (pasteHandler_ && !offering_) {
         // What the edit inserted: the text between what it kept at both ends.
         // (The edit may be told of before or after textChanged.)
@@ -60,7 +64,7 @@ void TNumberField::TextEdited() {
 }
 
 void TNumberField::CutToTypingLimit() {
-    if (typingLimit_ <= 0) return;
+    if (typingLimit_ <= 0 || writing_) return;
     // What the program wrote may be longer than the limit: only the insertion is cut,
     // the way a native edit with a text limit takes no more than fits.
     const qsizetype before = text().size() == length_ ? lengthBeforeChange_ : length_;
@@ -84,6 +88,28 @@ void TNumberField::ClearAndFocus() {
     clear();
     setFocus(Qt::OtherFocusReason);
     setCursorPosition(0);
+}
+
+void TNumberField::SetTextUndoable(const QString& newText) {
+    if (newText == text()) return;
+    writing_ = true;
+    // One step with the program's write before, if nothing came between.
+    if (lastWasProgram_ && isUndoAvailable()) undo();
+    selectAll();
+    insert(newText);
+    writing_ = false;
+    lastWasProgram_ = true;
+}
+
+void TNumberField::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    QAction* corrections = menu->addAction(QStringLiteral("Chercher les fautes de frappe"));
+    corrections->setObjectName(QStringLiteral("ActionCorrections"));
+    corrections->setShortcut(QKeySequence(Qt::Key_F3));
+    connect(corrections, &QAction::triggered, this, &TNumberField::correctionsRequested);
+    menu->popup(event->globalPos());
 }
 
 void TNumberField::focusOutEvent(QFocusEvent* event) {

@@ -3,6 +3,12 @@
 // into the field is never cut), and an "exit" signal when the focus moves to
 // another control of the window.
 //
+// What the program writes can be undone: Ctrl+Z brings back the text as the
+// user left it, Ctrl+Shift+Z writes the program's text again. Writes that
+// follow one another with no edit of the user's in between are one step, so a
+// single Ctrl+Z after "Calcule" (which lays the field out, then writes the
+// key) brings back what was typed.
+//
 // A key combination with Alt or Ctrl never types its letter (Alt+C is no
 // "C"); Ctrl and Alt together stand for AltGr, which types.
 #pragma once
@@ -22,6 +28,10 @@ public:
     // Empties the field, focuses it and puts the caret at the start.
     void ClearAndFocus();
 
+    // The program's write: replaces the text, as one step the user can undo
+    // (nothing happens when the text is already this one).
+    void SetTextUndoable(const QString& text);
+
     // Whether a key press types its text into a field.
     static bool TypesText(const QKeyEvent* event);
 
@@ -37,10 +47,13 @@ public:
 signals:
     void exited();
     void keyDown(int key);
+    // The context menu's "Chercher les fautes de frappe".
+    void correctionsRequested();
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void TextEdited();
@@ -54,4 +67,6 @@ private:
     std::function<bool(const QString&)> pasteHandler_;
     std::function<void(const QString&)> overflowHandler_;
     bool offering_ = false;
+    bool writing_ = false;        // the program is writing
+    bool lastWasProgram_ = false;  // the last change was the program's
 };

@@ -1,12 +1,15 @@
 // The page "Codes EAN": a bar-code number of the type chosen above it (EAN 8,
-// EAN 13, UPC-A or UPC-C), laid out in that type's blocks.
+// EAN 13, UPC-A, UPC-C or UPC-E), laid out in that type's blocks.
 //
 // Choosing another type lays the field out again at once. A click on a listed
-// number chooses the type by the length of the row, without laying the field
-// out for it first, then puts the row into the field. "Effacer" empties the
-// field only: the list and the type stay as they are.
+// number chooses the type by the length of the row (the type of the search
+// that filled the list when its rows have that length, since UPC-C and UPC-E
+// rows are alike), without laying the field out for it first, then puts the
+// row into the field. "Effacer" empties the field only: the list and the type
+// stay as they are.
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <array>
 
 #include "CandidateList.h"
 #include "KeyPage.h"
@@ -21,14 +24,8 @@ using ferrino::EanType;
 class TEanPage : public TSingleFieldPage {
 public:
     TEanPage()
-        : TSingleFieldPage(QStringLiteral("Tab_EAN"), QStringLiteral("Codes EAN"),
-                           {[this](std::string_view text) { return ferrino::ShowEan(text, Type()); },
-                            [this](std::string_view text) { return ferrino::EanPlan(text, Type()); },
-                            [this](const ferrino::Plan& plan) { return ferrino::CompleteEan(plan, Type()); },
-                            [this](const ferrino::Plan& plan, ferrino::RowStore& rows, ferrino::SearchPump& pump) {
-                                return ferrino::SearchEan(plan, rows, pump, Type());
-                            }},
-                           0) {
+        : TSingleFieldPage(QStringLiteral("Tab_EAN"), QStringLiteral("Codes EAN"), nullptr, 0) {
+        for (int row = 0; row < ferrino::kEanTypeCount; ++row) kinds_[static_cast<std::size_t>(row)] = ferrino::MakeKind("ean", row);
         AddLabel(QStringLiteral("Lean1"), QStringLiteral("Type :"), {24, 15});
         type_ = new QComboBox(this);
         type_->setObjectName(QStringLiteral("Cb_ean"));
@@ -44,7 +41,20 @@ public:
               QStringLiteral("LB_ean"), {128, 72, 262, 122});
 
         // Cb_eanChange.
-        connect(type_, &QComboBox::currentIndexChanged, this, &TEanPage::FieldExit);
+        connect(type_, &QComboBox::currentIndexChanged, this, [this] { FieldExit(); });
+    }
+
+    // The kind of the code type chosen.
+    const ferrino::NumberKind& Kind() const override { return *kinds_[static_cast<std::size_t>(Type())]; }
+
+    bool Search(const ferrino::Reading& reading, ferrino::SearchPump& pump) override {
+        listedBy_ = Type();
+        return TSingleFieldPage::Search(reading, pump);
+    }
+
+    bool Corrections(const ferrino::Reading& reading, ferrino::SearchPump& pump) override {
+        listedBy_ = Type();
+        return TSingleFieldPage::Corrections(reading, pump);
     }
 
     // LB_eanClick.
@@ -54,9 +64,10 @@ public:
         const QString text = List()->RowText(row);
         {
             const QSignalBlocker quiet(type_);
-            type_->setCurrentIndex(static_cast<int>(ferrino::EanTypeForShownLength(static_cast<std::size_t>(text.size()), Type())));
+            type_->setCurrentIndex(static_cast<int>(
+                ferrino::EanTypeForShownLength(static_cast<std::size_t>(text.size()), Type(), listedBy_)));
         }
-        Field()->setText(text);
+        Field()->SetTextUndoable(text);
         FieldExit();
     }
 
@@ -67,6 +78,8 @@ private:
     }
 
     QComboBox* type_ = nullptr;
+    std::array<std::unique_ptr<ferrino::NumberKind>, ferrino::kEanTypeCount> kinds_;
+    EanType listedBy_ = EanType::Ean13;  // the type of the search that filled the list
 };
 
 }  // namespace

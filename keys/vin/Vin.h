@@ -7,7 +7,9 @@
 //
 // The check character is the weighted sum of the other sixteen characters
 // (letters count by a table, O counting 5 like N) modulo 11, "X" for 10.
-// The search tries the symbols "1"-"9" then "A"-"Y" at every unknown position.
+// The search tries the 33 characters a VIN can hold at every unknown
+// position: "0"-"9", then "A"-"Z" without I, O and Q. A typed I, O or Q still
+// counts by the table for the key.
 #pragma once
 
 #include <array>
@@ -24,6 +26,7 @@ namespace ferrino {
 inline constexpr std::size_t kVinLength = 17;
 inline constexpr std::size_t kVinKeyIndex = 8;  // 0-based: position 9
 inline constexpr std::size_t kVinFieldCount = 8;
+inline constexpr std::size_t kVinKeyField = 4;  // Vin5, the check character
 inline constexpr std::array<std::size_t, kVinFieldCount> kVinFieldWidths = {1, 1, 1, 5, 1, 1, 1, 6};
 
 // The texts of the eight fields, left to right.

@@ -1,0 +1,102 @@
+// One interface over every kind of number, for whatever shows the engine to
+// people: the window's verdict and typing-error search, the command line, the
+// browser page.
+//
+// A kind holds its number in the fields of its page, in the page's order
+// (most kinds have one; IBAN has country, key and BBAN; VIN eight boxes; CIP
+// code and key). Reading the fields runs each field's exit normalisation and
+// the plan of "Calcule", exactly as the page does, and gives the number as one
+// text, key included, on which the verdict and the typing-error search work:
+//
+//   IBAN  country code, key and BBAN without blanks ("FR76300060000112345678901 89")
+//   VIN   the seventeen characters, the key ninth
+//   CIP   the code followed by the key
+//   the others: the pattern of "Calcule" (normalised, blanks removed, padded)
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Enumeration.h"
+#include "RowStore.h"
+#include "Verdict.h"
+
+namespace ferrino {
+
+using Fields = std::vector<std::string>;
+
+struct Reading {
+    Fields fields;       // as the fields show them after being left
+    std::string number;  // the whole number as one text, key included (see above)
+    std::string shown;   // the number on one line, as the command line writes it
+    Plan plan;           // what "Calcule" searches
+    std::string keyPattern;  // IBAN: the key field, trimmed and padded
+    std::string country;     // IBAN: the country field
+};
+
+// A fault of the text as given, before any field reads it: a VIN that is not
+// 17 characters, a card number of more than 16 digits... which the fields
+// would cut or pad, but a check must not let through.
+struct InputFault {
+    std::string cause;       // e.g. "longueur : 17 caractères attendus"
+    bool everyMode = false;  // nothing can be read at all, not only a check fails
+    bool serious = false;    // the command line exits 2 rather than 1
+};
+
+class NumberKind {
+public:
+    virtual ~NumberKind() = default;
+
+    // The name on the command line ("insee", "rib", ... "ean" for every code type).
+    virtual std::string_view Name() const = 0;
+    virtual std::size_t FieldCount() const { return 1; }
+
+    // One text, as a person writes the whole number, spread over the fields
+    // the way the page takes a pasted number (nothing normalised yet).
+    virtual Fields Split(std::string_view number) const { return {std::string(number)}; }
+
+    // What is wrong with the text as given, or nothing.
+    virtual std::optional<InputFault> CheckInput(std::string_view number) const;
+
+    // The exit normalisation of field `index`.
+    virtual std::string FormatField(std::size_t index, std::string_view text) const = 0;
+
+    // Every field normalised (missing fields count as empty), then the plan.
+    virtual Reading Read(const Fields& fields) const = 0;
+
+    // The fields after "Calcule" on a number without unknown body characters.
+    virtual Fields Complete(const Reading& reading) const = 0;
+    // That number on one line.
+    virtual std::string CompletedShown(const Reading& reading) const = 0;
+
+    // The rows "Calcule" lists, in the page's order. False when stopped.
+    virtual bool Search(const Reading& reading, RowStore& rows, SearchPump& pump) const = 0;
+
+    // The fields a listed row puts back (the list click).
+    virtual Fields RowFields(std::string_view row) const { return {std::string(row)}; }
+
+    // The state of the key and the kind's further checks.
+    virtual Verdict Check(const Reading& reading) const = 0;
+
+    // Every number one typing slip away from the reading's (whose body must
+    // hold no unknown character) that the page's candidate test accepts, as
+    // search rows. False when stopped.
+    virtual bool Corrections(const Reading& reading, RowStore& rows, SearchPump& pump) const = 0;
+
+    // Convenience: Read(Split(number)).
+    Reading ReadText(std::string_view number) const { return Read(Split(number)); }
+};
+
+// The kind named `name` (see KindNames), or null. `codeType` chooses the EAN
+// code type (an EanType value) and is ignored by the other kinds.
+std::unique_ptr<NumberKind> MakeKind(std::string_view name, int codeType = 1);
+
+// The names MakeKind knows: the window's pages in their order, then "luhn"
+// (a Luhn number of any length from 2 to 32 digits).
+std::vector<std::string_view> KindNames();
+
+}  // namespace ferrino
