@@ -1,10 +1,14 @@
 // The page "CIP/ACL": the six-digit code and its key digit in two fields side
 // by side. A listed row answers a single click only: it puts the code and the
 // key back into their fields, and a double click does nothing more.
+//
+// The two fields behave as one (TFieldChain): a full code hands the typing on
+// to the key, and a code pasted with its key fills both.
 #include <QFontMetrics>
 
 #include "CandidateList.h"
 #include "EngineText.h"
+#include "FieldChain.h"
 #include "FixedFont.h"
 #include "KeyPage.h"
 #include "NumberField.h"
@@ -27,6 +31,11 @@ public:
         code_ = AddField(QStringLiteral("Fcip1"), {kLeft, kTop, codeLength * charWidth + 12, kHeight}, codeLength);
         key_ = AddField(QStringLiteral("Fcip2"), {code_->geometry().right() + 7, kTop, keyLength * charWidth + 12, kHeight},
                         keyLength);
+        new TFieldChain({code_, key_}, [](const QString& text) -> std::optional<QStringList> {
+            const std::optional<ferrino::CipFields> parts = ferrino::SplitCip(ToEngine(text));
+            if (!parts) return std::nullopt;
+            return QStringList{FromEngine(parts->code), FromEngine(parts->key)};
+        }, this);
         connect(code_, &TNumberField::exited, this, [this] { FieldExit(0); });
         connect(key_, &TNumberField::exited, this, [this] { FieldExit(1); });
 

@@ -277,4 +277,31 @@ const IbanCountry* FindIbanCountry(std::string_view code) {
     return found != registry.end() && found->code == code ? &*found : nullptr;
 }
 
+std::optional<IbanParts> SplitIban(std::string_view text) {
+    std::string compact;
+    compact.reserve(text.size());
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') compact += Upper(c);
+    std::string_view rest = compact;
+    if (rest.substr(0, 4) == "IBAN") {
+        rest.remove_prefix(4);
+        if (!rest.empty() && rest.front() == ':') rest.remove_prefix(1);
+    }
+    if (rest.size() < 5 || rest.size() > 4 + 30) return std::nullopt;
+    if (!IsCapital(rest[0]) || !IsCapital(rest[1])) return std::nullopt;
+    for (char c : rest.substr(2, 2))
+        if (!IsDigit(c) && c != kUnknown) return std::nullopt;
+    for (char c : rest.substr(4))
+        if (!IsDigit(c) && !IsCapital(c) && c != kUnknown) return std::nullopt;
+    return IbanParts{std::string(rest.substr(0, 2)), std::string(rest.substr(2, 2)), std::string(rest.substr(4))};
+}
+
+void AppendPrintedIbanRow(std::string_view row, std::string& out) {
+    // "CC KK " then the BBAN's groups: the blank between code and key goes.
+    const std::size_t start = out.size();
+    for (std::size_t i = 0; i < row.size(); ++i)
+        if (i != 2 || row[i] != ' ') out += row[i];
+    while (out.size() > start && out.back() == ' ') out.pop_back();
+}
+
 }  // namespace ferrino
