@@ -367,12 +367,15 @@ public:
 };
 
 // The scrolling text of the About box: read as a whole, not as the turned
-// copy on screen; "click" does what a click on it does.
+// copy on screen. When a click on it opens an address, it is a link whose
+// "click" does what a click does; otherwise plain text.
 class TAccessibleScrollingLabel : public QAccessibleWidget {
 public:
     static inline const QString kClick = QStringLiteral("click");
 
     explicit TAccessibleScrollingLabel(TScrollingLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QAccessible::Role role() const override { return Label()->Clickable() ? QAccessible::Link : QAccessible::StaticText; }
 
     TScrollingLabel* Label() const { return static_cast<TScrollingLabel*>(widget()); }
     QString text(QAccessible::Text t) const override {
@@ -381,11 +384,13 @@ public:
     }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        s.linked = true;
+        s.linked = Label()->Clickable();
         s.animated = Label()->Scrolling();
         return s;
     }
-    QStringList actionNames() const override { return QStringList{kClick} + QAccessibleWidget::actionNames(); }
+    QStringList actionNames() const override {
+        return Label()->Clickable() ? QStringList{kClick} + QAccessibleWidget::actionNames() : QAccessibleWidget::actionNames();
+    }
     QString localizedActionName(const QString& name) const override {
         return name == kClick ? QStringLiteral("Cliquer") : QAccessibleWidget::localizedActionName(name);
     }
@@ -393,7 +398,7 @@ public:
         return name == kClick ? QStringLiteral("Ouvre l'adresse") : QAccessibleWidget::localizedActionDescription(name);
     }
     void doAction(const QString& name) override {
-        if (name == kClick || name == pressAction()) {
+        if ((name == kClick || name == pressAction()) && Label()->Clickable()) {
             emit Label()->clicked();
             return;
         }

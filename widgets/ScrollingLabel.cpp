@@ -37,6 +37,12 @@ TScrollingLabel::TScrollingLabel(const QString& objectName, QWidget* parent) : Q
     connect(&timer_, &QTimer::timeout, this, &TScrollingLabel::Step);
 }
 
+void TScrollingLabel::SetClickable(bool clickable) {
+    clickable_ = clickable;
+    setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    setFocusPolicy(clickable ? Qt::TabFocus : Qt::NoFocus);
+}
+
 void TScrollingLabel::SetText(const QString& text) {
     fullText_ = text;
     padding_ = PaddingFor(text, fontMetrics(), width(), kMaxPadding);
@@ -77,7 +83,7 @@ void TScrollingLabel::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (clickable_ && (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier)) {
             event->accept();
             emit clicked();
             return;

@@ -5,7 +5,8 @@
 // edge with a blank stretch behind it. The background is transparent, the
 // cursor is a hand, and clicks and the mouse coming and going are signalled.
 // The label takes the focus from the keyboard (Tab); Space or Enter then count
-// as a click.
+// as a click. A label whose click does nothing (SetClickable(false)) has the
+// arrow cursor and is left out of the keyboard's round.
 #pragma once
 
 #include <QTimer>
@@ -26,6 +27,10 @@ public:
     QString FullText() const { return fullText_; }
     // The number of blanks added by the last SetText.
     int Padding() const { return padding_; }
+
+    // Whether a click does something (what the label is then to assistive technologies: a link).
+    void SetClickable(bool clickable);
+    bool Clickable() const { return clickable_; }
 
     // One step of the scrolling (what the timer runs): the last character
     // moves to the front. A surrogate pair moves as one character.
@@ -59,5 +64,6 @@ private:
     QString fullText_;
     int padding_ = 0;
     bool pressed_ = false;
+    bool clickable_ = true;
     QTimer timer_;
 };

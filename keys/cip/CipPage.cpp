@@ -1,11 +1,15 @@
 // The page "CIP/ACL": the six-digit code and its key digit in two fields side
 // by side. A listed row answers a single click only: it puts the code and the
 // key back into their fields, and a double click does nothing more.
+//
+// The two fields behave as one (TFieldChain): a full code hands the typing on
+// to the key, and a code pasted with its key fills both.
 #include <QFontMetrics>
 
 #include "Accessibility.h"
 #include "CandidateList.h"
 #include "EngineText.h"
+#include "FieldChain.h"
 #include "FixedFont.h"
 #include "KeyPage.h"
 #include "NumberField.h"
@@ -30,6 +34,11 @@ public:
                         keyLength);
         ferrino::a11y::NameByLabel(code_, label);
         key_->setAccessibleName(QStringLiteral("Clé"));  // no label stands beside the key
+        new TFieldChain({code_, key_}, [](const QString& text) -> std::optional<QStringList> {
+            const std::optional<ferrino::CipFields> parts = ferrino::SplitCip(ToEngine(text));
+            if (!parts) return std::nullopt;
+            return QStringList{FromEngine(parts->code), FromEngine(parts->key)};
+        }, this);
         connect(code_, &TNumberField::exited, this, [this] { FieldExit(0); });
         connect(key_, &TNumberField::exited, this, [this] { FieldExit(1); });
 

@@ -6,11 +6,16 @@
 // copies it back into the fields: nothing is normalised and "Calcule" does
 // not run. "Effacer" empties the fields and hides the list but leaves the
 // arrows and labels as they are.
+//
+// The eight boxes behave as one field (TFieldChain): typing moves on to the
+// next box when one is full, Backspace at the start of a box goes back into
+// the previous one, and a whole VIN pasted into any box fills all eight.
 #include <QFontMetrics>
 #include <array>
 
 #include "CandidateList.h"
 #include "EngineText.h"
+#include "FieldChain.h"
 #include "FixedFont.h"
 #include "KeyPage.h"
 #include "NumberField.h"
@@ -44,6 +49,15 @@ public:
             x += field->width() + kGap;
         }
         const int right = x - kGap;
+        new TFieldChain(std::vector<TNumberField*>(fields_.begin(), fields_.end()),
+                        [](const QString& text) -> std::optional<QStringList> {
+                            const std::optional<ferrino::VinFields> parts = ferrino::SplitVin(ToEngine(text));
+                            if (!parts) return std::nullopt;
+                            QStringList texts;
+                            for (const std::string& part : *parts) texts << FromEngine(part);
+                            return texts;
+                        },
+                        this);
 
         TCandidateList* list = AddList(QStringLiteral("LB_vin"), {kLeft, kTop + kHeight + 4, right - kLeft, 122});
         // Both the click and the double click copy the row; a double click does

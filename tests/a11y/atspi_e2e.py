@@ -18,7 +18,6 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-APP_NAME = "FERRINO"
 SHIFT_MASK, CONTROL_MASK = 1 << 0, 1 << 2  # X11 ShiftMask, ControlMask
 KEY_RETURN, KEY_TAB, KEY_DOWN = 0xFF0D, 0xFF09, 0xFF54
 
@@ -131,7 +130,8 @@ def main():
     try:
         desktop = pyatspi.Registry.getDesktop(0)
         app = wait_for("the program on the bus",
-                       lambda: next((a for a in desktop if a is not None and a.name == APP_NAME), None), 60)
+                       lambda: next((a for a in desktop if a is not None and a.get_process_id() == ferrino.pid), None), 60)
+        print(f"application: {app.name!r}")
         window = wait_for("its window", lambda: find(app, pyatspi.ROLE_DIALOG, "Ferrino"))
         print(f"window: {window.name!r}")
 
@@ -182,11 +182,18 @@ def main():
         key_sym(KEY_TAB)
         wait_for("the focus in the list", lambda: states(candidates).contains(pyatspi.STATE_FOCUSED))
         pump(0.3)  # the row that became current on the way in is told after the list
-        for _ in range(2):
+        # The first Down selects the row the list came in on, the next ones move.
+        told = []
+        for _ in range(3):
             mark = len(events)
             key_sym(KEY_DOWN)
-            rows = wait_for("the row read out", lambda: focused_events_since(mark, pyatspi.ROLE_LIST_ITEM))
-            print(f"Down: {rows[-1]!r} read out")
+            row = wait_for("the row told", lambda: [name for (kind, detail, role, name) in events[mark:]
+                                                    if role == pyatspi.ROLE_LIST_ITEM and detail == 1 and kind in
+                                                    ("object:state-changed:focused", "object:state-changed:selected")])
+            told.append(row[-1])
+        print(f"Down, Down, Down: {told}")
+        if len(set(told)) != 3:
+            raise SystemExit("FAIL: the rows told are not the three rows moved to")
 
         # Too many unknown digits: the red message shows as a notification.
         mark = len(events)

@@ -46,6 +46,9 @@ unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY
 export DISPLAY=":$(head -n1 "$work/display")"
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# Nor the user's settings: the program starts as on a fresh account and
+# what it saves on closing stays here.
+export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_DATA_HOME="$work/data"
 export NO_AT_BRIDGE=0 GTK_A11Y=none
 
 # The session ends when the check does; the accessibility bus and its registry
