@@ -9,7 +9,6 @@
 #include "Accessibility.h"
 #include "CandidateList.h"
 #include "EngineText.h"
-#include "FieldChain.h"
 #include "FixedFont.h"
 #include "KeyPage.h"
 #include "NumberField.h"
@@ -34,11 +33,7 @@ public:
                         keyLength);
         ferrino::a11y::NameByLabel(code_, label);
         key_->setAccessibleName(QStringLiteral("Clé"));  // no label stands beside the key
-        new TFieldChain({code_, key_}, [](const QString& text) -> std::optional<QStringList> {
-            const std::optional<ferrino::CipFields> parts = ferrino::SplitCip(ToEngine(text));
-            if (!parts) return std::nullopt;
-            return QStringList{FromEngine(parts->code), FromEngine(parts->key)};
-        }, this);
+        ChainFields();
         connect(code_, &TNumberField::exited, this, [this] { FieldExit(0); });
         connect(key_, &TNumberField::exited, this, [this] { FieldExit(1); });
 

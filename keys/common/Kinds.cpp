@@ -141,6 +141,12 @@ public:
         return {std::string(Slice(text, 0, 2)), std::string(Slice(text, 2, 2)), std::string(Slice(text, 4, std::string_view::npos))};
     }
 
+    std::optional<Fields> SplitWhole(std::string_view text) const override {
+        const std::optional<IbanParts> parts = SplitIban(text);
+        if (!parts) return std::nullopt;
+        return Fields{parts->country, parts->key, FormatIban(parts->bban)};
+    }
+
     // No IBAN has more than 34 characters: a longer one is not read at all.
     std::optional<InputFault> CheckInput(std::string_view number) const override {
         if (IbanPlan(Split(number)[2], "").tooLong) return InputFault{"trop long", true, true};
@@ -275,6 +281,12 @@ public:
         return Fields(parts.begin(), parts.end());
     }
 
+    std::optional<Fields> SplitWhole(std::string_view text) const override {
+        const std::optional<VinFields> parts = SplitVin(text);
+        if (!parts) return std::nullopt;
+        return Fields(parts->begin(), parts->end());
+    }
+
     std::string FormatField(std::size_t index, std::string_view text) const override {
         return FormatVinField(text, index < kVinFieldCount ? kVinFieldWidths[index] : 0);
     }
@@ -367,6 +379,12 @@ public:
         }
         // Each field takes no more than it can hold.
         return {std::string(Slice(code, 0, kCipCodeLength)), std::string(Slice(key, 0, kCipKeyLength))};
+    }
+
+    std::optional<Fields> SplitWhole(std::string_view text) const override {
+        const std::optional<CipFields> parts = SplitCip(text);
+        if (!parts) return std::nullopt;
+        return Fields{parts->code, parts->key};
     }
 
     std::string FormatField(std::size_t index, std::string_view text) const override {
