@@ -76,7 +76,7 @@ void CheckCalcule(const std::string& bbanField, const std::string& keyField, Win
     const std::string context =
         fuzz::Context("bban field", bbanField, "key field", keyField, "country", window.startCountry, "new country", window.newCountry);
     const IbanSearchPlan plan = IbanPlan(bbanField, keyField);
-    fuzz::CheckPlan(plan, 2, [](std::size_t) { return true; }, [](std::size_t pos) { return Slot{pos, kDigitsAndLetters, 0}; }, context);
+    fuzz::CheckPlan(plan, 2, fuzz::UnknownsOf([](std::size_t) { return true; }, kDigitsAndLetters), context);
     std::string_view trimmed = keyField;
     while (!trimmed.empty() && trimmed.front() == ' ') trimmed.remove_prefix(1);
     while (!trimmed.empty() && trimmed.back() == ' ') trimmed.remove_suffix(1);
