@@ -1,11 +1,17 @@
 #include "MainWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLibraryInfo>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTranslator>
 
@@ -40,6 +46,25 @@ void LoadFrenchTranslation() {
         delete translator;
 }
 
+// The common buttons in the desktop's style, the one with the keyboard's
+// focus also framed by a dotted line inside: the default button ("Calcule",
+// or a focused button, which Enter presses) is drawn as the style draws it,
+// and the focus must not look the same.
+class TFocusFrameStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element != CE_PushButton || !(option->state & State_HasFocus)) return;
+        painter->save();
+        QPen dots(option->palette.color(QPalette::ButtonText), 1, Qt::DotLine);
+        painter->setPen(dots);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(4, 4, -5, -5));
+        painter->restore();
+    }
+};
+
 QFont DialogFont() {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
@@ -70,6 +95,7 @@ TMainWindow::TMainWindow(QWidget* parent) : QDialog(parent) {
         pages_[static_cast<std::size_t>(index++)] = page;
         pageControl_->addPage(page, page->TabCaption());
         connect(page, &TKeyPage::calculeRequested, this, &TMainWindow::BtncalcClick);
+        connect(page, &TKeyPage::correctionsRequested, this, &TMainWindow::CorrectionsClick);
     }
     const QSize controlSize = pageControl_->SizeForPages(kPageSize);
     pageControl_->setGeometry(kMargin, kMargin, controlSize.width(), controlSize.height());
@@ -90,6 +116,22 @@ TMainWindow::TMainWindow(QWidget* parent) : QDialog(parent) {
     connect(frame_, &TSearchFrame::idle, this, [this] {
         if (closeWhenIdle_) close();
     });
+    // The status bar says what the last action found, until the next one,
+    // "Effacer" or another page.
+    connect(frame_, &TSearchFrame::verdict, StatusBar1, [this](const QString& text) {
+        if (text.isEmpty())
+            StatusBar1->clearMessage();
+        else
+            StatusBar1->showMessage(text);
+    });
+    connect(pageControl_, &TPageControl::currentChanged, StatusBar1, &QStatusBar::clearMessage);
+    // F3: the typing errors of the active page's number.
+    auto* corrections = new QAction(QStringLiteral("Chercher les fautes de frappe"), this);
+    corrections->setObjectName(QStringLiteral("ActionCorrections"));
+    corrections->setShortcut(QKeySequence(Qt::Key_F3));
+    corrections->setShortcutContext(Qt::WindowShortcut);
+    connect(corrections, &QAction::triggered, this, &TMainWindow::CorrectionsClick);
+    addAction(corrections);
 
     FormCreate();
 }
@@ -114,11 +156,16 @@ void TMainWindow::BuildButtons(int top) {
     constexpr int kWidth = 92;
     constexpr int kGap = 12;
     const int total = 5 * kWidth + 4 * kGap;
+    auto* focusStyle = new TFocusFrameStyle;
+    focusStyle->setParent(this);
     int x = (pageControl_->width() + 2 * kMargin - total) / 2;
     for (const CommonButton& common : buttons) {
         auto* button = new QPushButton(ButtonPicture(common.picture), QString::fromUtf8(common.caption), this);
         button->setObjectName(QString::fromLatin1(common.name));
-        button->setAutoDefault(false);
+        // Enter on a focused button presses that button, as in any dialog;
+        // while it has the focus, it is the one drawn as the default.
+        button->setAutoDefault(true);
+        button->setStyle(focusStyle);
         button->setGeometry(x, top, kWidth, kButtonHeight);
         connect(button, &QPushButton::clicked, this, common.handler);
         *common.button = button;
@@ -148,7 +195,42 @@ void TMainWindow::FormCreate() {
 }
 
 void TMainWindow::FormShow() {
-    if (auto* field = findChild<TNumberField*>(QStringLiteral("EM_INSEE"))) field->setFocus(Qt::OtherFocusReason);
+    // The first number field of the page shown (EM_INSEE on the first page).
+    QWidget* page = pageControl_->currentWidget();
+    if (auto* field = page ? page->findChild<TNumberField*>() : nullptr) field->setFocus(Qt::OtherFocusReason);
+}
+
+namespace {
+const QString kPageKey = QStringLiteral("Window/Page");
+const QString kPositionKey = QStringLiteral("Window/Position");
+
+// Whether the window's title bar would lie on a screen at `position`.
+bool OnAScreen(QPoint position, int width) {
+    const QPoint corners[] = {position + QPoint(8, 8), position + QPoint(width - 8, 8)};
+    for (const QPoint corner : corners) {
+        bool seen = false;
+        for (const QScreen* screen : QGuiApplication::screens()) seen = seen || screen->availableGeometry().contains(corner);
+        if (!seen) return false;
+    }
+    return true;
+}
+}  // namespace
+
+void TMainWindow::SaveSettings() const {
+    QSettings settings;
+    settings.setValue(kPageKey, pageControl_->currentIndex());
+    settings.setValue(kPositionKey, pos());
+}
+
+bool TMainWindow::RestoreSettings() {
+    QSettings settings;
+    const QVariant position = settings.value(kPositionKey);
+    if (!position.canConvert<QPoint>() || !OnAScreen(position.toPoint(), frameGeometry().width())) return false;
+    move(position.toPoint());
+    const int page = settings.value(kPageKey, 0).toInt();
+    if (page >= 0 && page < kPageCount) pageControl_->setCurrentIndex(page);
+    if (isVisible()) FormShow();
+    return true;
 }
 
 void TMainWindow::showEvent(QShowEvent* event) {
@@ -165,7 +247,12 @@ void TMainWindow::BtncalcClick() {
 
 void TMainWindow::BtnclearClick() {
     if (frame_->Busy) return;
+    StatusBar1->clearMessage();
     if (TKeyPage* page = Page(pageControl_->currentIndex())) page->Clear();
+}
+
+void TMainWindow::CorrectionsClick() {
+    if (TKeyPage* page = Page(pageControl_->currentIndex())) frame_->RunCorrections(*page);
 }
 
 void TMainWindow::BitBtn2Click() {
@@ -193,6 +280,7 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
     }
     closeWhenIdle_ = false;
     QDialog::closeEvent(event);
+    if (event->isAccepted()) SaveSettings();
 }
 
 void TMainWindow::keyPressEvent(QKeyEvent* event) {

@@ -44,29 +44,68 @@ std::string_view RowLine(std::string_view row) {
 
 }  // namespace
 
-Runner::Runner(const NumberKind& kind, bool check, bool json, Output& out, Output& err)
-    : kind_(kind), check_(check), json_(json), out_(out), err_(err) {}
+Runner::Runner(const NumberKind& kind, Mode mode, bool json, Output& out, Output& err)
+    : kind_(kind), mode_(mode), json_(json), out_(out), err_(err) {}
 
-void Runner::Process(std::string_view number) {
+void Runner::Process(std::string_view number, bool cut) {
+    if (cut || number.size() > LineReader::kLongestLine) {
+        Refuse(number, {"trop long", true, true});
+        ++count_;
+        out_.Spill();
+        return;
+    }
     ToEngine(number, engineText_);
-    if (const std::optional<InputFault> fault = kind_.CheckInput(engineText_); fault && (check_ || fault->everyMode)) {
+    if (const std::optional<InputFault> fault = kind_.CheckInput(engineText_); fault && (mode_ != Mode::kCalcule || fault->everyMode)) {
         Refuse(number, *fault);
         ++count_;
         out_.Spill();
         return;
     }
     const Reading reading = kind_.ReadText(engineText_);
-    if (check_)
-        Check(number, reading);
-    else
-        Calcule(number, reading);
+    switch (mode_) {
+        case Mode::kCalcule: Calcule(number, reading); break;
+        case Mode::kCheck: Check(number, reading); break;
+        case Mode::kCorrect: Correct(number, reading); break;
+    }
     ++count_;
     out_.Spill();
+}
+
+void Runner::SearchWritingRows(const Reading& reading, const std::function<void(std::string_view)>& write) {
+    // The rows go out as they are found, a few thousand at a time, so that
+    // the largest search holds no more than that.
+    RowStore rows;
+    const auto drain = [&] {
+        for (std::size_t i = 0; i < rows.Size(); ++i) {
+            write(RowLine(rows.Row(i)));
+            out_.Spill();
+        }
+        rows.Drop();
+        return false;  // nothing stops a search from the command line
+    };
+    SearchPump pump(drain, kRowsBetweenWrites);
+    kind_.Search(reading, rows, pump);
+    drain();
 }
 
 void Runner::Refuse(std::string_view number, const InputFault& fault) {
     Raise(fault.serious ? kTrouble : kWrongKey);
     std::string& text = out_.Text();
+    if (mode_ == Mode::kCorrect) {
+        // Nothing to correct in what cannot be read as a whole number.
+        if (json_) {
+            text += "{\"saisi\":";
+            AppendJson(text, number, false);
+            text += ",\"valide\":false,\"corrections\":[],\"cause\":";
+            AppendJson(text, fault.cause, false);
+            text += "}\n";
+        } else {
+            text += "# ";
+            AppendAsGiven(text, number);
+            text += '\n';
+        }
+        return;
+    }
     if (json_) {
         BeginJson(number, "invalid");
         text += ",\"valid\":false,\"cause\":";
@@ -74,7 +113,7 @@ void Runner::Refuse(std::string_view number, const InputFault& fault) {
         text += "}\n";
         return;
     }
-    if (!check_ && count_ > 0) text += '\n';
+    if (mode_ == Mode::kCalcule && count_ > 0) text += '\n';
     text += "ERREUR ";
     AppendAsGiven(text, number);
     text += " (" + fault.cause + ")\n";
@@ -99,16 +138,14 @@ void Runner::Calcule(std::string_view number, const Reading& reading) {
             text += ",\"number\":";
             AppendJson(text, kind_.CompletedShown(reading), true);
         } else if (plan.Searches()) {
-            RowStore rows;
-            SearchPump pump = QuietPump();
-            kind_.Search(reading, rows, pump);
             text += ",\"rows\":[";
-            for (std::size_t i = 0; i < rows.Size(); ++i) {
-                if (i) text += ',';
-                AppendJson(text, RowLine(rows.Row(i)), true);
-                out_.Spill();
-            }
-            text += ']';
+            bool first = true;
+            SearchWritingRows(reading, [&](std::string_view row) {
+                if (!first) out_.Text() += ',';
+                first = false;
+                AppendJson(out_.Text(), row, true);
+            });
+            out_.Text() += ']';
         } else {
             text += ",\"number\":";
             AppendJson(text, reading.shown, true);
@@ -125,14 +162,10 @@ void Runner::Calcule(std::string_view number, const Reading& reading) {
         AppendShown(text, kind_.CompletedShown(reading));
         text += '\n';
     } else if (plan.Searches()) {
-        RowStore rows;
-        SearchPump pump = QuietPump();
-        kind_.Search(reading, rows, pump);
-        for (std::size_t i = 0; i < rows.Size(); ++i) {
-            AppendShown(out_.Text(), RowLine(rows.Row(i)));
+        SearchWritingRows(reading, [&](std::string_view row) {
+            AppendShown(out_.Text(), row);
             out_.Text() += '\n';
-            out_.Spill();
-        }
+        });
     } else {
         // What came before goes out first, so that a terminal shows both in order.
         out_.Flush();
@@ -175,6 +208,37 @@ void Runner::Check(std::string_view number, const Reading& reading) {
     }
     if (!valid) text += " (" + verdict.FirstCause() + ")";
     text += '\n';
+}
+
+void Runner::Correct(std::string_view number, const Reading& reading) {
+    const bool valid = kind_.Check(reading).Valid();
+    RowStore rows;
+    if (!valid) {
+        SearchPump pump = QuietPump();
+        kind_.Corrections(reading, rows, pump);
+    }
+    Raise(valid || !rows.Empty() ? kAllWell : kWrongKey);
+
+    std::string& text = out_.Text();
+    if (json_) {
+        text += "{\"saisi\":";
+        AppendJson(text, number, false);
+        text += valid ? ",\"valide\":true" : ",\"valide\":false";
+        text += ",\"corrections\":[";
+        for (std::size_t i = 0; i < rows.Size(); ++i) {
+            if (i) text += ',';
+            AppendJson(text, RowLine(rows.Row(i)), true);
+        }
+        text += "]}\n";
+        return;
+    }
+    text += "# ";
+    AppendAsGiven(text, number);
+    text += '\n';
+    for (std::size_t i = 0; i < rows.Size(); ++i) {
+        AppendShown(text, RowLine(rows.Row(i)));
+        text += '\n';
+    }
 }
 
 }  // namespace ferrino::cli

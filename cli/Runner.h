@@ -1,6 +1,7 @@
 // What the command line does with each number, in its three forms of output.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,20 +16,31 @@ enum Status { kAllWell = 0, kWrongKey = 1, kTrouble = 2 };
 // The window's message when a number has too many unknown characters.
 inline constexpr std::string_view kTooManyMessage = "Trop de chiffres inconnus ! Calcul impossible.";
 
+// What is done with each number.
+enum class Mode {
+    kCalcule,  // what "Calcule" does: the key written in, or every candidate
+    kCheck,    // OK or ERREUR, one line per number
+    kCorrect,  // the numbers one typing slip away from a wrong one
+};
+
 class Runner {
 public:
-    // `check`: compare the key written with the key computed, one line per
-    // number; otherwise do what "Calcule" does. `json`: one JSON object a line.
-    Runner(const NumberKind& kind, bool check, bool json, Output& out, Output& err);
+    // `json`: one JSON object a line.
+    Runner(const NumberKind& kind, Mode mode, bool json, Output& out, Output& err);
 
-    // One number, as typed (UTF-8).
-    void Process(std::string_view number);
+    // One number, as typed (UTF-8). `cut`: only the start of a line too long
+    // to be read whole.
+    void Process(std::string_view number, bool cut = false);
 
     int Status() const { return status_; }
 
 private:
     void Calcule(std::string_view number, const Reading& reading);
+    // Runs the search of "Calcule", handing each row to `write` as it is found.
+    void SearchWritingRows(const Reading& reading, const std::function<void(std::string_view)>& write);
+    static constexpr unsigned kRowsBetweenWrites = 4096;  // engine pumps, about one per candidate
     void Check(std::string_view number, const Reading& reading);
+    void Correct(std::string_view number, const Reading& reading);
     // A number the kind cannot take as it is given.
     void Refuse(std::string_view number, const InputFault& fault);
     void BeginJson(std::string_view number, std::string_view outcome);
@@ -37,7 +49,7 @@ private:
     }
 
     const NumberKind& kind_;
-    bool check_;
+    Mode mode_;
     bool json_;
     Output& out_;
     Output& err_;

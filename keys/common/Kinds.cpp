@@ -46,10 +46,7 @@ std::size_t BodyUnknowns(const Plan& plan, std::size_t keyAt, std::size_t keyLen
 std::vector<std::string> One(std::string key) { return {std::move(key)}; }
 
 // Corrections need a whole number: every body character and the key known.
-bool Correctable(const Verdict& verdict) {
-    return verdict.key == KeyState::Correct || verdict.key == KeyState::Wrong ||
-           (verdict.key == KeyState::None && verdict.typedKey.find(kUnknown) == std::string::npos);
-}
+bool Correctable(const Verdict& verdict) { return verdict.WholeNumber(); }
 
 // A page with one number field: the field takes the whole number and its
 // pattern is the number.
@@ -144,6 +141,12 @@ public:
         return {std::string(Slice(text, 0, 2)), std::string(Slice(text, 2, 2)), std::string(Slice(text, 4, std::string_view::npos))};
     }
 
+    // No IBAN has more than 34 characters: a longer one is not read at all.
+    std::optional<InputFault> CheckInput(std::string_view number) const override {
+        if (IbanPlan(Split(number)[2], "").tooLong) return InputFault{"trop long", true, true};
+        return std::nullopt;
+    }
+
     // Only the BBAN is laid out when a field is left.
     std::string FormatField(std::size_t index, std::string_view text) const override {
         return index == 2 ? FormatIban(text) : std::string(text);
@@ -185,6 +188,13 @@ public:
     // of the length registered for it; a French or Monegasque BBAN is a RIB,
     // whose own key must agree.
     Verdict Check(const Reading& reading) const override {
+        if (reading.plan.tooLong) {
+            Verdict verdict;
+            verdict.key = KeyState::TooLong;
+            verdict.typedKey = reading.keyPattern;
+            verdict.limit = 4 + kIbanLongestBban;
+            return verdict;
+        }
         const std::size_t unknowns = reading.plan.unknowns.size();
         Verdict verdict = KeyVerdict(unknowns, reading.plan.limit, reading.keyPattern,
                                      unknowns ? std::vector<std::string>{} : One(ComputeIbanKey(reading.plan.pattern, reading.country)));

@@ -22,6 +22,7 @@ enum class KeyState {
     None,       // no key fits the number (an AVS number of check value 10)
     Unknowns,   // characters of the body are unknown: a search decides
     TooMany,    // more unknown characters than a search takes
+    TooLong,    // longer than the kind can ever be (`limit` is then the longest)
 };
 
 // A check beyond the key.
@@ -44,6 +45,8 @@ struct Verdict {
 
     // The number is right: its key agrees and every further check passed.
     bool Valid() const;
+    // The whole number is known: no unknown body character, a whole key typed.
+    bool WholeNumber() const;
     // The first fault in the command line's order, or empty when valid.
     std::string FirstCause() const;
 };

@@ -8,12 +8,21 @@
 // Enter in the list, and whenever the list loses the focus. Enter there only
 // closes the list: it does not run "Calcule" as Enter does elsewhere in the
 // window, since the user is choosing a country, not asking for a key.
+// Escape closes it too, and gives the country field back the code it had
+// when the list opened.
+//
+// The three fields behave as one (TFieldChain): the country code takes two
+// characters and the key two, typing goes on from one to the next, and a
+// whole IBAN pasted into any of them, or typed into the country field, fills
+// all three. The Tab order follows the screen: country, key, BBAN, then the
+// drop button.
 #include <QEvent>
 #include <QKeyEvent>
 
 #include "ArrowButton.h"
 #include "CandidateList.h"
 #include "EngineText.h"
+#include "FieldChain.h"
 #include "FixedFont.h"
 #include "KeyPage.h"
 #include "NumberField.h"
@@ -25,11 +34,11 @@ namespace {
 
 class TIbanPage : public TKeyPage {
 public:
-    TIbanPage() : TKeyPage(QStringLiteral("Tab_iban"), QStringLiteral("CLé IBAN")) {
+    TIbanPage() : TKeyPage(QStringLiteral("Tab_iban"), QStringLiteral("CLé IBAN"), ferrino::MakeKind("iban")) {
         // The BBAN field is wide enough for the display form of thirty
         // characters (38 with its blanks), the others just for two.
         AddLabel(QStringLiteral("Label2"), QStringLiteral("IBAN :"), {8, 15});
-        country_ = AddField(QStringLiteral("Edit_Iban_country"), {52, 9, 38, 26});
+        country_ = AddField(QStringLiteral("Edit_Iban_country"), {52, 9, 38, 26}, 2);
         country_->setText(QStringLiteral("FR"));
         arrowButton_ = new TArrowButton(QStringLiteral("ABtn_iban"), this);
         arrowButton_->setGeometry(90, 9, 13, 26);
@@ -44,20 +53,27 @@ public:
         AddGuides(bban_, {{"Arrow_iban3", "Lab_iban3", "Numéro de compte BBAN", 2.0, {186, 48}}});
 
         // Both lists lie over the arrows and labels, eight rows high.
-        TCandidateList* candidates = AddList(QStringLiteral("Lb_iban"), {51, 38, 467, 8 * kListRowHeight + 4});
-        countries_ = AddList(QStringLiteral("LB_iban1"), {51, 38, 467, 8 * kListRowHeight + 4}, false);
+        TCandidateList* candidates = AddList(QStringLiteral("Lb_iban"), {51, 38, 467, 148});
+        countries_ = AddList(QStringLiteral("LB_iban1"), {51, 38, 467, 148}, false);
         QStringList rows;
         for (std::string_view row : ferrino::CountryRows())
             rows << QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size()));
         countries_->Model()->SetRows(rows);
         candidates->raise();
         countries_->raise();
+        candidates->SetPrintedForm(ferrino::AppendPrintedIbanRow);
 
-        setTabOrder(country_, arrowButton_);
+        setTabOrder(country_, key_);
+        setTabOrder(key_, bban_);
+        setTabOrder(bban_, arrowButton_);
         setTabOrder(arrowButton_, countries_);
-        setTabOrder(countries_, bban_);
-        setTabOrder(bban_, candidates);
-        setTabOrder(candidates, key_);
+        setTabOrder(countries_, candidates);
+
+        new TFieldChain({country_, key_, bban_}, [](const QString& text) -> std::optional<QStringList> {
+            const std::optional<ferrino::IbanParts> parts = ferrino::SplitIban(ToEngine(text));
+            if (!parts) return std::nullopt;
+            return QStringList{FromEngine(parts->country), FromEngine(parts->key), FromEngine(ferrino::FormatIban(parts->bban))};
+        }, this);
 
         connect(country_, &QLineEdit::textChanged, this, [this](const QString& text) { countryText_ = ToEngine(text); });
         connect(country_, &TNumberField::keyDown, this, &TIbanPage::Edit_Iban_countryKeyDown);
@@ -78,35 +94,19 @@ public:
             w->installEventFilter(this);
     }
 
-    // "Calcule".
+    // "Calcule". Leaving a field lays out the BBAN only, which the kind's
+    // normalisation of the three fields does too.
     void BeforeNormalise() override { SetGuidesVisible(true); }
 
-    void Normalise() override { em_ibanExit(); }
+    void TooMany(const ferrino::Reading& reading) override { bban_->SetTextUndoable(FromEngine(ferrino::FormatIban(reading.plan.pattern))); }
 
-    ferrino::Plan ReadPlan() override {
-        ferrino::IbanSearchPlan plan = ferrino::IbanPlan(ToEngine(bban_->text()), ToEngine(key_->text()));
-        keyPattern_ = plan.keyPattern;
-        return plan;
-    }
-
-    void Complete(const ferrino::Plan& plan) override {
-        key_->setText(FromEngine(ferrino::CompleteIban(plan, countryText_)));
-        bban_->setText(FromEngine(plan.pattern));
-        em_ibanExit();
-    }
-
-    void TooMany(const ferrino::Plan& plan) override {
-        bban_->setText(FromEngine(plan.pattern));
-        em_ibanExit();
-    }
-
-    bool Search(const ferrino::Plan& plan, ferrino::SearchPump& pump) override {
-        // A copy of its own: another "Calcule" may read a new plan while this
-        // search pumps. The country code is read afresh for every candidate.
-        ferrino::IbanSearchPlan own;
-        static_cast<ferrino::Plan&>(own) = plan;
-        own.keyPattern = keyPattern_;
-        return ferrino::SearchIban(own, countryText_, List()->Rows(), pump);
+    bool Search(const ferrino::Reading& reading, ferrino::SearchPump& pump) override {
+        // The country code is read afresh for every candidate: the window may
+        // change it while the search pumps.
+        ferrino::IbanSearchPlan plan;
+        static_cast<ferrino::Plan&>(plan) = reading.plan;
+        plan.keyPattern = reading.keyPattern;
+        return ferrino::SearchIban(plan, countryText_, List()->Rows(), pump);
     }
 
     // "Effacer".
@@ -121,7 +121,7 @@ public:
     // The handlers of the page.
 
     // Leaving the key or the BBAN: only the BBAN is laid out again.
-    void em_ibanExit() { Apply(bban_, ferrino::FormatIban); }
+    void em_ibanExit() { FieldExit(kBban); }
 
     void em_ibanClick() { countries_->hide(); }
 
@@ -134,6 +134,7 @@ public:
     // Opens the list on the country of the field (the second row when the
     // field holds no known code), or closes it.
     void ABtn_ibanDrop() {
+        countryBeforeList_ = country_->text();
         if (!ToggleCountries()) return;
         const QString code = country_->text().toUpper().trimmed().left(2);
         int row = 1;
@@ -147,6 +148,7 @@ public:
     }
 
     void ABtn_ibanClick() {
+        countryBeforeList_ = country_->text();
         if (!ToggleCountries()) return;
         SelectCountry(-1);
         countries_->selectionModel()->clearCurrentIndex();
@@ -155,7 +157,7 @@ public:
     void LB_iban1Click() {
         if (selectingCountry_) return;
         const int row = countries_->SelectedRow();
-        if (row >= 0) country_->setText(countries_->RowText(row).left(2));
+        if (row >= 0) country_->SetTextUndoable(countries_->RowText(row).left(2));
     }
 
     // The press goes on to select the row under the pointer, so one press
@@ -166,6 +168,12 @@ public:
 
     void LB_iban1KeyDown(int key) {
         if (key == Qt::Key_Return || key == Qt::Key_Enter) HideCountries();
+        if (key == Qt::Key_Escape) {
+            // Nothing chosen: the field gets its code back, and the focus.
+            country_->setText(countryBeforeList_);
+            countries_->hide();
+            country_->setFocus(Qt::OtherFocusReason);
+        }
     }
 
     void LB_iban1Exit() { countries_->hide(); }
@@ -174,8 +182,8 @@ public:
         const int row = List()->SelectedRow();
         if (row < 0) return;
         const QString text = List()->RowText(row);
-        key_->setText(text.mid(3, 2));
-        bban_->setText(text.mid(5, 40));
+        key_->SetTextUndoable(text.mid(3, 2));
+        bban_->SetTextUndoable(text.mid(5, 40));
         em_ibanExit();
     }
 
@@ -186,7 +194,7 @@ protected:
             else if (watched == key_ || watched == bban_) em_ibanClick();
         } else if (event->type() == QEvent::KeyPress && watched == countries_) {
             const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
                 LB_iban1KeyDown(key);
                 return true;
             }
@@ -215,10 +223,11 @@ private:
         if (hadFocus) bban_->setFocus(Qt::OtherFocusReason);
     }
 
-    // Selects a row without writing it into the country field.
+    // Selects a row without writing it into the country field, in the middle
+    // of the list where it can; no row: the list from its first row.
     void SelectCountry(int row) {
         selectingCountry_ = true;
-        countries_->SelectRow(row);
+        countries_->SelectRow(row, QAbstractItemView::PositionAtCenter);
         selectingCountry_ = false;
     }
 
@@ -227,8 +236,9 @@ private:
     TNumberField* key_ = nullptr;
     TNumberField* bban_ = nullptr;
     TCandidateList* countries_ = nullptr;
+    static constexpr std::size_t kBban = 2;  // the third of the number fields
     std::string countryText_ = "FR";  // what the search reads for every candidate
-    std::string keyPattern_;
+    QString countryBeforeList_;  // what Escape in the country list gives back
     bool selectingCountry_ = false;
 };
 

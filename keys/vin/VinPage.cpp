@@ -6,11 +6,16 @@
 // copies it back into the fields: nothing is normalised and "Calcule" does
 // not run. "Effacer" empties the fields and hides the list but leaves the
 // arrows and labels as they are.
+//
+// The eight boxes behave as one field (TFieldChain): typing moves on to the
+// next box when one is full, Backspace at the start of a box goes back into
+// the previous one, and a whole VIN pasted into any box fills all eight.
 #include <QFontMetrics>
 #include <array>
 
 #include "CandidateList.h"
 #include "EngineText.h"
+#include "FieldChain.h"
 #include "FixedFont.h"
 #include "KeyPage.h"
 #include "NumberField.h"
@@ -24,7 +29,7 @@ using ferrino::kVinFieldWidths;
 
 class TVinPage : public TKeyPage {
 public:
-    TVinPage() : TKeyPage(QStringLiteral("Tab_Vin"), QStringLiteral("VIN")) {
+    TVinPage() : TKeyPage(QStringLiteral("Tab_Vin"), QStringLiteral("VIN"), ferrino::MakeKind("vin")) {
         AddLabel(QStringLiteral("Label1"), QStringLiteral("VIN :"), {24, 47});
 
         // The fields, just wide enough for their characters, one after another.
@@ -39,11 +44,20 @@ public:
         for (std::size_t i = 0; i < kVinFieldCount; ++i) {
             const int width = static_cast<int>(kVinFieldWidths[i]);
             TNumberField* field = AddField(QString::fromLatin1(kFieldNames[i]), {x, kTop, width * charWidth + 12, kHeight}, width);
-            connect(field, &TNumberField::exited, this, [this, field] { VinExit(field); });
+            connect(field, &TNumberField::exited, this, [this, i] { FieldExit(i); });
             fields_[i] = field;
             x += field->width() + kGap;
         }
         const int right = x - kGap;
+        new TFieldChain(std::vector<TNumberField*>(fields_.begin(), fields_.end()),
+                        [](const QString& text) -> std::optional<QStringList> {
+                            const std::optional<ferrino::VinFields> parts = ferrino::SplitVin(ToEngine(text));
+                            if (!parts) return std::nullopt;
+                            QStringList texts;
+                            for (const std::string& part : *parts) texts << FromEngine(part);
+                            return texts;
+                        },
+                        this);
 
         TCandidateList* list = AddList(QStringLiteral("LB_vin"), {kLeft, kTop + kHeight + 4, right - kLeft, 122});
         // Both the click and the double click copy the row; a double click does
@@ -77,48 +91,18 @@ public:
         }
     }
 
-    void Normalise() override {
-        for (TNumberField* field : fields_) VinExit(field);
-    }
-
-    ferrino::Plan ReadPlan() override {
-        ferrino::VinFields texts;
-        for (std::size_t i = 0; i < kVinFieldCount; ++i) texts[i] = ToEngine(fields_[i]->text());
-        return ferrino::VinPlan(texts);
-    }
-
-    // Only the check character is written; the other fields keep their text.
-    void Complete(const ferrino::Plan& plan) override {
-        TNumberField* key = fields_[ferrino::kVinKeyField];
-        key->setText(FromEngine(ferrino::CompleteVin(plan)));
-        VinExit(key);
-    }
-
     // Too many unknown characters: the fields keep what leaving them gave.
-    void TooMany(const ferrino::Plan&) override {}
-
-    bool Search(const ferrino::Plan& plan, ferrino::SearchPump& pump) override {
-        return ferrino::SearchVin(plan, List()->Rows(), pump);
-    }
-
     void Clear() override {
         for (TNumberField* field : fields_) field->clear();
         List()->hide();
     }
 
 private:
-    // The exit handler of every field: normalises the field that is left.
-    void VinExit(TNumberField* field) {
-        const auto width = static_cast<std::size_t>(field->TypingLimit());
-        Apply(field, [width](std::string_view text) { return ferrino::FormatVinField(text, width); });
-    }
-
     // The selected row goes back into the eight fields, as it is.
     void LB_vinClick() {
         const int row = List()->SelectedRow();
         if (row < 0) return;
-        const ferrino::VinFields parts = ferrino::VinRowFields(ToEngine(List()->RowText(row)));
-        for (std::size_t i = 0; i < kVinFieldCount; ++i) fields_[i]->setText(FromEngine(parts[i]));
+        WriteFields(Kind().RowFields(ToEngine(List()->RowText(row))));
     }
 
     // Where the arrow of field `i` starts: under the middle of its characters.

@@ -323,11 +323,16 @@ TEST(CliInput, ManyLinesAndLongLinesCrossTheBlocks) {
         input += right ? "123456782 0001 0\n" : "123 456 782 00018\n";
         expected += right ? "OK 123456782 0001 0\n" : "ERREUR 123456782 0001 8 (clé attendue : 0)\n";
     }
-    input += "12345678200010" + std::string(3 << 20, '7') + "\n12345678200010\n";  // beyond one block
-    expected += "OK 123456782 0001 0\nOK 123456782 0001 0\n";
+    // A line beyond the longest a number can be written in (and beyond one
+    // block): an error for that line, which is not held whole.
+    input += "12345678200010" + std::string(3 << 20, '7') + "\n12345678200010\n";
+    expected += "ERREUR 1234567820001077777777777777777777777777\u2026 (trop long)\nOK 123456782 0001 0\n";
+    input += std::string(4096, '1') + "\n" + std::string(4097, '1') + "\n";
+    expected += "ERREUR 111111111 1111 1 (clé attendue : 0)\nERREUR 1111111111111111111111111111111111111111\u2026 (trop long)\n";
     const Result r = RunCli({"siret", "--check"}, input);
-    EXPECT_EQ(r.out, expected);
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out.size(), expected.size());
+    EXPECT_TRUE(r.out == expected) << r.out.substr(r.out.size() > 300 ? r.out.size() - 300 : 0);  // no diff of megabytes
+    EXPECT_EQ(r.status, 2);
 }
 
 TEST(CliInput, FourUnknownVinCharactersListEveryCandidate) {
@@ -450,3 +455,75 @@ TEST(CliUsage, ReadAndWriteFailuresAreReported) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// Checks that judge more than the key, and the numbers they read whole.
+
+TEST(CliCheck, WholeNumbers) {
+    const Case cases[] = {
+        // IBAN: registered country and length, then key, then the RIB inside.
+        {{"iban", "--check", "FR76 3000 6000 0112 3456 7890 189"}, "OK FR 76 3000 6000 0112 3456 7890 189\n", 0},
+        {{"iban", "--check", "GF76 3000 6000 0112 3456 7890 189"}, "ERREUR GF 76 3000 6000 0112 3456 7890 189 (pays sans IBAN)\n", 1},
+        {{"iban", "--check", "FR76 3000 6000 0112 3456 7890 18"},
+         "ERREUR FR 76 3000 6000 0112 3456 7890 18 (longueur : 27 attendus pour FR)\n", 1},
+        {{"iban", "--check", "FR54 3000 6000 0112 3456 7890 100"}, "ERREUR FR 54 3000 6000 0112 3456 7890 100 (clé RIB)\n", 1},
+        {{"iban", "--check", "NO07.8380.08.06006"}, "OK NO 07 8380 0806 006\n", 0},
+        {{"iban", "--check", "ES91-2100-0418-4502-0005-1332"}, "OK ES 91 2100 0418 4502 0005 1332\n", 0},
+        // VIN: exactly seventeen characters, none of I, O, Q.
+        {{"vin", "--check", "1M8GDM9AXKP042788"}, "OK 1M8GDM9AXKP042788\n", 0},
+        {{"vin", "--check", "1M8GDM9AXKP0427881"}, "ERREUR 1M8GDM9AXKP0427881 (longueur : 17 caractères attendus)\n", 1},
+        {{"vin", "--check", "1M8GDM9AXKQ042788"}, "ERREUR 1M8GDM9AXKQ042788 (caractère interdit : I, O ou Q)\n", 1},
+        // Card: every digit counts.
+        {{"carte", "--check", "4970 1012 3456 7893 4"}, "ERREUR 4970 1012 3456 7893 4 (longueur : 16 chiffres attendus)\n", 1},
+        // Any length of Luhn number, or an error for that number alone.
+        {{"luhn", "--check", "3782 822463 10005", "4992 7398 716", "1"},
+         "OK 3782 8224 6310 005\nOK 4992 7398 716\nERREUR 1 (longueur)\n", 1},
+        {{"luhn", "4992 7398 71?", "123456789012345678901234567890123"},
+         "4992 7398 716\n\nERREUR 123456789012345678901234567890123 (longueur)\n", 1},
+        // La Poste: the sum of the digits, two keys fit.
+        {{"siret", "--check", "356 000 000 49837", "356 000 000 49832", "356 000 000 49833"},
+         "OK 356000000 4983 7\nOK 356000000 4983 2\nERREUR 356000000 4983 3 (clé attendue : 2 ou 7)\n", 1},
+        {{"siret", "356 000 000 4983"}, "356000000 4983 2\n356000000 4983 7\n", 0},
+        {{"siret", "356 000 000 0004"}, "356000000 0004 8\n", 0},
+        // The blanks of French typography are blanks.
+        {{"sin", "--check", "046\xC2\xA0" "454\xE2\x80\xAF" "286"}, "OK 046 454 286\n", 0},
+        {{"insee", "--check", "2 53 07 2B 073 004 70"}, "OK 2 53 07 2B 073 004 70\n", 0},
+        {{"avs", "--check", "756.9217.0769.85"}, "OK 756.9217.0769.85\n", 0},
+        {{"ean", "--type", "upce", "--check", "04252614"}, "OK 0 425261 4\n", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        const Result r = RunCli(c.args);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.status, c.status);
+    }
+}
+
+TEST(CliCorrige, TextAndJson) {
+    const Case cases[] = {
+        // A wrong number: its line, then every number one slip away.
+        {{"insee", "--corrige", "1 85 05 78 006 084 19"},
+         "# 1 85 05 78 006 084 19\n1 35 05 78 006 084 19\n1 85 05 78 086 084 19\n1 85 05 78 006 084 91\n", 0},
+        // A right one: its line only.
+        {{"insee", "--corrige", "1 85 05 78 006 084 91"}, "# 1 85 05 78 006 084 91\n", 0},
+        // Unknown characters: nothing to correct.
+        {{"insee", "--corrige", "1 85 05 78 006 0?4 91"}, "# 1 85 05 78 006 0?4 91\n", 1},
+        {{"cip", "--corrige", "--json", "123465 2", "123456 2"},
+         "{\"saisi\":\"123465 2\",\"valide\":false,\"corrections\":[\"723465 2\",\"163465 2\",\"126465 2\",\"123265 2\","
+         "\"123456 2\",\"123485 2\",\"123462 2\",\"123465 1\"]}\n"
+         "{\"saisi\":\"123456 2\",\"valide\":true,\"corrections\":[]}\n",
+         0},
+        {{"cip", "--corrige", "--check", "123456"}, "", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        const Result r = RunCli(c.args);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.status, c.status);
+    }
+    // From standard input, one number a line.
+    const Result r = RunCli({"siren", "--corrige"}, "732829302\n732829320\n");
+    EXPECT_EQ(r.out.substr(0, 12), "# 732829302\n");
+    EXPECT_NE(r.out.find("732 829 320\n732 829 304\n# 732829320\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.status, 0);
+}

@@ -238,3 +238,21 @@ TEST(Ean, CandidateTest) {
         }
     }
 }
+
+// UPC-E stands for a UPC-A number and takes its check digit.
+TEST(Ean, UpcE) {
+    const std::vector<std::pair<std::string, std::string>> expansions = {
+        {"0425261", "04210000526"}, {"0425263", "04250000026"}, {"0425264", "04252000006"},
+        {"0425269", "04252600009"}, {"1123450", "11200000345"}, {"0", "00000000000"},
+    };
+    for (const auto& [upcE, upcA] : expansions) EXPECT_EQ(ExpandUpcE(upcE), upcA) << upcE;
+    EXPECT_EQ(ComputeEanTypeKey("0425261", EanType::UpcE), "4");   // 042100005264
+    EXPECT_EQ(ComputeEanTypeKey("0123456", EanType::UpcC), "5");   // UPC-C keeps its own weights
+    EXPECT_EQ(ComputeEanTypeKey("2425261", EanType::UpcE), "");    // number system 2: no check digit
+    EXPECT_EQ(ShowEan("04252614", EanType::UpcE), "0 425261 4");
+    const Plan plan = EanPlan(ShowEan("3425261", EanType::UpcE), EanType::UpcE);
+    EXPECT_EQ(ShowEan(CompleteEan(plan, EanType::UpcE), EanType::UpcE), "3 425261");
+    RowStore rows;
+    EXPECT_FALSE(TestEanCandidate("3425261?", "3425261?", rows, EanType::UpcE));
+    EXPECT_TRUE(TestEanCandidate("1425261?", "1425261?", rows, EanType::UpcE));
+}

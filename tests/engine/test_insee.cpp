@@ -126,3 +126,25 @@ TEST(Insee, EveryRowIsCompleteAndPassesItsOwnKey) {
         EXPECT_EQ(ComputeInseeKey(digits), digits.substr(13));
     }
 }
+
+// Corsica: 2A and 2B read as 19 and 18 for the key (published examples).
+TEST(Insee, CorsicanDepartements) {
+    EXPECT_EQ(ComputeInseeKey("253072B073004"), "70");
+    EXPECT_EQ(ComputeInseeKey("253072A073004"), "43");
+    EXPECT_EQ(ComputeInseeKey("2530718073004"), "70");  // the same number as 2B
+    EXPECT_EQ(CompleteInsee(InseePlan(FormatInsee("2 53 07 2B 073 004"))), "253072B07300470");
+    // An unknown seventh character after a "2" also tries A and B...
+    EXPECT_EQ(Search("2 53 07 2? 073 004 70"), std::vector<std::string>{"2 53 07 2B 073 004 70"});
+    EXPECT_EQ(Search("2 53 07 2? 073 004 43"), std::vector<std::string>{"2 53 07 2A 073 004 43"});
+    EXPECT_EQ(Search("2 53 07 2? 073 004").size(), 12u);
+    // ...and after an unknown sixth, but lists a letter only after a "2".
+    EXPECT_EQ(Search("2 53 07 ?? 073 004 70"),
+              (std::vector<std::string>{"2 53 07 18 073 004 70", "2 53 07 2B 073 004 70"}));
+    EXPECT_EQ(Search("2 53 07 ?? 073 004").size(), 102u);
+    // Elsewhere the counts do not change: ten digits.
+    EXPECT_EQ(Search("2 53 07 3? 073 004").size(), 10u);
+    EXPECT_EQ(Search("2 53 07 ?3 073 004").size(), 10u);
+    // A letter after anything but a "2" is no département: never listed.
+    RowStore rows;
+    EXPECT_FALSE(TestInseeCandidate("253073A07300443", "???????????????", rows));
+}

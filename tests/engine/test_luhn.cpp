@@ -3,6 +3,7 @@
 // differences between them in the tables.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -334,4 +335,26 @@ TEST(Luhn, FourUnknownDigitsTryTenThousandCandidates) {
         const std::size_t expected = kind == &kSiret ? 9999u : 10000u;
         EXPECT_EQ(rows.Size(), expected) << kind->name;
     }
+}
+
+// The establishments of La Poste: the sum of the fourteen digits is a multiple
+// of 5, so two keys fit; "Calcule" on thirteen known digits lists them.
+TEST(Luhn, LaPosteEstablishments) {
+    EXPECT_EQ(SiretKeys("3560000004983"), (std::vector<std::string>{"2", "7"}));
+    EXPECT_EQ(SiretKeys("3560000000004"), std::vector<std::string>{"8"});  // the head office keeps Luhn
+    EXPECT_EQ(SiretKeys("3560000101234"), std::vector<std::string>{ComputeSiretKey("3560000101234")});  // another SIREN
+    EXPECT_EQ(Calcule(kSiret, "356 000 000 00048"), "356000000 0004 8");
+    EXPECT_EQ(Search(kSiret, "356000000 4983"), (std::vector<std::string>{"356000000 4983 2", "356000000 4983 7"}));
+    EXPECT_EQ(Search(kSiret, "356000000 4983 7"), std::vector<std::string>{"356000000 4983 7"});
+    EXPECT_TRUE(Search(kSiret, "356000000 4983 3").empty());
+    // With unknown digits, both keys of each completion, in order.
+    EXPECT_EQ(Search(kSiret, "356000000 498?").size(), 20u);
+    EXPECT_EQ(Search(kSiret, "356000000 498? 7").size(), 2u);
+    // The establishment number 0000 is still refused.
+    EXPECT_TRUE(Search(kSiret, "356000000 0000").empty());
+    // A completion that turns out to be La Poste follows its rule too.
+    const auto rows = Search(kSiret, "35600000? 4983");
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), "356000000 4983 2"), 1);
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), "356000000 4983 7"), 1);
+    EXPECT_EQ(rows.size(), 11u);
 }
