@@ -11,24 +11,28 @@
 //
 // For any text:
 //   - reading, checking, completing, searching and the verdict's sentences
-//     never crash; the rest holds for every text the kind can read (not a
-//     Luhn number of more than 32 digits, which CheckInput refuses);
-//   - the verdict agrees with the plan: too many unknowns exactly when the
-//     plan has more slots than it searches; unknown characters exactly when,
+//     never crash;
+//   - the verdict agrees with the plan: too long exactly when the plan is
+//     (an IBAN of more than 34 characters); too many unknowns exactly when
+//     the plan has more slots than it searches; unknown characters exactly when,
 //     short of that, a slot stands in the body (outside the key); the count of
 //     unknown body characters;
-//   - with the whole body known, the key state agrees with the keys the kind
-//     computes itself ("Calcule": the key it completes, or the keys its
-//     search lists when it searches the key position, as for a La Poste
-//     SIRET, reading the rows back): none when it completes no key, computed
-//     when the typed key holds an unknown marker, correct exactly when the
-//     typed key is one of them, wrong otherwise; the expected key names them;
-//   - the typing-error search (only for a whole number): every row reads back
-//     as a number one slip (one character replaced, or two neighbours
-//     swapped) away from the reading's number (up to the kind's length: an
-//     ISBN field keeps what is typed beyond it), whose key the kind finds
-//     correct; no row twice; rows by the first position changed; stopped only
-//     when asked. Where no correction is possible it lists nothing.
+//   - for every text the kind can read (not a Luhn number of more than 32
+//     digits nor an IBAN of more than 34 characters, which CheckInput
+//     refuses), with the whole body known, the key state agrees with the
+//     keys the kind computes itself ("Calcule": the key it completes, or the
+//     keys its search lists when it searches the key position, as for a La
+//     Poste SIRET, reading the rows back): none when it completes no key,
+//     computed when the typed key holds an unknown marker, correct exactly
+//     when the typed key is one of them, wrong otherwise; the expected key
+//     names them;
+//   - for those texts, the typing-error search (only for a whole number):
+//     every row reads back as a number one slip (one character replaced, or
+//     two neighbours swapped) away from the reading's number (up to the
+//     kind's length: an ISBN field keeps what is typed beyond it), whose key
+//     the kind finds correct; no row twice; rows by the first position
+//     changed; stopped only when asked. Where no correction is possible it
+//     lists nothing.
 #include <algorithm>
 #include <memory>
 #include <set>
@@ -143,7 +147,9 @@ std::vector<std::string> KeysComputed(const Entry& entry, const Reading& reading
     return keys;
 }
 
-void CheckVerdict(const Entry& entry, const Reading& reading, const Verdict& verdict, const std::string& context) {
+// `readable`: the kind can read the text (see CheckInput); otherwise only the
+// verdict's agreement with the plan is looked at.
+void CheckVerdict(const Entry& entry, const Reading& reading, const Verdict& verdict, bool readable, const std::string& context) {
     const Plan& plan = reading.plan;
     const Range key = KeyRange(entry, reading.number);
     // The plan's positions are the number's, but for an IBAN, whose plan is
@@ -154,10 +160,12 @@ void CheckVerdict(const Entry& entry, const Reading& reading, const Verdict& ver
     const std::string ctx = context + fuzz::Context("number", reading.number, "body unknowns", fuzz::Number(bodyUnknowns),
                                                     "slots", fuzz::Number(plan.unknowns.size()), "verdict",
                                                     VerdictText(verdict), "cause", verdict.FirstCause());
+    FUZZ_CHECK((verdict.key == KeyState::TooLong) == plan.tooLong, ctx);
+    if (plan.tooLong) return;
     FUZZ_CHECK((verdict.key == KeyState::TooMany) == plan.TooMany(), ctx);
     FUZZ_CHECK((verdict.key == KeyState::Unknowns) == (!plan.TooMany() && bodyUnknowns > 0), ctx);
     FUZZ_CHECK(verdict.unknowns == bodyUnknowns, ctx);
-    if (bodyUnknowns > 0) return;
+    if (bodyUnknowns > 0 || !readable) return;
 
     // A La Poste establishment numbered 0000: "Calcule" searches the key
     // position and its candidate test refuses establishment 0000, so it lists
@@ -205,21 +213,26 @@ void CheckCorrections(const Entry& entry, const Reading& reading, const Verdict&
     const std::string ctx = context + fuzz::Context("number", reading.number, "verdict", VerdictText(verdict));
     FUZZ_CHECK(got.finished == !got.stopAsked, ctx);
     const bool whole = verdict.key == KeyState::Correct || verdict.key == KeyState::Wrong ||
-                       (verdict.key == KeyState::None && verdict.typedKey.find(kUnknown) == std::string::npos);
+                       (verdict.key == KeyState::None && !verdict.typedKey.empty() &&
+                        verdict.typedKey.find(kUnknown) == std::string::npos);
+    FUZZ_CHECK(whole == verdict.WholeNumber(), ctx);
     if (!whole) {
         FUZZ_CHECK(got.finished && got.rows.empty(), ctx);
         return;
     }
+    // A row has the length of the completed number (characters typed beyond
+    // the kind's length, which an ISBN field keeps, are not part of it).
+    const std::size_t length =
+        reading.plan.Complete() ? kind.Read(kind.Complete(reading)).number.size() : reading.number.size();
     std::set<std::string> seen;
     std::size_t lastFirst = 0;
     for (const std::string& row : got.rows) {
         const Reading again = kind.ReadText(row);
         const std::string rctx = ctx + fuzz::Context("correction", row, "read as", again.number);
         FUZZ_CHECK(seen.insert(row).second, rctx);
-        // A row is the kind's length: characters typed beyond it (an ISBN
-        // field keeps them) are not part of the number a slip changes.
-        FUZZ_CHECK(again.number.size() <= reading.number.size(), rctx);
-        const std::optional<std::size_t> first = OneSlip(reading.number.substr(0, again.number.size()), again.number);
+        FUZZ_CHECK(again.number.size() == length && length <= reading.number.size(),
+                   rctx + fuzz::Context("length", fuzz::Number(length)));
+        const std::optional<std::size_t> first = OneSlip(reading.number.substr(0, length), again.number);
         FUZZ_CHECK(first.has_value(), rctx);
         FUZZ_CHECK(*first >= lastFirst, rctx + fuzz::Context("first change", fuzz::Number(*first), "previous row's",
                                                              fuzz::Number(lastFirst)));
@@ -240,14 +253,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string context = fuzz::Context("kind", entry.name, "code type", std::to_string(entry.codeType), "typed", text);
 
     // A text that cannot be read at all (a Luhn number of more than 32
-    // digits) is refused before any verdict: only crashes count.
+    // digits, an IBAN of more than 34 characters) is refused before any
+    // verdict: only the verdict's agreement with the plan, and crashes, count.
     const std::optional<InputFault> fault = kind.CheckInput(text);
     const bool readable = !fault || !fault->everyMode;
     const Reading reading = kind.ReadText(text);
     FUZZ_CHECK(reading.fields.size() == kind.FieldCount(), context);
     const Verdict verdict = kind.Check(reading);
     VerdictText(verdict);
-    if (readable) CheckVerdict(entry, reading, verdict, context);
+    CheckVerdict(entry, reading, verdict, readable, context);
     if (reading.plan.Complete()) kind.CompletedShown(reading);
     if (reading.plan.Searches()) fuzz::RunShortSearch([&](RowStore& rows, SearchPump& p) { return kind.Search(reading, rows, p); });
     if (readable) {
