@@ -8,6 +8,7 @@
 #include "FixedFont.h"
 #include "CandidateList.h"
 #include "EngineText.h"
+#include "FieldChain.h"
 #include "NumberField.h"
 
 TKeyPage::TKeyPage(const QString& objectName, const QString& tabCaption, std::unique_ptr<ferrino::NumberKind> kind,
@@ -48,6 +49,16 @@ bool TKeyPage::Corrections(const ferrino::Reading& reading, ferrino::SearchPump&
 ferrino::Fields TKeyPage::NumberToCorrect() const {
     ferrino::Fields now = FieldTexts();
     return !writtenByCalcule_.empty() && now == writtenByCalcule_ ? readByCalcule_ : now;
+}
+
+void TKeyPage::ChainFields() {
+    new TFieldChain(fields_, [this](const QString& text) -> std::optional<QStringList> {
+        const std::optional<ferrino::Fields> parts = Kind().SplitWhole(ToEngine(text));
+        if (!parts) return std::nullopt;
+        QStringList texts;
+        for (const std::string& part : *parts) texts << FromEngine(part);
+        return texts;
+    }, this);
 }
 
 void TKeyPage::WriteFields(const ferrino::Fields& texts) {

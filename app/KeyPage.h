@@ -93,6 +93,11 @@ protected:
     // after a search, stays over them.
     void AddGuides(TNumberField* field, std::initializer_list<TGuide> guides, int set = 0);
 
+    // Makes the number fields hold one number between them (typing goes on
+    // from a full field to the next, a whole number pasted into any of them
+    // is spread over all, as the kind splits it).
+    void ChainFields();
+
     // The exit normalisation of one field, by its index among the number fields.
     void FieldExit(std::size_t index);
     // Writes texts into the fields (as an undoable change of each field whose text differs).

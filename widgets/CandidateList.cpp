@@ -241,6 +241,14 @@ void TCandidateList::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // Space on the current row chooses it again, as a click on it does (the
+    // field may have been edited since).
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && current.isValid()) {
+        selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+        emit rowClicked();
+        event->accept();
+        return;
+    }
     QListView::keyPressEvent(event);
 }
 

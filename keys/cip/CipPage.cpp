@@ -8,7 +8,6 @@
 
 #include "CandidateList.h"
 #include "EngineText.h"
-#include "FieldChain.h"
 #include "FixedFont.h"
 #include "KeyPage.h"
 #include "NumberField.h"
@@ -31,11 +30,7 @@ public:
         code_ = AddField(QStringLiteral("Fcip1"), {kLeft, kTop, codeLength * charWidth + 12, kHeight}, codeLength);
         key_ = AddField(QStringLiteral("Fcip2"), {code_->geometry().right() + 7, kTop, keyLength * charWidth + 12, kHeight},
                         keyLength);
-        new TFieldChain({code_, key_}, [](const QString& text) -> std::optional<QStringList> {
-            const std::optional<ferrino::CipFields> parts = ferrino::SplitCip(ToEngine(text));
-            if (!parts) return std::nullopt;
-            return QStringList{FromEngine(parts->code), FromEngine(parts->key)};
-        }, this);
+        ChainFields();
         connect(code_, &TNumberField::exited, this, [this] { FieldExit(0); });
         connect(key_, &TNumberField::exited, this, [this] { FieldExit(1); });
 

@@ -23,6 +23,7 @@
 
 #include "Enumeration.h"
 #include "RowStore.h"
+#include "Typos.h"
 #include "Verdict.h"
 
 namespace ferrino {
@@ -59,6 +60,11 @@ public:
     // the way the page takes a pasted number (nothing normalised yet).
     virtual Fields Split(std::string_view number) const { return {std::string(number)}; }
 
+    // A whole number in one piece, as pasted into any field of the page: the
+    // texts of every field, or nothing when the text is no whole number of
+    // the kind (a kind of one field takes any text in it).
+    virtual std::optional<Fields> SplitWhole(std::string_view) const { return std::nullopt; }
+
     // What is wrong with the text as given, or nothing.
     virtual std::optional<InputFault> CheckInput(std::string_view number) const;
 
@@ -82,10 +88,13 @@ public:
     // The state of the key and the kind's further checks.
     virtual Verdict Check(const Reading& reading) const = 0;
 
-    // Every number one typing slip away from the reading's (whose body must
-    // hold no unknown character) that the page's candidate test accepts, as
-    // search rows. False when stopped.
-    virtual bool Corrections(const Reading& reading, RowStore& rows, SearchPump& pump) const = 0;
+    // Every number one typing slip away from the reading's that the page's
+    // candidate test accepts, as search rows; nothing unless the whole number
+    // is known (body and key). False when stopped.
+    bool Corrections(const Reading& reading, RowStore& rows, SearchPump& pump) const;
+
+    // What a slip may put at each position of the number, and the test.
+    virtual TypoRules Typos(const Reading& reading) const = 0;
 
     // Convenience: Read(Split(number)).
     Reading ReadText(std::string_view number) const { return Read(Split(number)); }

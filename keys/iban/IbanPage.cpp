@@ -22,7 +22,6 @@
 #include "ArrowButton.h"
 #include "CandidateList.h"
 #include "EngineText.h"
-#include "FieldChain.h"
 #include "FixedFont.h"
 #include "KeyPage.h"
 #include "NumberField.h"
@@ -69,11 +68,7 @@ public:
         setTabOrder(arrowButton_, countries_);
         setTabOrder(countries_, candidates);
 
-        new TFieldChain({country_, key_, bban_}, [](const QString& text) -> std::optional<QStringList> {
-            const std::optional<ferrino::IbanParts> parts = ferrino::SplitIban(ToEngine(text));
-            if (!parts) return std::nullopt;
-            return QStringList{FromEngine(parts->country), FromEngine(parts->key), FromEngine(ferrino::FormatIban(parts->bban))};
-        }, this);
+        ChainFields();
 
         connect(country_, &QLineEdit::textChanged, this, [this](const QString& text) { countryText_ = ToEngine(text); });
         connect(country_, &TNumberField::keyDown, this, &TIbanPage::Edit_Iban_countryKeyDown);

@@ -15,7 +15,6 @@
 
 #include "CandidateList.h"
 #include "EngineText.h"
-#include "FieldChain.h"
 #include "FixedFont.h"
 #include "KeyPage.h"
 #include "NumberField.h"
@@ -49,15 +48,7 @@ public:
             x += field->width() + kGap;
         }
         const int right = x - kGap;
-        new TFieldChain(std::vector<TNumberField*>(fields_.begin(), fields_.end()),
-                        [](const QString& text) -> std::optional<QStringList> {
-                            const std::optional<ferrino::VinFields> parts = ferrino::SplitVin(ToEngine(text));
-                            if (!parts) return std::nullopt;
-                            QStringList texts;
-                            for (const std::string& part : *parts) texts << FromEngine(part);
-                            return texts;
-                        },
-                        this);
+        ChainFields();
 
         TCandidateList* list = AddList(QStringLiteral("LB_vin"), {kLeft, kTop + kHeight + 4, right - kLeft, 122});
         // Both the click and the double click copy the row; a double click does
