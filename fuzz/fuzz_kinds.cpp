@@ -259,6 +259,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool readable = !fault || !fault->everyMode;
     const Reading reading = kind.ReadText(text);
     FUZZ_CHECK(reading.fields.size() == kind.FieldCount(), context);
+    if (const std::optional<Fields> whole = kind.SplitWhole(text))
+        FUZZ_CHECK(whole->size() == kind.FieldCount(), context);
     const Verdict verdict = kind.Check(reading);
     VerdictText(verdict);
     CheckVerdict(entry, reading, verdict, readable, context);
