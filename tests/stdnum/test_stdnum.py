@@ -262,9 +262,6 @@ def siret_explain_keys(body, theirs, ours):
 def siret_explain(number, theirs, ours):
     if number[:13] == "3560000000004" and theirs and not ours:
         return HEAD_OFFICE
-    if not theirs and ours and luhn.is_valid(number) and not siren.is_valid(number[:9]):
-        return ("the SIREN inside is not valid, its SIRET key is: ferrino's SIRET check "
-                "judges the SIRET key alone")
     return None
 
 
