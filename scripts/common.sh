@@ -11,6 +11,7 @@ FERRINO_PACKAGES=(
     desktop-file-utils appstream
     clang libclang-rt-14-dev
     dpkg-dev file
+    python3-stdnum
 )
 
 ferrino_install_missing() {
