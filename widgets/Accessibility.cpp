@@ -21,7 +21,6 @@
 #include "CandidateList.h"
 #include "PageControl.h"
 #include "ScrollingLabel.h"
-#include "SlidingLabel.h"
 
 namespace ferrino::a11y {
 

@@ -13,7 +13,8 @@
 //                    count as description, one list item per row; its rows
 //                    are not showing while the list is closed
 //   TArrowButton     a drop-down button with a "Press" action
-//   TScrollingLabel  a link with the whole text and a "click" action
+//   TScrollingLabel  its whole text; a link with a "click" action when a
+//                    click on it does something, plain text otherwise
 //   TSlidingLabel    a notification: a screen reader speaks it when it shows
 //   QStatusBar       a status bar with a notification child holding its message
 #pragma once
