@@ -1,0 +1,326 @@
+// The engine for the browser page: every kind through the one interface of
+// keys/common/Kind.h, bound once with embind.
+//
+// Texts cross the boundary as JavaScript strings (UTF-8 on the C++ side). On
+// the way in, every character that is not plain ASCII becomes the byte
+// "\x80", which is neither a digit, a letter nor the unknown marker, as the
+// window's fields and the command line do; on the way out such a byte becomes
+// U+FFFD. Fields are arrays of strings, in the order of the page's fields.
+//
+// Searches hand their rows over packed, never as one string per row: every
+// few milliseconds the rows found since the last hand-over go to a JavaScript
+// function as two views into the module's memory, the rows' characters back
+// to back and the end of each row counted from the start of the batch. The
+// function copies them at once (the views are valid during the call only);
+// answering true asks the search to stop.
+#include <emscripten.h>
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <climits>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/Kind.h"
+#include "common/RowStore.h"
+#include "common/Verdict.h"
+#include "ean/Ean.h"
+#include "iban/Countries.h"
+
+using emscripten::val;
+
+namespace {
+
+constexpr char kForeignByte = '\x80';
+
+std::string ToEngine(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto c = static_cast<unsigned char>(utf8[at]);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            ++at;
+            continue;
+        }
+        // One character of two to four bytes, or a stray byte.
+        std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        while (length > 1 && (at + length > utf8.size())) --length;
+        at += length;
+        out += kForeignByte;
+    }
+    return out;
+}
+
+std::string FromEngine(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) < 0x80)
+            out += c;
+        else
+            out += "\xEF\xBF\xBD";  // U+FFFD
+    }
+    return out;
+}
+
+val Strings(const ferrino::Fields& fields) {
+    val array = val::array();
+    for (const std::string& field : fields) array.call<void>("push", FromEngine(field));
+    return array;
+}
+
+ferrino::Fields FieldsOf(const val& array) {
+    ferrino::Fields fields;
+    if (array.isUndefined() || array.isNull()) return fields;
+    const auto count = array["length"].as<unsigned>();
+    for (unsigned i = 0; i < count; ++i) {
+        const val item = array[i];
+        fields.push_back(item.isString() ? ToEngine(item.as<std::string>()) : std::string());
+    }
+    return fields;
+}
+
+const char* Outcome(const ferrino::Plan& plan) {
+    if (plan.Complete()) return "complete";
+    if (plan.Searches()) return "search";
+    return "tooMany";
+}
+
+const char* KeyStateName(ferrino::KeyState state) {
+    switch (state) {
+        case ferrino::KeyState::Correct: return "correct";
+        case ferrino::KeyState::Wrong: return "wrong";
+        case ferrino::KeyState::Computed: return "computed";
+        case ferrino::KeyState::None: return "none";
+        case ferrino::KeyState::Unknowns: return "unknowns";
+        case ferrino::KeyState::TooMany: return "tooMany";
+    }
+    return "";
+}
+
+// Hands the rows of a running search over in batches.
+class RowFeed {
+public:
+    RowFeed(ferrino::RowStore& rows, val sink, double everyMs)
+        : rows_(rows), sink_(std::move(sink)), everyMs_(everyMs), last_(emscripten_get_now()) {}
+
+    // The engine's poll: a batch when enough time has passed.
+    bool Poll() {
+        const double now = emscripten_get_now();
+        if (now - last_ < everyMs_) return stop_;
+        last_ = now;
+        return Flush();
+    }
+
+    // Hands over the rows not handed over yet; true when asked to stop.
+    bool Flush() {
+        const std::size_t size = rows_.Size();
+        if (size == sent_ || sink_.isUndefined() || sink_.isNull()) return stop_;
+        const std::string_view first = rows_.Row(sent_);
+        const char* begin = first.data();
+        ends_.resize(size - sent_);
+        std::size_t end = 0;
+        for (std::size_t i = sent_; i < size; ++i) {
+            const std::string_view row = rows_.Row(i);
+            end = static_cast<std::size_t>(row.data() + row.size() - begin);
+            ends_[i - sent_] = static_cast<std::uint32_t>(end);
+        }
+        sent_ = size;
+        const val answer = sink_(val(emscripten::typed_memory_view(end, reinterpret_cast<const std::uint8_t*>(begin))),
+                                 val(emscripten::typed_memory_view(ends_.size(), ends_.data())));
+        stop_ = stop_ || answer.isTrue();
+        return stop_;
+    }
+
+    std::size_t Sent() const { return sent_; }
+
+private:
+    ferrino::RowStore& rows_;
+    val sink_;
+    double everyMs_;
+    double last_;
+    std::size_t sent_ = 0;
+    bool stop_ = false;
+    std::vector<std::uint32_t> ends_;
+};
+
+class Kind {
+public:
+    Kind(const std::string& name, int codeType) : kind_(ferrino::MakeKind(name, codeType)) {}
+
+    bool valid() const { return kind_ != nullptr; }
+    std::string name() const { return kind_ ? std::string(kind_->Name()) : std::string(); }
+    unsigned fieldCount() const { return kind_ ? static_cast<unsigned>(kind_->FieldCount()) : 0; }
+
+    val split(const std::string& number) const {
+        return kind_ ? Strings(kind_->Split(ToEngine(number))) : val::array();
+    }
+
+    val checkInput(const std::string& number) const {
+        if (!kind_) return val::null();
+        const std::optional<ferrino::InputFault> fault = kind_->CheckInput(ToEngine(number));
+        if (!fault) return val::null();
+        val out = val::object();
+        out.set("cause", fault->cause);
+        out.set("serious", fault->serious);
+        return out;
+    }
+
+    std::string formatField(unsigned index, const std::string& text) const {
+        return kind_ ? FromEngine(kind_->FormatField(index, ToEngine(text))) : std::string();
+    }
+
+    // The fields as leaving them shows them, the number and what "Calcule" does with it.
+    val read(const val& fields) const {
+        val out = val::object();
+        if (!kind_) return out;
+        const ferrino::Reading reading = kind_->Read(FieldsOf(fields));
+        out.set("fields", Strings(reading.fields));
+        out.set("number", FromEngine(reading.number));
+        out.set("shown", FromEngine(reading.shown));
+        out.set("outcome", std::string(Outcome(reading.plan)));
+        out.set("unknowns", static_cast<unsigned>(reading.plan.unknowns.size()));
+        out.set("limit", static_cast<unsigned>(reading.plan.limit));
+        out.set("candidates", static_cast<double>(reading.plan.CandidateCount()));
+        return out;
+    }
+
+    // The fields after "Calcule" on a number without unknown body characters.
+    val complete(const val& fields) const {
+        if (!kind_) return val::array();
+        return Strings(kind_->Complete(kind_->Read(FieldsOf(fields))));
+    }
+
+    std::string completedShown(const val& fields) const {
+        return kind_ ? FromEngine(kind_->CompletedShown(kind_->Read(FieldsOf(fields)))) : std::string();
+    }
+
+    val rowFields(const std::string& row) const {
+        return kind_ ? Strings(kind_->RowFields(ToEngine(row))) : val::array();
+    }
+
+    // The verdict on the number, with the status line's sentence.
+    val check(const val& fields) const {
+        val out = val::object();
+        if (!kind_) return out;
+        const ferrino::Verdict verdict = kind_->Check(kind_->Read(FieldsOf(fields)));
+        out.set("key", std::string(KeyStateName(verdict.key)));
+        out.set("typedKey", FromEngine(verdict.typedKey));
+        out.set("expectedKey", FromEngine(verdict.expectedKey));
+        out.set("unknowns", static_cast<unsigned>(verdict.unknowns));
+        out.set("limit", static_cast<unsigned>(verdict.limit));
+        out.set("valid", verdict.Valid());
+        out.set("firstCause", verdict.FirstCause());
+        out.set("text", ferrino::VerdictText(verdict));
+        val findings = val::array();
+        for (const ferrino::Finding& finding : verdict.findings) {
+            val item = val::object();
+            item.set("ok", finding.ok);
+            item.set("beforeKey", finding.beforeKey);
+            item.set("cause", finding.cause);
+            item.set("text", finding.text);
+            findings.call<void>("push", item);
+        }
+        out.set("findings", findings);
+        return out;
+    }
+
+    // "Calcule"'s search; rows go to `sink` (see above) every `everyMs`.
+    val search(const val& fields, val sink, double everyMs) const {
+        return Run(fields, std::move(sink), everyMs, false);
+    }
+
+    // The typing-error search on the number of the fields.
+    val corrections(const val& fields, val sink, double everyMs) const {
+        return Run(fields, std::move(sink), everyMs, true);
+    }
+
+private:
+    val Run(const val& fields, val sink, double everyMs, bool corrections) const {
+        val out = val::object();
+        if (!kind_) return out;
+        const ferrino::Reading reading = kind_->Read(FieldsOf(fields));
+        ferrino::RowStore rows;
+        RowFeed feed(rows, std::move(sink), everyMs);
+        // The clock is looked at every 256 pumps: a pump costs nothing more
+        // than a count between two looks.
+        ferrino::SearchPump pump([&feed] { return feed.Poll(); }, 256);
+        // Only a plan "Calcule" searches is searched: more unknown characters
+        // than the limit would take ages.
+        bool finished = true;
+        if (corrections)
+            finished = kind_->Corrections(reading, rows, pump);
+        else if (reading.plan.Searches())
+            finished = kind_->Search(reading, rows, pump);
+        feed.Flush();  // the last batch; the search has ended whatever the answer
+        const bool stopped = !finished;
+        out.set("rows", static_cast<double>(rows.Size()));
+        out.set("stopped", stopped);
+        out.set("text", corrections ? ferrino::CorrectionsText(rows.Size(), stopped)
+                                    : ferrino::SearchText(rows.Size(), stopped));
+        return out;
+    }
+
+    std::unique_ptr<ferrino::NumberKind> kind_;
+};
+
+val KindNames() {
+    val names = val::array();
+    for (std::string_view name : ferrino::KindNames()) names.call<void>("push", std::string(name));
+    return names;
+}
+
+std::string SearchText(double rows, bool stopped) {
+    return ferrino::SearchText(static_cast<std::uint64_t>(rows), stopped);
+}
+
+std::string CorrectionsText(double rows, bool stopped) {
+    return ferrino::CorrectionsText(static_cast<std::uint64_t>(rows), stopped);
+}
+
+std::string FrenchCount(double count) { return ferrino::FrenchCount(static_cast<std::uint64_t>(count)); }
+
+// The rows of the IBAN page's country list.
+val CountryRows() {
+    val rows = val::array();
+    for (std::string_view row : ferrino::CountryRows()) rows.call<void>("push", std::string(row));
+    return rows;
+}
+
+// The rows of the EAN page's code-type box, in the order of MakeKind's code types.
+val EanTypeNames() {
+    val names = val::array();
+    for (int type = 0; type < ferrino::kEanTypeCount; ++type)
+        names.call<void>("push", std::string(ferrino::EanTypeName(static_cast<ferrino::EanType>(type))));
+    return names;
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(ferrino) {
+    emscripten::class_<Kind>("Kind")
+        .constructor<std::string, int>()
+        .function("valid", &Kind::valid)
+        .function("name", &Kind::name)
+        .function("fieldCount", &Kind::fieldCount)
+        .function("split", &Kind::split)
+        .function("checkInput", &Kind::checkInput)
+        .function("formatField", &Kind::formatField)
+        .function("read", &Kind::read)
+        .function("complete", &Kind::complete)
+        .function("completedShown", &Kind::completedShown)
+        .function("rowFields", &Kind::rowFields)
+        .function("check", &Kind::check)
+        .function("search", &Kind::search)
+        .function("corrections", &Kind::corrections);
+    emscripten::function("kindNames", &KindNames);
+    emscripten::function("searchText", &SearchText);
+    emscripten::function("correctionsText", &CorrectionsText);
+    emscripten::function("frenchCount", &FrenchCount);
+    emscripten::function("countryRows", &CountryRows);
+    emscripten::function("eanTypeNames", &EanTypeNames);
+}
