@@ -2,10 +2,10 @@
 // keys/common/Kind.h, bound once with embind.
 //
 // Texts cross the boundary as JavaScript strings (UTF-8 on the C++ side). On
-// the way in, every character that is not plain ASCII becomes the byte
-// "\x80", which is neither a digit, a letter nor the unknown marker, as the
-// window's fields and the command line do; on the way out such a byte becomes
-// U+FFFD. Fields are arrays of strings, in the order of the page's fields.
+// the way in, small letters become capitals and every character that is not
+// plain ASCII becomes the byte "\x80", which is neither a digit, a letter nor
+// the unknown marker, as the window's fields and the command line do; on the
+// way out such a byte becomes U+FFFD. Fields are arrays of strings, in the order of the page's fields.
 //
 // Searches hand their rows over packed, never as one string per row: every
 // few milliseconds the rows found since the last hand-over go to a JavaScript
@@ -42,7 +42,7 @@ std::string ToEngine(std::string_view utf8) {
     for (std::size_t at = 0; at < utf8.size();) {
         const auto c = static_cast<unsigned char>(utf8[at]);
         if (c < 0x80) {
-            out += static_cast<char>(c);
+            out += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
             ++at;
             continue;
         }

@@ -155,8 +155,10 @@ export class App {
             const input = element('input', {
                 id: field.id, type: 'text', className: 'number', autocomplete: 'off', autocapitalize: 'characters',
                 spellcheck: 'false', inputmode: 'text', maxlength: field.limit || null,
-                size: field.size ?? (field.limit ? field.limit + 1 : 24), 'aria-label': multi ? field.part : null,
+                'aria-label': multi ? field.part : null,
             });
+            // As wide as the characters it holds (in the fixed-pitch font), never wider than the page.
+            input.style.width = `calc(${field.size ?? (field.limit ? field.limit + 1 : 28)}ch + 14px)`;
             input.value = field.initial ?? '';
             input.dataset.limit = field.limit ?? 0;
             this.wireField(state, input, i);
@@ -421,7 +423,7 @@ export class App {
         const state = this.states[this.current];
         const index = state.list.selectedIndex;
         if (state.list.hidden || index < 0) return;
-        await copyText(state.list.rowText(index));
+        await copyText(state.list.rowText(index).trimEnd());
     }
 
     async copyAll() {

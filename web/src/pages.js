@@ -42,7 +42,7 @@ export const PAGES = [
         kind: 'iban', tab: 'Tab_iban', caption: 'CLé IBAN',
         label: ['Label2', 'IBAN :'],
         fields: [
-            { id: 'Edit_Iban_country', part: 'Code pays', initial: 'FR', size: 2 },
+            { id: 'Edit_Iban_country', part: 'Code pays', initial: 'FR', size: 3 },
             { id: 'em_iban_cle', part: 'Clé de contrôle', limit: 2 },
             { id: 'em_iban', part: 'Numéro de compte BBAN', limit: 30, size: 38 },
         ],

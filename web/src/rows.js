@@ -44,7 +44,8 @@ export class PackedRows {
         return decodeBytes(batch.bytes, i ? batch.ends[i - 1] : 0, batch.ends[i]);
     }
 
-    // Every row followed by a line feed, as UTF-8 bytes.
+    // Every row followed by a line feed, as UTF-8 bytes; a line does not end
+    // with blanks (an IBAN row ends with the blank after its last group).
     lines() {
         const out = new Uint8Array(this.characters + this.count);
         let at = 0;
@@ -52,15 +53,18 @@ export class PackedRows {
         for (const { bytes, ends } of this.batches) {
             let begin = 0;
             for (let i = 0; i < ends.length; ++i) {
-                const end = ends[i];
+                let end = ends[i];
+                const next = end;
+                while (end > begin && bytes[end - 1] === 32) --end;
                 for (let j = begin; j < end; ++j) out[at++] = bytes[j];
                 out[at++] = 10;
-                begin = end;
+                begin = next;
             }
             if (!foreign) for (let i = 0; i < bytes.length; ++i) if (bytes[i] >= 0x80) { foreign = true; break; }
         }
         // A character the engine could not read shows as U+FFFD: three bytes in UTF-8.
-        return foreign ? new TextEncoder().encode(decodeBytes(out)) : out;
+        const text = out.subarray(0, at);
+        return foreign ? new TextEncoder().encode(decodeBytes(text)) : text;
     }
 }
 
@@ -76,6 +80,6 @@ export class TextRows {
         return this.texts[index] ?? '';
     }
     lines() {
-        return new TextEncoder().encode(this.texts.map((t) => t + '\n').join(''));
+        return new TextEncoder().encode(this.texts.map((t) => t.trimEnd() + '\n').join(''));
     }
 }
