@@ -102,7 +102,12 @@ const char* KeyStateName(ferrino::KeyState state) {
     return "";
 }
 
-// Hands the rows of a running search over in batches.
+// Hands the rows of a running search over in batches. Rows handed over leave
+// the module's store: the page keeps them, and the module's memory (which
+// never shrinks) holds one batch at a time, not the 70 MB of the largest
+// searches a second time. The engine writes each row when it adds it and
+// never reads the store back during a search, so emptying the store between
+// two candidates is safe.
 class RowFeed {
 public:
     RowFeed(ferrino::RowStore& rows, val sink, double everyMs)
@@ -116,34 +121,37 @@ public:
         return Flush();
     }
 
-    // Hands over the rows not handed over yet; true when asked to stop.
+    // Hands over the rows of the store; true when asked to stop.
     bool Flush() {
         const std::size_t size = rows_.Size();
-        if (size == sent_ || sink_.isUndefined() || sink_.isNull()) return stop_;
-        const std::string_view first = rows_.Row(sent_);
-        const char* begin = first.data();
-        ends_.resize(size - sent_);
+        if (size == 0 || !HasSink()) return stop_;
+        const char* begin = rows_.Row(0).data();
+        ends_.resize(size);
         std::size_t end = 0;
-        for (std::size_t i = sent_; i < size; ++i) {
+        for (std::size_t i = 0; i < size; ++i) {
             const std::string_view row = rows_.Row(i);
             end = static_cast<std::size_t>(row.data() + row.size() - begin);
-            ends_[i - sent_] = static_cast<std::uint32_t>(end);
+            ends_[i] = static_cast<std::uint32_t>(end);
         }
-        sent_ = size;
         const val answer = sink_(val(emscripten::typed_memory_view(end, reinterpret_cast<const std::uint8_t*>(begin))),
                                  val(emscripten::typed_memory_view(ends_.size(), ends_.data())));
+        handed_ += size;
+        rows_.Clear();
         stop_ = stop_ || answer.isTrue();
         return stop_;
     }
 
-    std::size_t Sent() const { return sent_; }
+    // Every row the search found.
+    std::size_t Rows() const { return handed_ + rows_.Size(); }
 
 private:
+    bool HasSink() const { return !sink_.isUndefined() && !sink_.isNull(); }
+
     ferrino::RowStore& rows_;
     val sink_;
     double everyMs_;
     double last_;
-    std::size_t sent_ = 0;
+    std::size_t handed_ = 0;
     bool stop_ = false;
     std::vector<std::uint32_t> ends_;
 };
@@ -258,10 +266,10 @@ private:
             finished = kind_->Search(reading, rows, pump);
         feed.Flush();  // the last batch; the search has ended whatever the answer
         const bool stopped = !finished;
-        out.set("rows", static_cast<double>(rows.Size()));
+        const std::size_t found = feed.Rows();
+        out.set("rows", static_cast<double>(found));
         out.set("stopped", stopped);
-        out.set("text", corrections ? ferrino::CorrectionsText(rows.Size(), stopped)
-                                    : ferrino::SearchText(rows.Size(), stopped));
+        out.set("text", corrections ? ferrino::CorrectionsText(found, stopped) : ferrino::SearchText(found, stopped));
         return out;
     }
 

@@ -253,6 +253,23 @@ test('the largest search comes in batches, in order, and stops when asked', () =
     assert.equal(lines.length, rows.characters);
     assert.ok(lines.startsWith('FR 38 3000 6000 0112 3456 7890 000\nFR 11 3000 6000 0112 3456 7890 001\n'));
 
+    // The rows leave the module's memory batch by batch: the same bytes as in one batch at the end.
+    let whole = null;
+    iban.search(fields, (bytes, ends) => {
+        assert.equal(whole, null, 'one batch');
+        whole = { bytes: bytes.slice(), ends: ends.slice() };
+        return false;
+    }, 1e9);
+    assert.equal(whole.ends.length, rows.count);
+    assert.ok(rows.batches.length > 1, 'several batches');
+    assert.ok(Buffer.concat(rows.batches.map((batch) => Buffer.from(batch.bytes))).equals(Buffer.from(whole.bytes)));
+    let wrongEnds = 0;
+    for (const batch of rows.batches) {
+        const base = batch.first ? whole.ends[batch.first - 1] : 0;
+        for (let i = 0; i < batch.ends.length; ++i) if (batch.ends[i] + base !== whole.ends[batch.first + i]) ++wrongEnds;
+    }
+    assert.equal(wrongEnds, 0);
+
     const stopped = search(iban, fields, { stopAfter: 1000 });
     assert.equal(stopped.result.stopped, true);
     assert.ok(stopped.rows.length >= 1000 && stopped.rows.length < 1679616);
