@@ -20,10 +20,21 @@ void TKeyPage::ShowOutcome(bool searchRan) {
 }
 
 void TKeyPage::SetGuidesVisible(bool visible) {
-    for (QWidget* w : guides_) w->setVisible(visible);
+    guidesShown_ = visible;
+    for (std::size_t set = 0; set < guides_.size(); ++set)
+        for (QWidget* w : guides_[set]) w->setVisible(visible && static_cast<int>(set) == guideSet_);
 }
 
-bool TKeyPage::GuidesVisible() const { return !guides_.empty() && guides_.front()->isVisibleTo(this); }
+bool TKeyPage::GuidesVisible() const {
+    const auto set = static_cast<std::size_t>(guideSet_);
+    return set < guides_.size() && !guides_[set].empty() && guides_[set].front()->isVisibleTo(this);
+}
+
+void TKeyPage::SetGuideSet(int set) {
+    if (set == guideSet_) return;
+    guideSet_ = set;
+    SetGuidesVisible(guidesShown_);
+}
 
 QLabel* TKeyPage::AddLabel(const QString& name, const QString& text, QPoint at) {
     auto* label = new QLabel(text, this);
@@ -50,7 +61,9 @@ TCandidateList* TKeyPage::AddList(const QString& name, QRect geometry, bool cand
     return list;
 }
 
-void TKeyPage::AddGuides(TNumberField* field, std::initializer_list<TGuide> guides) {
+void TKeyPage::AddGuides(TNumberField* field, std::initializer_list<TGuide> guides, int set) {
+    if (guides_.size() <= static_cast<std::size_t>(set)) guides_.resize(static_cast<std::size_t>(set) + 1);
+    std::vector<QWidget*>& widgets = guides_[static_cast<std::size_t>(set)];
     // Where the characters of the field start: inside its frame, after the
     // edit's own margin of 2 pixels and any text margin.
     QStyleOptionFrame frame;
@@ -71,8 +84,10 @@ void TKeyPage::AddGuides(TNumberField* field, std::initializer_list<TGuide> guid
         const QPoint to(labelOnLeft ? label->geometry().right() + 3 : label->x() - 3, middle);
         arrow->Link(from, to);
         arrow->lower();
-        guides_.push_back(label);
-        guides_.push_back(arrow);
+        widgets.push_back(label);
+        widgets.push_back(arrow);
+        label->setVisible(set == guideSet_);
+        arrow->setVisible(set == guideSet_);
     }
     if (list_) list_->raise();
 }

@@ -51,8 +51,12 @@ public:
     // "Effacer".
     virtual void Clear() = 0;
 
+    // Shows or hides the arrows and labels of the current set (a page whose
+    // number has two forms names the parts of each with a set of its own).
     void SetGuidesVisible(bool visible);
     bool GuidesVisible() const;
+    void SetGuideSet(int set);
+    int GuideSet() const { return guideSet_; }
 
 signals:
     // A double click in the candidate list asks for "Calcule".
@@ -62,9 +66,10 @@ protected:
     QLabel* AddLabel(const QString& name, const QString& text, QPoint at);
     TNumberField* AddField(const QString& name, QRect geometry, int typingLimit = 0);
     TCandidateList* AddList(const QString& name, QRect geometry, bool candidates = true);
-    // Arrows from under parts of `field` down to their labels. The candidate
-    // list, which takes their place after a search, stays over them.
-    void AddGuides(TNumberField* field, std::initializer_list<TGuide> guides);
+    // Arrows from under parts of `field` down to their labels, in set `set`
+    // (only set 0 shows at first). The candidate list, which takes their place
+    // after a search, stays over them.
+    void AddGuides(TNumberField* field, std::initializer_list<TGuide> guides, int set = 0);
 
     // Runs an engine operation on a field's text and writes its result back.
     static void Apply(TNumberField* field, const std::function<std::string(std::string_view)>& operation);
@@ -73,7 +78,9 @@ protected:
 private:
     QString tabCaption_;
     TCandidateList* list_ = nullptr;
-    std::vector<QWidget*> guides_;  // labels then arrows
+    std::vector<std::vector<QWidget*>> guides_;  // of each set: labels then arrows
+    int guideSet_ = 0;
+    bool guidesShown_ = true;
 };
 
 // What a page with one number field needs of its kind's engine.
@@ -104,7 +111,7 @@ public:
     void Clear() override;
 
     // The field's exit handler: its text becomes the normalised display form.
-    void FieldExit();
+    virtual void FieldExit();
     // The list's click handler: the selected row goes into the field.
     virtual void ListClick();
 

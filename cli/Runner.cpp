@@ -19,6 +19,23 @@ std::string_view Outcome(const Plan& plan) {
 bool NeverStop() { return false; }
 SearchPump QuietPump() { return SearchPump(NeverStop, UINT_MAX); }
 
+// A number as given, trimmed, and cut after 40 characters: what an error
+// line names (a line of any length may come in).
+void AppendAsGiven(std::string& out, std::string_view number) {
+    while (!number.empty() && (number.front() == ' ' || number.front() == '\t')) number.remove_prefix(1);
+    while (!number.empty() && (number.back() == ' ' || number.back() == '\t')) number.remove_suffix(1);
+    constexpr std::size_t kShown = 40;
+    std::size_t at = 0;
+    for (std::size_t characters = 0; at < number.size() && characters < kShown; ++characters) {
+        bool wellFormed = false;
+        at += Utf8Sequence(number, at, &wellFormed);
+    }
+    std::string engine;
+    ToEngine(number.substr(0, at), engine);
+    AppendShown(out, engine);
+    if (at < number.size()) out += "\u2026";
+}
+
 // A listed row as a line: IBAN rows end with a blank, a line does not.
 std::string_view RowLine(std::string_view row) {
     while (!row.empty() && row.back() == ' ') row.remove_suffix(1);
@@ -27,18 +44,56 @@ std::string_view RowLine(std::string_view row) {
 
 }  // namespace
 
-Runner::Runner(const NumberKind& kind, bool check, bool json, Output& out, Output& err)
-    : kind_(kind), check_(check), json_(json), out_(out), err_(err) {}
+Runner::Runner(const NumberKind& kind, Mode mode, bool json, Output& out, Output& err)
+    : kind_(kind), mode_(mode), json_(json), out_(out), err_(err) {}
 
 void Runner::Process(std::string_view number) {
     ToEngine(number, engineText_);
+    if (const std::optional<InputFault> fault = kind_.CheckInput(engineText_); fault && (mode_ != Mode::kCalcule || fault->everyMode)) {
+        Refuse(number, *fault);
+        ++count_;
+        out_.Spill();
+        return;
+    }
     const Reading reading = kind_.ReadText(engineText_);
-    if (check_)
-        Check(number, reading);
-    else
-        Calcule(number, reading);
+    switch (mode_) {
+        case Mode::kCalcule: Calcule(number, reading); break;
+        case Mode::kCheck: Check(number, reading); break;
+        case Mode::kCorrect: Correct(number, reading); break;
+    }
     ++count_;
     out_.Spill();
+}
+
+void Runner::Refuse(std::string_view number, const InputFault& fault) {
+    Raise(fault.serious ? kTrouble : kWrongKey);
+    std::string& text = out_.Text();
+    if (mode_ == Mode::kCorrect) {
+        // Nothing to correct in what cannot be read as a whole number.
+        if (json_) {
+            text += "{\"saisi\":";
+            AppendJson(text, number, false);
+            text += ",\"valide\":false,\"corrections\":[],\"cause\":";
+            AppendJson(text, fault.cause, false);
+            text += "}\n";
+        } else {
+            text += "# ";
+            AppendAsGiven(text, number);
+            text += '\n';
+        }
+        return;
+    }
+    if (json_) {
+        BeginJson(number, "invalid");
+        text += ",\"valid\":false,\"cause\":";
+        AppendJson(text, fault.cause, false);
+        text += "}\n";
+        return;
+    }
+    if (mode_ == Mode::kCalcule && count_ > 0) text += '\n';
+    text += "ERREUR ";
+    AppendAsGiven(text, number);
+    text += " (" + fault.cause + ")\n";
 }
 
 void Runner::BeginJson(std::string_view number, std::string_view outcome) {
@@ -121,6 +176,10 @@ void Runner::Check(std::string_view number, const Reading& reading) {
             text += "null";
         else
             AppendJson(text, verdict.expectedKey, true);
+        if (!valid) {
+            text += ",\"cause\":";
+            AppendJson(text, verdict.FirstCause(), false);
+        }
         text += "}\n";
         return;
     }
@@ -132,6 +191,37 @@ void Runner::Check(std::string_view number, const Reading& reading) {
     }
     if (!valid) text += " (" + verdict.FirstCause() + ")";
     text += '\n';
+}
+
+void Runner::Correct(std::string_view number, const Reading& reading) {
+    const bool valid = kind_.Check(reading).Valid();
+    RowStore rows;
+    if (!valid) {
+        SearchPump pump = QuietPump();
+        kind_.Corrections(reading, rows, pump);
+    }
+    Raise(valid || !rows.Empty() ? kAllWell : kWrongKey);
+
+    std::string& text = out_.Text();
+    if (json_) {
+        text += "{\"saisi\":";
+        AppendJson(text, number, false);
+        text += valid ? ",\"valide\":true" : ",\"valide\":false";
+        text += ",\"corrections\":[";
+        for (std::size_t i = 0; i < rows.Size(); ++i) {
+            if (i) text += ',';
+            AppendJson(text, RowLine(rows.Row(i)), true);
+        }
+        text += "]}\n";
+        return;
+    }
+    text += "# ";
+    AppendAsGiven(text, number);
+    text += '\n';
+    for (std::size_t i = 0; i < rows.Size(); ++i) {
+        AppendShown(text, RowLine(rows.Row(i)));
+        text += '\n';
+    }
 }
 
 }  // namespace ferrino::cli

@@ -15,11 +15,17 @@ enum Status { kAllWell = 0, kWrongKey = 1, kTrouble = 2 };
 // The window's message when a number has too many unknown characters.
 inline constexpr std::string_view kTooManyMessage = "Trop de chiffres inconnus ! Calcul impossible.";
 
+// What is done with each number.
+enum class Mode {
+    kCalcule,  // what "Calcule" does: the key written in, or every candidate
+    kCheck,    // OK or ERREUR, one line per number
+    kCorrect,  // the numbers one typing slip away from a wrong one
+};
+
 class Runner {
 public:
-    // `check`: compare the key written with the key computed, one line per
-    // number; otherwise do what "Calcule" does. `json`: one JSON object a line.
-    Runner(const NumberKind& kind, bool check, bool json, Output& out, Output& err);
+    // `json`: one JSON object a line.
+    Runner(const NumberKind& kind, Mode mode, bool json, Output& out, Output& err);
 
     // One number, as typed (UTF-8).
     void Process(std::string_view number);
@@ -29,13 +35,16 @@ public:
 private:
     void Calcule(std::string_view number, const Reading& reading);
     void Check(std::string_view number, const Reading& reading);
+    void Correct(std::string_view number, const Reading& reading);
+    // A number the kind cannot take as it is given.
+    void Refuse(std::string_view number, const InputFault& fault);
     void BeginJson(std::string_view number, std::string_view outcome);
     void Raise(int status) {
         if (status > status_) status_ = status;
     }
 
     const NumberKind& kind_;
-    bool check_;
+    Mode mode_;
     bool json_;
     Output& out_;
     Output& err_;

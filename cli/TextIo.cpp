@@ -1,5 +1,7 @@
 #include "TextIo.h"
 
+#include "common/Utf8.h"
+
 #include <unistd.h>
 
 #include <array>
@@ -10,79 +12,9 @@ namespace ferrino::cli {
 
 namespace {
 
-constexpr char kForeignByte = '\x80';
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
-
 unsigned char Byte(std::string_view text, std::size_t at) { return static_cast<unsigned char>(text[at]); }
 
 }  // namespace
-
-std::size_t Utf8Sequence(std::string_view text, std::size_t at, bool* wellFormed) {
-    const unsigned char lead = Byte(text, at);
-    *wellFormed = lead < 0x80;
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80;  // the range of the second byte
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;   // no overlong forms
-        if (lead == 0xED) high = 0x9F;  // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
-    } else {
-        return 1;  // a stray continuation byte or a byte no sequence starts with
-    }
-    std::size_t taken = 1;
-    while (taken < length && at + taken < text.size()) {
-        const unsigned char next = Byte(text, at + taken);
-        if (next < low || next > high) break;
-        low = 0x80;
-        high = 0xBF;
-        ++taken;
-    }
-    *wellFormed = taken == length;
-    return taken;
-}
-
-void ToEngine(std::string_view utf8, std::string& out) {
-    // ASCII as the field takes it in: small letters become capitals.
-    static constexpr auto kCapitals = [] {
-        std::array<char, 128> table{};
-        for (int c = 0; c < 128; ++c) table[c] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-        return table;
-    }();
-    out.resize(utf8.size());  // never more characters than bytes
-    char* to = out.data();
-    for (std::size_t at = 0; at < utf8.size();) {
-        const unsigned char c = Byte(utf8, at);
-        if (c < 0x80) {
-            *to++ = kCapitals[c];
-            ++at;
-            continue;
-        }
-        bool wellFormed = false;
-        at += Utf8Sequence(utf8, at, &wellFormed);
-        *to++ = kForeignByte;
-    }
-    out.resize(static_cast<std::size_t>(to - out.data()));
-}
-
-void AppendShown(std::string& out, std::string_view engineText) {
-    std::size_t plain = 0;  // the ASCII run at the start, copied at once
-    while (plain < engineText.size() && static_cast<unsigned char>(engineText[plain]) < 0x80) ++plain;
-    out.append(engineText.substr(0, plain));
-    for (char c : engineText.substr(plain)) {
-        if (static_cast<unsigned char>(c) < 0x80)
-            out += c;
-        else
-            out += kReplacement;
-    }
-}
 
 void AppendJson(std::string& out, std::string_view text, bool engineText) {
     static constexpr char kHex[] = "0123456789abcdef";

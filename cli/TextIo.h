@@ -1,10 +1,5 @@
-// Reading lines and writing text for the command line.
-//
-// Input is UTF-8 as a terminal or a file gives it. The engine works on one
-// byte per character: the window turns every character that is not plain
-// ASCII into the byte '\x80', and so does ToEngine. Output is UTF-8: a byte
-// '\x80' of the engine's text (which can only come from such a character)
-// goes out as U+FFFD, as the window shows it.
+// Reading lines and writing text for the command line. Between UTF-8 and
+// the engine's text: common/Utf8.h.
 #pragma once
 
 #include <cstddef>
@@ -12,21 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Utf8.h"
+
 namespace ferrino::cli {
 
-// The length (at least 1) of the UTF-8 sequence starting at text[at], and
-// whether it is a well-formed character. An ill-formed sequence is the longest
-// start of a well-formed one (or a single byte), so that it counts as one
-// unreadable character.
-std::size_t Utf8Sequence(std::string_view text, std::size_t at, bool* wellFormed);
-
-// The number as the window's field holds it: small letters become capitals
-// (the field's upper-case entry), every other ASCII byte stays, and each
-// character that is not ASCII, or each ill-formed sequence, becomes '\x80'.
-void ToEngine(std::string_view utf8, std::string& out);
-
-// Appends engine text as UTF-8 (a byte from 0x80 up becomes U+FFFD).
-void AppendShown(std::string& out, std::string_view engineText);
+using ferrino::AppendShown;
+using ferrino::ToEngine;
+using ferrino::Utf8Sequence;
 
 // Appends a JSON string literal, quotes included. `text` is UTF-8 (an
 // ill-formed sequence becomes \ufffd) or, with `engineText`, engine text.

@@ -30,27 +30,34 @@ constexpr std::string_view kProgram = "ferrino-cli";
 constexpr std::string_view kHelp = R"(Usage : ferrino-cli TYPE [OPTIONS] [NUMÉRO ...]
 
 Calcule et vérifie les clés de contrôle des numéros, comme le bouton
-« Calcule » de la fenêtre de Ferrino.
+« Calcule » de la fenêtre de Ferrino, et retrouve les fautes de frappe.
 
 Types de numéro :
-  insee   numéro Insee : 13 chiffres et une clé de 2 chiffres
+  insee   numéro Insee : 13 chiffres (2A ou 2B pour la Corse) et une clé de 2
+          chiffres
   rib     RIB/RIP : banque, guichet, compte et une clé de 2 chiffres
   iban    IBAN : code pays, clé de 2 chiffres, puis le BBAN
   prof    numéro de professionnel de santé : 8 caractères et une clé
-  avs     numéro AVS : 10 chiffres et un chiffre de contrôle
+  avs     numéro AVS : 756.1234.5678.97 (13 chiffres), ou l'ancien numéro de
+          10 chiffres et un chiffre de contrôle
   isbn    ISBN : 9 chiffres et un caractère de contrôle (chiffre ou X)
   carte   numéro de carte bancaire : 15 chiffres et une clé
   siren   numéro SIREN : 8 chiffres et une clé
-  siret   numéro SIRET : 13 chiffres et une clé
+  siret   numéro SIRET : 13 chiffres et une clé (établissements de La Poste :
+          la somme des 14 chiffres est un multiple de 5)
   ean     code EAN ou UPC, du type donné par --type
   sin     numéro S.I.N. : 8 chiffres et une clé
   vin     numéro VIN : 17 caractères, la clé en 9e position
   cip     code CIP/ACL : 6 chiffres et une clé
+  luhn    numéro à clé de Luhn de 2 à 32 chiffres (American Express, cartes de
+          19 chiffres, IMEI...) : le dernier chiffre est la clé
 
 Options :
-  --check          vérifie la clé écrite de chaque numéro
+  --check          vérifie chaque numéro : OK ou ERREUR et sa cause
+  --corrige        pour chaque numéro faux, les numéros à une faute de frappe
+                   près (un caractère changé ou deux voisins échangés)
   --json           écrit un objet JSON par numéro, un par ligne
-  --type TYPE      pour ean : ean8, ean13 (par défaut), upca ou upcc
+  --type TYPE      pour ean : ean8, ean13 (par défaut), upca, upcc ou upce
   --help           affiche cette aide
   --version        affiche la version
   --               les arguments suivants sont tous des numéros
@@ -62,13 +69,15 @@ Numéros :
   \r\n) ; les lignes vides ou faites de blancs sont ignorées. Comme dans la
   fenêtre, les minuscules sont lues en majuscules, un numéro trop court est
   complété par des caractères inconnus et ce qui dépasse sa longueur est
-  ignoré.
-  L'entrée est lue en UTF-8 : un caractère qui n'est pas ASCII, ou une suite
-  d'octets qui n'est pas de l'UTF-8, compte pour un seul caractère, qui n'est
-  ni un chiffre, ni une lettre, ni « ? » ; selon le type, le champ l'ôte ou en
-  fait un caractère inconnu. Là où il reste affiché, il s'écrit « � ».
-  iban   blancs ôtés, les 2 premiers caractères sont le code pays, les 2
-         suivants la clé et le reste le BBAN :
+  ignoré (sauf avec --check et --corrige, qui jugent le numéro entier).
+  L'entrée est lue en UTF-8 : les espaces insécables et les autres espaces
+  typographiques comptent comme des blancs ; tout autre caractère qui n'est
+  pas ASCII, ou une suite d'octets qui n'est pas de l'UTF-8, compte pour un
+  seul caractère, qui n'est ni un chiffre, ni une lettre, ni « ? » ; selon le
+  type, le champ l'ôte ou en fait un caractère inconnu. Là où il reste
+  affiché, il s'écrit « � ».
+  iban   blancs, points et tirets ôtés, les 2 premiers caractères sont le
+         code pays, les 2 suivants la clé et le reste le BBAN :
          FR76 3000 6000 0112 3456 7890 189
   vin    blancs et tirets ôtés, les 17 premiers caractères se répartissent
          dans les huit champs de la fenêtre par largeurs 1, 1, 1, 5, 1, 1, 1, 6
@@ -77,53 +86,83 @@ Numéros :
   cip    le code puis la clé : 123456 2 ou 1234562 ; avec un blanc, ce qui
          précède le dernier blanc est le code et ce qui le suit la clé
   ean    le type de code se choisit par --type, comme dans la liste de la
-         fenêtre
+         fenêtre ; upce : système 0 ou 1, six chiffres et la clé du code UPC-A
+         qu'ils abrègent (les autres systèmes n'ont pas de clé)
+  luhn   blancs et tirets ôtés ; le dernier caractère est la clé ( « ? » pour
+         la demander) ; moins de 2 ou plus de 32 chiffres : ERREUR (longueur)
 
-Sans --check, pour chaque numéro, ce que fait « Calcule » :
+Sans option, pour chaque numéro, ce que fait « Calcule » :
   - sans caractère inconnu, le numéro complété de sa clé calculée, sous sa
-    forme affichée (une clé écrite est remplacée ; un numéro AVS qui ne peut
-    avoir de chiffre de contrôle s'écrit sans lui, comme dans la fenêtre) ;
+    forme affichée (une clé écrite est remplacée ; un numéro AVS ou UPC-E qui
+    ne peut avoir de clé s'écrit sans elle, comme dans la fenêtre) ;
   - avec un à quatre caractères inconnus, chaque numéro possible, un par
-    ligne, dans l'ordre de la liste de la fenêtre ;
+    ligne, dans l'ordre de la liste de la fenêtre (un établissement de La
+    Poste complet donne ses deux clés possibles) ;
   - au-delà, « Trop de chiffres inconnus ! Calcul impossible. » sur la sortie
     d'erreur.
   Les résultats de deux numéros sont séparés par une ligne vide.
 
 Avec --check, une ligne par numéro, dans l'ordre :
   OK <numéro>
-  ERREUR <numéro> (clé attendue : <clé>)
+  ERREUR <numéro> (<cause>)
   Le numéro s'écrit sous sa forme affichée, avec la clé telle qu'écrite. La
   clé écrite est, dans le numéro sans séparateurs : les caractères 14 et 15
   (insee), 22 et 23 (rib), 3 et 4 (iban), le 9e caractère (vin), celui qui
   suit le code (cip), et le dernier pour les autres types (isbn : un chiffre
-  ou X). Une clé absente, inconnue ou fausse est une ERREUR. Un numéro AVS
-  dont la valeur de contrôle serait 10 n'a aucune clé valable :
-  « (clé attendue : aucune) ». Seule la clé compte : les numéros que la
-  recherche écarte (siren : 8e chiffre 0 ; siret : établissement 0000) et un
-  ISBN sans découpage en tirets sont vérifiés comme les autres.
+  ou X). Une clé absente, inconnue ou fausse est une ERREUR
+  « (clé attendue : <clé>) ». Un numéro AVS dont la valeur de contrôle
+  serait 10, ou un UPC-E d'un autre système que 0 et 1, n'a aucune clé
+  valable : « (clé attendue : aucune) ». Seule la clé compte pour la
+  plupart des types : un SIRET d'établissement 0000, que la recherche
+  écarte, et un ISBN sans découpage en tirets sont vérifiés comme les
+  autres. Quelques types jugent davantage ; la première faute trouvée est
+  nommée :
+    iban   le pays doit avoir des IBAN « (pays sans IBAN) », l'IBAN la
+           longueur inscrite pour ce pays « (longueur : 27 attendus pour FR) »,
+           puis la clé ; en France et à Monaco, la clé du RIB que contient le
+           BBAN doit aussi être juste « (clé RIB) »
+    vin    exactement 17 caractères « (longueur : 17 caractères attendus) »,
+           sans I, O ni Q « (caractère interdit : I, O ou Q) »
+    carte  16 chiffres au plus « (longueur : 16 chiffres attendus) »
   Un numéro trop court à qui ne manque que la clé est une ERREUR avec la clé
   attendue. S'il manque, ou s'il est inconnu, un caractère hors de la clé :
   ERREUR « (caractères inconnus) », ou « (trop de caractères inconnus) »
   au-delà de quatre.
 
+Avec --corrige, pour chaque numéro, une ligne « # <numéro> » tel qu'il a été
+écrit, puis, s'il est faux, chaque numéro qu'une seule faute de frappe en
+sépare et dont la clé est juste, un par ligne, sous la forme des lignes de la
+recherche : un caractère remplacé par un autre que la recherche essaie à cette
+place, ou deux caractères voisins échangés (clé comprise ; le code pays d'un
+IBAN et le 756 d'un numéro AVS ne changent jamais). Rien de plus pour un
+numéro juste. Un numéro à caractères inconnus n'a pas de correction.
+
 Avec --json, un objet par numéro et par ligne :
   "input"         le numéro tel qu'il a été écrit
   "kind"          le type de numéro
   "outcome"       "complete" (aucun caractère inconnu), "incomplete" (un à
-                  quatre) ou "too_many" (davantage)
+                  quatre), "too_many" (davantage) ou "invalid" (numéro
+                  illisible tel quel : ERREUR de longueur)
   "number"        le numéro complété ; avec --check, ou pour "too_many", le
                   numéro tel qu'écrit, sous sa forme affichée
   "rows"          les numéros possibles ("incomplete", sans --check)
   "message"       le message de "too_many" (sans --check)
-  "valid"         avec --check : la clé écrite est-elle la bonne
+  "valid"         avec --check : le numéro est-il juste
   "expected_key"  avec --check : la clé attendue, ou null
+  "cause"         avec --check, pour un numéro faux : la cause de l'ERREUR
+  avec --corrige, un objet par numéro :
+  "saisi"         le numéro tel qu'il a été écrit
+  "valide"        le numéro est-il juste
+  "corrections"   les numéros à une faute de frappe près
   Les textes sont en UTF-8 ; « " », « \\ » et les caractères de contrôle y
   sont échappés (\", \\, \n, \t, \u0001...), et une suite d'octets qui
   n'est pas de l'UTF-8 devient \ufffd.
 
 Code de retour :
-  0  tout s'est bien passé
-  1  --check a trouvé un numéro en erreur
+  0  tout s'est bien passé (avec --corrige : chaque numéro était juste ou a
+     au moins une correction)
+  1  --check a trouvé un numéro en erreur, --corrige un numéro faux sans
+     correction, ou un numéro illisible tel quel (luhn : longueur)
   2  erreur d'utilisation, de lecture ou d'écriture, ou numéro avec trop de
      caractères inconnus
 )";
@@ -132,6 +171,7 @@ struct Arguments {
     std::string_view kind;
     std::vector<std::string_view> numbers;
     bool check = false;
+    bool correct = false;
     bool json = false;
     bool help = false;
     bool version = false;
@@ -144,7 +184,8 @@ bool ParseEanType(std::string_view name, EanType* type) {
     static constexpr struct {
         std::string_view name;
         EanType type;
-    } kTypes[] = {{"ean8", EanType::Ean8}, {"ean13", EanType::Ean13}, {"upca", EanType::UpcA}, {"upcc", EanType::UpcC}};
+    } kTypes[] = {{"ean8", EanType::Ean8}, {"ean13", EanType::Ean13}, {"upca", EanType::UpcA}, {"upcc", EanType::UpcC},
+                  {"upce", EanType::UpcE}};
     for (const auto& t : kTypes)
         if (t.name == name) {
             *type = t.type;
@@ -166,6 +207,8 @@ Arguments Parse(int argc, char** argv) {
                 onlyNumbers = true;
             } else if (arg == "--check") {
                 args.check = true;
+            } else if (arg == "--corrige") {
+                args.correct = true;
             } else if (arg == "--json") {
                 args.json = true;
             } else if (arg == "--help" || arg == "-h") {
@@ -176,7 +219,7 @@ Arguments Parse(int argc, char** argv) {
                 std::string_view value;
                 if (arg == "--type") {
                     if (i + 1 >= argc) {
-                        args.error = "l'option --type attend un type de code (ean8, ean13, upca ou upcc)";
+                        args.error = "l'option --type attend un type de code (ean8, ean13, upca, upcc ou upce)";
                         continue;
                     }
                     value = argv[++i];
@@ -185,7 +228,7 @@ Arguments Parse(int argc, char** argv) {
                 }
                 args.typeGiven = true;
                 if (!ParseEanType(value, &args.eanType) && args.error.empty())
-                    args.error = "type de code inconnu : " + Quoted(value) + " (ean8, ean13, upca ou upcc)";
+                    args.error = "type de code inconnu : " + Quoted(value) + " (ean8, ean13, upca, upcc ou upce)";
             } else if (args.error.empty()) {
                 args.error = "option inconnue : " + Quoted(arg);
             }
@@ -208,6 +251,8 @@ Arguments Parse(int argc, char** argv) {
                 args.error = "type de numéro inconnu : " + Quoted(args.kind);
             else if (args.typeGiven && args.kind != "ean")
                 args.error = "l'option --type ne vaut que pour le type ean";
+            else if (args.check && args.correct)
+                args.error = "les options --check et --corrige ne vont pas ensemble";
         }
     }
     return args;
@@ -242,7 +287,8 @@ int main(int argc, char** argv) {
     if (!args.error.empty()) return UsageError(err, args.error);
 
     const auto kind = MakeKind(args.kind, static_cast<int>(args.eanType));
-    Runner runner(*kind, args.check, args.json, out, err);
+    const Mode mode = args.check ? Mode::kCheck : args.correct ? Mode::kCorrect : Mode::kCalcule;
+    Runner runner(*kind, mode, args.json, out, err);
     bool readFailed = false;
     bool outOfMemory = false;
     try {

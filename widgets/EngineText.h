@@ -7,13 +7,18 @@
 
 // Every character that is not plain ASCII becomes one byte that is neither a
 // digit, a letter nor the unknown marker, so that it can never pass for "?"
-// (as a Latin-1 conversion would make of the characters it cannot map).
+// (as a Latin-1 conversion would make of the characters it cannot map). The
+// blanks of typography (no-break space, narrow no-break space and every other
+// space separator) are ordinary blanks.
 inline constexpr char kForeignByte = '\x80';
 
 inline std::string ToEngine(const QString& text) {
     std::string out;
     out.reserve(static_cast<std::size_t>(text.size()));
-    for (char32_t c : text.toUcs4()) out += c < 0x80 ? static_cast<char>(c) : kForeignByte;
+    for (char32_t c : text.toUcs4()) {
+        if (c < 0x80) out += static_cast<char>(c);
+        else out += QChar::category(c) == QChar::Separator_Space ? ' ' : kForeignByte;
+    }
     return out;
 }
 

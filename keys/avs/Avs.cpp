@@ -1,12 +1,14 @@
 #include "Avs.h"
 
+#include "ean/Ean.h"
+
 namespace ferrino {
 
 namespace {
 
 constexpr int kAvsWeights[kAvsBody] = {5, 4, 3, 2, 7, 6, 5, 4, 3, 2};
 
-// The check value 0..10 of the first ten characters.
+// The check value 0..10 of the first ten characters (old form).
 int AvsCheckValue(std::string_view body) {
     int sum = 0;
     for (std::size_t i = 0; i < kAvsBody && i < body.size(); ++i) sum += DigitValue(body[i]) * kAvsWeights[i];
@@ -14,43 +16,80 @@ int AvsCheckValue(std::string_view body) {
     return r == 0 ? 0 : 11 - r;
 }
 
+// The pattern's characters without blanks and dots.
+std::string WithoutSeparators(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text)
+        if (c != ' ' && c != '.') out += c;
+    return out;
+}
+
+// 756.1234.5678.97: groups of 3, 4, 4 and 2 between dots. An unknown check
+// digit is not shown; the twelve characters before it always are.
+std::string ShowCurrent(std::string_view text) {
+    const std::size_t shown = text[kAvsCurrentBody] == kUnknown ? kAvsCurrentBody : kAvsCurrentLength;
+    std::string out;
+    static constexpr std::size_t kDotsAfter[] = {3, 7, 11};
+    for (std::size_t i = 0; i < shown; ++i) {
+        for (std::size_t dot : kDotsAfter)
+            if (i == dot) out += '.';
+        out += text[i];
+    }
+    return out;
+}
+
 }  // namespace
 
+bool IsCurrentAvs(std::string_view normalised) {
+    return normalised.size() >= kAvsCurrentBody && normalised.starts_with("756");
+}
+
+std::size_t AvsKeyIndex(std::string_view pattern) { return IsCurrentAvs(pattern) ? kAvsCurrentBody : kAvsBody; }
+
 std::string FormatAvs(std::string_view text) {
-    std::string kept = PadUnknown(KeepDigitsCapitalsUnknown(text), kAvsLength);
-    for (std::size_t i = 0; i < kAvsLength; ++i)
-        if (!IsDigit(kept[i])) kept[i] = kUnknown;
+    std::string kept = KeepDigitsCapitalsUnknown(text);
+    const bool current = IsCurrentAvs(kept);
+    const std::size_t length = current ? kAvsCurrentLength : kAvsLength;
+    kept = PadUnknown(std::move(kept), length);
+    kept.resize(length);
+    for (char& c : kept)
+        if (!IsDigit(c)) c = kUnknown;
+    if (current) return ShowCurrent(kept);
     static constexpr std::size_t kGroups[] = {3, 2, 3, 3};
     return ShowGrouped(kept, kGroups);
 }
 
 std::string ComputeAvsKey(std::string_view body) {
+    if (IsCurrentAvs(body)) return ComputeEanKey(body, kAvsCurrentLength);
     return std::to_string(AvsCheckValue(body));
 }
 
 bool TestAvsCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink) {
-    const int value = AvsCheckValue(candidate);
-    if (value == 10) return false;
-    const char key = static_cast<char>('0' + value);
-    const char wanted = pattern.size() > kAvsBody ? pattern[kAvsBody] : kUnknown;
-    if (wanted != kUnknown && wanted != key) return false;
-    std::string full = PadUnknown(std::string(Slice(candidate, 0, kAvsBody)), kAvsBody);
-    full += key;
-    sink.Add(FormatAvs(full));
+    const std::size_t keyIndex = AvsKeyIndex(pattern);
+    const std::string key = ComputeAvsKey(Slice(candidate, 0, keyIndex));
+    if (key.size() != 1) return false;  // check value 10: no check digit
+    const char wanted = pattern.size() > keyIndex ? pattern[keyIndex] : kUnknown;
+    if (wanted != kUnknown && wanted != key[0]) return false;
+    sink.Add(FormatAvs(PadUnknown(std::string(Slice(candidate, 0, keyIndex)), keyIndex) + key));
     return true;
 }
 
 Plan AvsPlan(std::string_view fieldText) {
     Plan plan;
-    plan.pattern = PadUnknown(RemoveBlanks(fieldText), kAvsLength);
-    plan.unknowns = FindDigitSlots(plan.pattern, 0, kAvsBody);
+    plan.pattern = WithoutSeparators(fieldText);
+    const bool current = IsCurrentAvs(plan.pattern);
+    plan.pattern = PadUnknown(std::move(plan.pattern), current ? kAvsCurrentLength : kAvsLength);
+    plan.unknowns = current ? FindDigitSlots(plan.pattern, kAvsCountryLength, kAvsCurrentBody)
+                            : FindDigitSlots(plan.pattern, 0, kAvsBody);
     return plan;
 }
 
 std::string CompleteAvs(const Plan& plan) {
-    const std::string body(Slice(plan.pattern, 0, kAvsBody));
-    const int value = AvsCheckValue(body);
-    return body + (value == 10 ? kUnknown : static_cast<char>('0' + value));
+    const std::size_t keyIndex = AvsKeyIndex(plan.pattern);
+    const std::string body(Slice(plan.pattern, 0, keyIndex));
+    const std::string key = ComputeAvsKey(body);
+    return body + (key.size() == 1 ? key[0] : kUnknown);
 }
 
 bool SearchAvs(const Plan& plan, RowStore& sink, SearchPump& pump) {

@@ -1,9 +1,14 @@
-// The page "Clé AVS": the eleven-digit AVS number in its four groups, each
-// named by an arrow and a label, which the candidate list covers after a search.
+// The page "Clé AVS": the AVS number in its groups, each named by an arrow and
+// a label, which the candidate list covers after a search. The old
+// eleven-digit number has four groups; the current one (756.1234.5678.97)
+// has its country code, personal number and check digit, named by a second
+// set of arrows and labels that takes the place of the first whenever the
+// field holds a current number.
 #include "CandidateList.h"
 #include "KeyPage.h"
 #include "NumberField.h"
 #include "Pages.h"
+#include "EngineText.h"
 #include "avs/Avs.h"
 
 namespace {
@@ -26,7 +31,21 @@ public:
             {"JFavs3", "Lavs3", "Sexe, jour et mois de naissance", 8.5, {232, 160}},
             {"favs4", "Lavs4", "Numéro d'ordre et clé", 12.5, {272, 100}},
         });
+        // Columns of 756.1234.5678.97.
+        AddGuides(Field(), {
+            {"Favs5", "Lavs5", "Code pays", 1.5, {40, 100}},
+            {"Favs6", "Lavs6", "Numéro personnel", 9.5, {150, 150}},
+            {"Favs7", "Lavs7", "Clé de contrôle", 15.5, {292, 100}},
+        }, kCurrentForm);
     }
+
+    void FieldExit() override {
+        TSingleFieldPage::FieldExit();
+        SetGuideSet(ferrino::IsCurrentAvs(ferrino::KeepDigitsCapitalsUnknown(ToEngine(Field()->text()))) ? kCurrentForm : 0);
+    }
+
+private:
+    static constexpr int kCurrentForm = 1;
 };
 
 }  // namespace

@@ -38,11 +38,13 @@ struct Reading {
     std::string country;     // IBAN: the country field
 };
 
-// A fault of the text as given, before any field reads it (a number longer
-// than its kind can ever be, a VIN that is not 17 characters...).
+// A fault of the text as given, before any field reads it: a VIN that is not
+// 17 characters, a card number of more than 16 digits... which the fields
+// would cut or pad, but a check must not let through.
 struct InputFault {
-    std::string cause;  // e.g. "longueur : 17 caractères attendus"
-    bool serious = false;  // the command line exits 2 rather than 1
+    std::string cause;       // e.g. "longueur : 17 caractères attendus"
+    bool everyMode = false;  // nothing can be read at all, not only a check fails
+    bool serious = false;    // the command line exits 2 rather than 1
 };
 
 class NumberKind {

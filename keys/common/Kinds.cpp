@@ -15,8 +15,10 @@
 #include "cip/Cip.h"
 #include "ean/Ean.h"
 #include "iban/Iban.h"
+#include "iban/Registry.h"
 #include "insee/Insee.h"
 #include "isbn/Isbn.h"
+#include "luhn/Luhn.h"
 #include "prof/Prof.h"
 #include "rib/Rib.h"
 #include "sin/Sin.h"
@@ -179,10 +181,39 @@ public:
         return {std::string(Slice(row, 0, 2)), std::string(Slice(row, 3, 2)), std::string(Slice(row, 5, 40))};
     }
 
+    // Besides the key: the country must be in the IBAN registry and the IBAN
+    // of the length registered for it; a French or Monegasque BBAN is a RIB,
+    // whose own key must agree.
     Verdict Check(const Reading& reading) const override {
         const std::size_t unknowns = reading.plan.unknowns.size();
-        return KeyVerdict(unknowns, reading.plan.limit, reading.keyPattern,
-                          unknowns ? std::vector<std::string>{} : One(ComputeIbanKey(reading.plan.pattern, reading.country)));
+        Verdict verdict = KeyVerdict(unknowns, reading.plan.limit, reading.keyPattern,
+                                     unknowns ? std::vector<std::string>{} : One(ComputeIbanKey(reading.plan.pattern, reading.country)));
+        if (unknowns) return verdict;
+        const std::string code = IbanCountryCode(reading.country);
+        const IbanCountry* country = FindIbanCountry(code);
+        if (!country) {
+            verdict.findings.push_back({false, true, "pays sans IBAN", "Pas d'IBAN pour le code pays " + code + "."});
+            return verdict;
+        }
+        const std::string bban = reading.plan.pattern;
+        const std::size_t length = 4 + bban.size();
+        const std::string registered = std::to_string(country->length);
+        if (length != country->length) {
+            verdict.findings.push_back({false, true, "longueur : " + registered + " attendus pour " + code,
+                                        "Longueur : " + std::to_string(length) + " caractères, " + registered + " attendus pour " +
+                                            code + "."});
+            return verdict;
+        }
+        verdict.findings.push_back({true, true, {}, "Longueur : " + registered + " caractères, conforme pour " + code + "."});
+        if (code == "FR" || code == "MC") {
+            const std::string ribKey = ComputeRibKey(bban);
+            const std::string typed = bban.substr(kRibBody, 2);
+            if (typed == ribKey)
+                verdict.findings.push_back({true, false, {}, "Clé RIB correcte."});
+            else
+                verdict.findings.push_back({false, false, "clé RIB", "Clé RIB erronée : " + typed + " saisie, " + ribKey + " attendue."});
+        }
+        return verdict;
     }
 
     bool Corrections(const Reading& reading, RowStore& rows, SearchPump& pump) const override {
@@ -273,10 +304,22 @@ public:
         return Fields(parts.begin(), parts.end());
     }
 
+    // A VIN never holds I, O or Q (they read as 1 and 0).
     Verdict Check(const Reading& reading) const override {
         const std::size_t unknowns = reading.plan.unknowns.size();
-        return KeyVerdict(unknowns, reading.plan.limit, std::string(Slice(reading.number, kVinKeyIndex, 1)),
-                          unknowns ? std::vector<std::string>{} : One(ComputeVinKey(reading.plan.pattern)));
+        Verdict verdict = KeyVerdict(unknowns, reading.plan.limit, std::string(Slice(reading.number, kVinKeyIndex, 1)),
+                                     unknowns ? std::vector<std::string>{} : One(ComputeVinKey(reading.plan.pattern)));
+        if (!unknowns && reading.number.find_first_of("IOQ") != std::string::npos)
+            verdict.findings.push_back({false, true, "caractère interdit : I, O ou Q", "Un VIN ne contient ni I, ni O, ni Q."});
+        return verdict;
+    }
+
+    // What a check reads must be exactly the seventeen characters.
+    std::optional<InputFault> CheckInput(std::string_view number) const override {
+        std::size_t characters = 0;
+        for (char c : number) characters += c != ' ' && c != '-';
+        if (characters != kVinLength) return InputFault{"longueur : 17 caractères attendus"};
+        return std::nullopt;
     }
 
     bool Corrections(const Reading& reading, RowStore& rows, SearchPump& pump) const override {
@@ -378,19 +421,80 @@ std::function<std::vector<std::string>(std::string_view)> Keys(Key key) {
 
 std::unique_ptr<NumberKind> MakeEan(EanType type) {
     const std::size_t n = EanLength(type);
+    const auto keys = [type](std::string_view pattern) {
+        std::string key = ComputeEanTypeKey(pattern, type);
+        return key.empty() ? std::vector<std::string>{} : One(std::move(key));
+    };
     return Single("ean", {.format = [type](std::string_view text) { return ShowEan(text, type); },
                           .plan = [type](std::string_view text) { return EanPlan(text, type); },
                           .complete = [type](const Plan& plan) { return CompleteEan(plan, type); },
                           .search = [type](const Plan& plan, RowStore& rows, SearchPump& pump) { return SearchEan(plan, rows, pump, type); },
                           .test = [type](std::string_view c, std::string_view p, RowStore& s) { return TestEanCandidate(c, p, s, type); },
-                          .keys = Keys([n](std::string_view pattern) { return ComputeEanKey(pattern, n); }),
+                          .keys = keys,
                           .keyAt = At(n - 1)});
 }
+
+// A card number: a check judges every digit given, not only the sixteen the
+// field shows.
+class CardKind : public SingleFieldKind {
+public:
+    using SingleFieldKind::SingleFieldKind;
+    std::optional<InputFault> CheckInput(std::string_view number) const override {
+        if (LuhnCharacters(number) > kCardLength) return InputFault{"longueur : 16 chiffres attendus"};
+        return std::nullopt;
+    }
+};
+
+// A Luhn number of any length from 2 to 32 digits (American Express cards,
+// 19-digit cards, IMEI...): its last character is the key, its length is what
+// is typed. Shown in groups of four from the left.
+class AnyLuhnKind : public SingleFieldKind {
+public:
+    AnyLuhnKind() : SingleFieldKind("luhn", Ops()) {}
+
+    std::optional<InputFault> CheckInput(std::string_view number) const override {
+        const std::size_t length = LuhnCharacters(number);
+        if (length < kLuhnShortest || length > kLuhnLongest) return InputFault{"longueur", true};
+        return std::nullopt;
+    }
+
+private:
+    // Every operation takes the kind from the length of the text it is given.
+    static LuhnKind Of(std::string_view text) { return AnyLengthLuhn(LuhnCharacters(text)); }
+
+    // Groups of four from the left. The number's length is what it holds, so
+    // an unknown key stays shown.
+    static std::string Format(std::string_view text) {
+        std::string shown;
+        for (char c : text) {
+            if (!KeepsDigitCapitalOrUnknown(c)) continue;
+            if (shown.size() % 5 == 4) shown += ' ';
+            shown += IsDigit(c) ? c : kUnknown;
+        }
+        return shown;
+    }
+
+    static FieldOps Ops() {
+        return {.format = Format,
+                .plan = [](std::string_view text) { return LuhnPlan(text, Of(text)); },
+                .complete = [](const Plan& plan) { return CompleteLuhn(plan, Of(plan.pattern)); },  // formatted by Format
+                .search = [](const Plan& plan, RowStore& rows, SearchPump& pump) { return SearchLuhn(plan, rows, pump, Of(plan.pattern)); },
+                .test = [](std::string_view c, std::string_view p, RowStore& s) { return TestLuhnCandidate(c, p, s, Of(p)); },
+                .keys = [](std::string_view pattern) { return LuhnKeys(pattern, Of(pattern)); },
+                .keyAt = [](std::string_view pattern) { return Of(pattern).body; }};
+    }
+};
 
 // An AVS body whose check value is 10 has no check digit.
 std::vector<std::string> AvsKeys(std::string_view pattern) {
     const std::string key = ComputeAvsKey(pattern);
     return key.size() == 1 ? One(key) : std::vector<std::string>{};
+}
+
+// A slip never changes the 756 of a current AVS number.
+std::string AvsAlphabet(std::string_view number, std::size_t pos) {
+    if (IsCurrentAvs(number) && pos < kAvsCountryLength) return {};
+    return SlotSymbols(AvsPlan, number, pos);
 }
 
 }  // namespace
@@ -408,20 +512,21 @@ std::unique_ptr<NumberKind> MakeKind(std::string_view name, int codeType) {
                              .test = TestProfCandidate, .keys = Keys(ComputeProfKey), .keyAt = At(kProfBody)});
     if (name == "avs")
         return Single(name, {.format = FormatAvs, .plan = AvsPlan, .complete = CompleteAvs, .search = SearchAvs,
-                             .test = TestAvsCandidate, .keys = AvsKeys, .keyAt = At(kAvsBody)});
+                             .test = TestAvsCandidate, .keys = AvsKeys, .keyAt = AvsKeyIndex,
+                             .alphabet = AvsAlphabet});
     if (name == "isbn")
         return Single(name, {.format = ShowIsbn, .plan = IsbnPlan, .complete = CompleteIsbn, .search = SearchIsbn,
                              .test = TestIsbnCandidate, .keys = Keys(ComputeIsbnKey), .keyAt = At(kIsbnBody),
                              .keySymbols = "0123456789X"});
     if (name == "carte")
-        return Single(name, {.format = FormatCard, .plan = CardPlan, .complete = CompleteCard, .search = SearchCard,
+        return std::make_unique<CardKind>(name, FieldOps{.format = FormatCard, .plan = CardPlan, .complete = CompleteCard, .search = SearchCard,
                              .test = TestCardCandidate, .keys = Keys(ComputeCardKey), .keyAt = At(kCardBody)});
     if (name == "siren")
         return Single(name, {.format = FormatSiren, .plan = SirenPlan, .complete = CompleteSiren, .search = SearchSiren,
                              .test = TestSirenCandidate, .keys = Keys(ComputeSirenKey), .keyAt = At(kSirenBody)});
     if (name == "siret")
         return Single(name, {.format = FormatSiret, .plan = SiretPlan, .complete = CompleteSiret, .search = SearchSiret,
-                             .test = TestSiretCandidate, .keys = Keys(ComputeSiretKey), .keyAt = At(kSiretBody)});
+                             .test = TestSiretCandidate, .keys = SiretKeys, .keyAt = At(kSiretBody)});
     if (name == "ean") {
         const bool known = codeType >= 0 && codeType < kEanTypeCount;
         return MakeEan(known ? static_cast<EanType>(codeType) : EanType::Ean13);
@@ -431,11 +536,12 @@ std::unique_ptr<NumberKind> MakeKind(std::string_view name, int codeType) {
                              .test = TestSinCandidate, .keys = Keys(ComputeSinKey), .keyAt = At(kSinBody)});
     if (name == "vin") return std::make_unique<VinKind>();
     if (name == "cip") return std::make_unique<CipKind>();
+    if (name == "luhn") return std::make_unique<AnyLuhnKind>();
     return nullptr;
 }
 
 std::vector<std::string_view> KindNames() {
-    return {"insee", "rib", "iban", "prof", "avs", "isbn", "carte", "siren", "siret", "ean", "sin", "vin", "cip"};
+    return {"insee", "rib", "iban", "prof", "avs", "isbn", "carte", "siren", "siret", "ean", "sin", "vin", "cip", "luhn"};
 }
 
 }  // namespace ferrino

@@ -23,6 +23,7 @@ constexpr std::array<EanTypeInfo, kEanTypeCount> kTypes = {{
     {"EAN 13", 13, kEan13Blocks},
     {"UPC-A", 12, kUpcABlocks},
     {"UPC-C", 8, kUpcCBlocks},
+    {"UPC-E", 8, kUpcCBlocks},
 }};
 
 constexpr bool BlocksCoverNumbers() {
@@ -51,7 +52,8 @@ std::string_view EanTypeName(EanType type) { return Info(type).name; }
 
 std::size_t EanLength(EanType type) { return Info(type).length; }
 
-EanType EanTypeForShownLength(std::size_t shownLength, EanType current) {
+EanType EanTypeForShownLength(std::size_t shownLength, EanType current, EanType listedBy) {
+    if (ShownLength(Info(listedBy)) == shownLength) return listedBy;
     for (int row = 0; row < kEanTypeCount; ++row)
         if (ShownLength(kTypes[static_cast<std::size_t>(row)]) == shownLength) return static_cast<EanType>(row);
     return current;
@@ -90,9 +92,27 @@ std::string ComputeEanKey(std::string_view text, std::size_t n) {
     return std::string(1, static_cast<char>('0' + (10 - sum % 10) % 10));
 }
 
+std::string ExpandUpcE(std::string_view text) {
+    const std::string d = PadRight(std::string(Slice(text, 0, 7)), 7, '0');
+    // d[0] is the number system, d[1..6] the data digits.
+    const char last = d[6];
+    if (last <= '2') return d.substr(0, 3) + last + "0000" + d.substr(3, 3);
+    if (last == '3') return d.substr(0, 4) + "00000" + d.substr(4, 2);
+    if (last == '4') return d.substr(0, 5) + "00000" + d.substr(5, 1);
+    return d.substr(0, 6) + "0000" + last;
+}
+
+std::string ComputeEanTypeKey(std::string_view text, EanType type) {
+    if (type != EanType::UpcE) return ComputeEanKey(text, EanLength(type));
+    const char system = text.empty() ? '0' : text[0];
+    if (system != '0' && system != '1' && IsDigit(system)) return {};
+    return ComputeEanKey(ExpandUpcE(text), EanLength(EanType::UpcA));
+}
+
 bool TestEanCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink, EanType type) {
     const std::size_t n = EanLength(type);
-    const std::string key = ComputeEanKey(candidate, n);
+    const std::string key = ComputeEanTypeKey(candidate, type);
+    if (key.empty()) return false;
     const char wanted = n - 1 < pattern.size() ? pattern[n - 1] : kUnknown;
     if (wanted != kUnknown && wanted != key[0]) return false;
     sink.Add(FormatEan(std::string(candidate) + key, type));
@@ -110,7 +130,8 @@ Plan EanPlan(std::string_view fieldText, EanType type) {
 std::string CompleteEan(const Plan& plan, EanType type) {
     const std::size_t n = EanLength(type);
     const std::string data(Slice(plan.pattern, 0, n - 1));
-    return data + ComputeEanKey(data, n);
+    const std::string key = ComputeEanTypeKey(data, type);
+    return data + (key.empty() ? std::string(1, kUnknown) : key);
 }
 
 bool SearchEan(const Plan& plan, RowStore& sink, SearchPump& pump, EanType type) {

@@ -6,10 +6,14 @@
 //   EAN 13     1    13     d dddddd dddddd         15
 //   UPC-A      2    12     d ddddd dddddd          14   (check digit joined to the last block)
 //   UPC-C      3     8     d dddddd d              10
+//   UPC-E      4     8     d dddddd d              10
 //
 // Counting from the right with the check digit as position 1, a digit in an
 // even position weighs 3 and one in an odd position 1; the check digit brings
-// the weighted sum up to a multiple of ten.
+// the weighted sum up to a multiple of ten. UPC-E is the short form of a
+// UPC-A number: a number system (0 or 1), six data digits and the check digit
+// of the UPC-A number they stand for; another number system has no check
+// digit.
 //
 // The field shows only digits: leaving it closes them up, drops everything
 // else (unknown markers included) and shows at most the type's number of
@@ -26,21 +30,22 @@
 namespace ferrino {
 
 // The code types, numbered as the rows of the page's combo box. A value
-// outside 0-3 is read as EanType::Ean13, the type the page starts with.
-enum class EanType { Ean8 = 0, Ean13 = 1, UpcA = 2, UpcC = 3 };
+// outside 0-4 is read as EanType::Ean13, the type the page starts with.
+enum class EanType { Ean8 = 0, Ean13 = 1, UpcA = 2, UpcC = 3, UpcE = 4 };
 
-inline constexpr int kEanTypeCount = 4;
+inline constexpr int kEanTypeCount = 5;
 
-// The combo box's text of a type: "EAN 8", "EAN 13", "UPC-A", "UPC-C".
+// The combo box's text of a type: "EAN 8", "EAN 13", "UPC-A", "UPC-C", "UPC-E".
 std::string_view EanTypeName(EanType type);
 
-// Digits of a complete number of that type, check digit included: 8, 13, 12, 8.
+// Digits of a complete number of that type, check digit included: 8, 13, 12, 8, 8.
 std::size_t EanLength(EanType type);
 
-// The type whose complete shown number has this many characters (9 "EAN 8",
-// 15 "EAN 13", 14 "UPC-A", 10 "UPC-C"); `current` for any other length. A
-// click on a listed row selects the type this gives for the row.
-EanType EanTypeForShownLength(std::size_t shownLength, EanType current);
+// The type of a listed row, chosen by its length (9 "EAN 8", 15 "EAN 13", 14
+// "UPC-A", 10 "UPC-C"); `current` for any other length. `listedBy`, the type
+// whose search filled the list, wins when its rows have that length, so a
+// UPC-E row (as long as a UPC-C one) chooses UPC-E.
+EanType EanTypeForShownLength(std::size_t shownLength, EanType current, EanType listedBy = EanType::Ean13);
 
 // The display form: the text's digits, closed up, the first EanLength(type) of
 // them laid out in the type's blocks, nothing after the last digit.
@@ -59,6 +64,15 @@ std::string ShowEan(std::string_view text, EanType type);
 // padded with "0") of a number of n digits. Safe for any n.
 std::string ComputeEanKey(std::string_view text, std::size_t n);
 
+// The UPC-A number of eleven digits (without check digit) that the seven
+// first characters of a UPC-E number stand for (number system and six data
+// digits; a shorter text counts as padded with "0").
+std::string ExpandUpcE(std::string_view text);
+
+// The check digit of a number of the type, from its data digits; empty when
+// none exists (UPC-E with a number system other than 0 or 1).
+std::string ComputeEanTypeKey(std::string_view text, EanType type);
+
 // Lists the candidate's data digits with their computed check digit when the
 // pattern's check position holds that digit or an unknown marker.
 bool TestEanCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink, EanType type);
@@ -68,7 +82,8 @@ bool TestEanCandidate(std::string_view candidate, std::string_view pattern, RowS
 // limit 4.
 Plan EanPlan(std::string_view fieldText, EanType type);
 
-// The field's new text when the data digits are complete: them and their key.
+// The field's new text when the data digits are complete: them and their key,
+// or "?" in its place when none exists (the field then shows no check digit).
 std::string CompleteEan(const Plan& plan, EanType type);
 
 // Lists every completion of the plan that the candidate test accepts.

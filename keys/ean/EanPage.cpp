@@ -1,10 +1,12 @@
 // The page "Codes EAN": a bar-code number of the type chosen above it (EAN 8,
-// EAN 13, UPC-A or UPC-C), laid out in that type's blocks.
+// EAN 13, UPC-A, UPC-C or UPC-E), laid out in that type's blocks.
 //
 // Choosing another type lays the field out again at once. A click on a listed
-// number chooses the type by the length of the row, without laying the field
-// out for it first, then puts the row into the field. "Effacer" empties the
-// field only: the list and the type stay as they are.
+// number chooses the type by the length of the row (the type of the search
+// that filled the list when its rows have that length, since UPC-C and UPC-E
+// rows are alike), without laying the field out for it first, then puts the
+// row into the field. "Effacer" empties the field only: the list and the type
+// stay as they are.
 #include <QComboBox>
 #include <QSignalBlocker>
 
@@ -47,6 +49,11 @@ public:
         connect(type_, &QComboBox::currentIndexChanged, this, &TEanPage::FieldExit);
     }
 
+    bool Search(const ferrino::Plan& plan, ferrino::SearchPump& pump) override {
+        listedBy_ = Type();
+        return TSingleFieldPage::Search(plan, pump);
+    }
+
     // LB_eanClick.
     void ListClick() override {
         const int row = List()->SelectedRow();
@@ -54,7 +61,8 @@ public:
         const QString text = List()->RowText(row);
         {
             const QSignalBlocker quiet(type_);
-            type_->setCurrentIndex(static_cast<int>(ferrino::EanTypeForShownLength(static_cast<std::size_t>(text.size()), Type())));
+            type_->setCurrentIndex(static_cast<int>(
+                ferrino::EanTypeForShownLength(static_cast<std::size_t>(text.size()), Type(), listedBy_)));
         }
         Field()->setText(text);
         FieldExit();
@@ -67,6 +75,7 @@ private:
     }
 
     QComboBox* type_ = nullptr;
+    EanType listedBy_ = EanType::Ean13;  // the type of the search that filled the list
 };
 
 }  // namespace

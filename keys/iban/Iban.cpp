@@ -1,7 +1,10 @@
 #include "Iban.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+
+#include "Registry.h"
 
 namespace ferrino {
 
@@ -263,6 +266,13 @@ bool SearchIban(const IbanSearchPlan& plan, const std::string& countryField, Row
     return Enumerate(plan, TestVisitor{[&](const std::string& candidate) {
                          TestIbanCandidate(candidate, plan.keyPattern, countryField, sink);
                      }}, pump);
+}
+
+const IbanCountry* FindIbanCountry(std::string_view code) {
+    const std::span<const IbanCountry> registry = IbanRegistry();
+    const auto found = std::lower_bound(registry.begin(), registry.end(), code,
+                                        [](const IbanCountry& country, std::string_view c) { return country.code < c; });
+    return found != registry.end() && found->code == code ? &*found : nullptr;
 }
 
 }  // namespace ferrino

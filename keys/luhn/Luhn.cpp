@@ -13,6 +13,39 @@ std::string ComputeLuhnKey(std::string_view text, std::size_t bodyLength) {
     return std::string(1, static_cast<char>('0' + (10 - sum) % 10));
 }
 
+namespace {
+
+int DigitSum(std::string_view digits) {
+    int sum = 0;
+    for (char c : digits) sum += DigitValue(c);
+    return sum;
+}
+
+}  // namespace
+
+std::vector<std::string> LuhnKeys(std::string_view body, const LuhnKind& kind) {
+    const std::string digits = PadRight(std::string(Slice(body, 0, kind.body)), kind.body, '0');
+    if (!kind.digitSumKey || !kind.digitSumKey(digits)) return {ComputeLuhnKey(digits, kind.body)};
+    std::vector<std::string> keys;
+    const int sum = DigitSum(digits);
+    for (int key = 0; key < 10; ++key)
+        if ((sum + key) % 5 == 0) keys.emplace_back(1, static_cast<char>('0' + key));
+    return keys;
+}
+
+LuhnKind AnyLengthLuhn(std::size_t length) {
+    static constexpr std::size_t kFours[kLuhnLongest / 4] = {4, 4, 4, 4, 4, 4, 4, 4};
+    const std::size_t digits = length < kLuhnShortest ? kLuhnShortest : length > kLuhnLongest ? kLuhnLongest : length;
+    // Groups beyond the number are left empty, and empty groups are not shown.
+    return LuhnKind{digits - 1, kFours, KeepsDigitCapitalOrUnknown, nullptr};
+}
+
+std::size_t LuhnCharacters(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text) count += KeepsDigitCapitalOrUnknown(c);
+    return count;
+}
+
 bool KeepsDigitCapitalOrUnknown(char c) { return IsDigit(c) || IsCapital(c) || c == kUnknown; }
 
 std::string FormatLuhn(std::string_view text, const LuhnKind& kind) {
@@ -33,8 +66,19 @@ bool TestLuhnCandidate(std::string_view candidate, std::string_view pattern, Row
     for (std::size_t i = 0; i < kind.body && i < candidate.size(); ++i)
         if (IsDigit(candidate[i])) number[i] = candidate[i];
     if (kind.refuses && kind.refuses(number)) return false;
-    number += ComputeLuhnKey(number, kind.body);
     const char wanted = kind.body < pattern.size() ? pattern[kind.body] : kUnknown;
+    if (kind.digitSumKey && kind.digitSumKey(number)) {
+        // The key the search wrote, if it searches the key position.
+        const char own = kind.body < candidate.size() && IsDigit(candidate[kind.body]) ? candidate[kind.body] : kUnknown;
+        bool listed = false;
+        for (const std::string& key : LuhnKeys(number, kind)) {
+            if ((own != kUnknown && own != key[0]) || (wanted != kUnknown && wanted != key[0])) continue;
+            sink.Add(FormatLuhn(number + key, kind));
+            listed = true;
+        }
+        return listed;
+    }
+    number += ComputeLuhnKey(number, kind.body);
     if (wanted != kUnknown && wanted != number.back()) return false;
     sink.Add(FormatLuhn(number, kind));
     return true;
@@ -44,6 +88,8 @@ Plan LuhnPlan(std::string_view fieldText, const LuhnKind& kind) {
     Plan plan;
     plan.pattern = PadUnknown(RemoveBlanks(fieldText), kind.Length());
     plan.unknowns = FindDigitSlots(plan.pattern, 0, kind.body);
+    if (plan.unknowns.empty() && kind.digitSumKey && kind.digitSumKey(Slice(plan.pattern, 0, kind.body)))
+        plan.unknowns.push_back(Slot{kind.body, kDigits, 0});
     return plan;
 }
 

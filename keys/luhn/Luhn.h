@@ -14,6 +14,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/Enumeration.h"
 #include "common/RowStore.h"
@@ -33,6 +34,10 @@ struct LuhnKind {
     // whatever its key. Completing a number without unknown markers never asks.
     // May be null.
     bool (*refuses)(std::string_view body) = nullptr;
+    // True for a body (exactly N digits) whose key does not follow Luhn but
+    // brings the sum of all the digits, none doubled, to a multiple of 5; two
+    // keys (d and d + 5) then fit. May be null.
+    bool (*digitSumKey)(std::string_view body) = nullptr;
 
     // L: the whole number, key included.
     constexpr std::size_t Length() const { return body + 1; }
@@ -44,6 +49,16 @@ struct LuhnKind {
         return total == Length();
     }
 };
+
+// A Luhn number of `length` digits, key included (2 to 32), shown in groups of
+// four from the left, keeping what the card number keeps.
+LuhnKind AnyLengthLuhn(std::size_t length);
+inline constexpr std::size_t kLuhnShortest = 2;
+inline constexpr std::size_t kLuhnLongest = 32;
+
+// The characters of `text` a Luhn field keeps (digits, capitals, unknown
+// markers): the length of the number it holds.
+std::size_t LuhnCharacters(std::string_view text);
 
 // The check digit "0"-"9" of the first `bodyLength` characters of `text`. A
 // shorter text counts as padded with "0"; characters after the body are
@@ -59,15 +74,23 @@ bool KeepsDigitCapitalOrUnknown(char c);
 // whole number are dropped.
 std::string FormatLuhn(std::string_view text, const LuhnKind& kind);
 
+// The keys that fit a body, in increasing order: the Luhn key, or the two
+// keys of a body with a digit-sum key.
+std::vector<std::string> LuhnKeys(std::string_view body, const LuhnKind& kind);
+
 // Computes the candidate's key; lists the body with that key in display form
 // unless the kind refuses the body, and only when the pattern's key position
 // holds that key or an unknown marker. Returns whether it listed a row. The
 // body is read as the key reads it (missing or non-digit characters count as
-// "0"), so a listed row is always a complete number.
+// "0"), so a listed row is always a complete number. A body with a digit-sum
+// key lists each fitting key in turn, or only the candidate's own key when
+// the search wrote one into the key position.
 bool TestLuhnCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink, const LuhnKind& kind);
 
 // "Calcule": the normalised field without blanks, padded with unknown markers
-// to N + 1 characters; its unknown body positions try "0"-"9"; limit 4.
+// to N + 1 characters; its unknown body positions try "0"-"9"; limit 4. A
+// complete body with a digit-sum key searches its key position instead of
+// being completed: it lists the keys that fit and agree with the typed one.
 Plan LuhnPlan(std::string_view fieldText, const LuhnKind& kind);
 
 // The field's new text when the body has no unknown marker: the body followed

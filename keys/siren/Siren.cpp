@@ -6,10 +6,8 @@ namespace ferrino {
 
 namespace {
 
-bool EighthDigitIsZero(std::string_view body) { return body[7] == '0'; }
-
 constexpr std::size_t kGroups[] = {3, 3, 3};
-constexpr LuhnKind kSiren{kSirenBody, kGroups, KeepsDigitCapitalOrUnknown, EighthDigitIsZero};
+constexpr LuhnKind kSiren{kSirenBody, kGroups, KeepsDigitCapitalOrUnknown, nullptr};
 static_assert(kSiren.GroupsCoverNumber() && kSiren.Length() == kSirenLength);
 
 }  // namespace

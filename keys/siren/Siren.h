@@ -3,9 +3,8 @@
 //   123 456 782
 //
 // Typed text keeps digits, "?" and capital letters (capitals become unknown
-// markers); every other character is dropped. A search does not list a
-// number whose eighth digit is 0; completing a number without unknown
-// markers gives it its key whatever that digit.
+// markers); every other character is dropped. A search lists every
+// completion whose key agrees with the typed one.
 #pragma once
 
 #include <string>
@@ -25,8 +24,7 @@ std::string FormatSiren(std::string_view text);
 // The Luhn key of the first 8 characters (digits).
 std::string ComputeSirenKey(std::string_view body);
 
-// Refuses a candidate whose eighth digit is 0; otherwise lists it when its key
-// agrees with the pattern's key.
+// Lists the candidate when its key agrees with the pattern's key.
 bool TestSirenCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink);
 
 // "Calcule": the field's text read into a pattern and its unknown body digits.

@@ -8,14 +8,20 @@ namespace {
 
 bool EstablishmentIsZero(std::string_view body) { return body.substr(9, 4) == "0000"; }
 
+// The establishments of La Poste, but its head office (356 000 000 00048).
+bool LaPosteEstablishment(std::string_view body) {
+    return body.starts_with("356000000") && body != "3560000000004";
+}
+
 constexpr std::size_t kGroups[] = {9, 4, 1};
-constexpr LuhnKind kSiret{kSiretBody, kGroups, KeepsDigitCapitalOrUnknown, EstablishmentIsZero};
+constexpr LuhnKind kSiret{kSiretBody, kGroups, KeepsDigitCapitalOrUnknown, EstablishmentIsZero, LaPosteEstablishment};
 static_assert(kSiret.GroupsCoverNumber() && kSiret.Length() == kSiretLength);
 
 }  // namespace
 
 std::string FormatSiret(std::string_view text) { return FormatLuhn(text, kSiret); }
 std::string ComputeSiretKey(std::string_view body) { return ComputeLuhnKey(body, kSiretBody); }
+std::vector<std::string> SiretKeys(std::string_view body) { return LuhnKeys(body, kSiret); }
 bool TestSiretCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink) {
     return TestLuhnCandidate(candidate, pattern, sink, kSiret);
 }

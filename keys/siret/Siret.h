@@ -8,10 +8,16 @@
 // markers); every other character is dropped. A search does not list a
 // number whose establishment number is 0000; completing a number without
 // unknown markers gives it its key whatever that number.
+//
+// The establishments of La Poste (SIREN 356 000 000) have no Luhn key: the
+// sum of their fourteen digits, none doubled, is a multiple of 5, so two keys
+// fit each of them and "Calcule" lists both (or the one typed) rather than
+// writing one. The head office, 356 000 000 00048, keeps its Luhn key.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/Enumeration.h"
 #include "common/RowStore.h"
@@ -26,6 +32,10 @@ std::string FormatSiret(std::string_view text);
 
 // The Luhn key of the first 13 characters (digits).
 std::string ComputeSiretKey(std::string_view body);
+
+// The keys that fit the first 13 characters: the Luhn key, or the two keys of
+// a La Poste establishment, in increasing order.
+std::vector<std::string> SiretKeys(std::string_view body);
 
 // Refuses a candidate whose establishment number is 0000; otherwise lists it
 // when its key agrees with the pattern's key.

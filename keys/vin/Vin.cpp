@@ -7,7 +7,7 @@ namespace ferrino {
 
 namespace {
 
-constexpr std::string_view kVinSymbols = "123456789ABCDEFGHIJKLMNOPQRSTUVWXY";
+constexpr std::string_view kVinSymbols = "0123456789ABCDEFGHJKLMNPRSTUVWXYZ";
 constexpr std::string_view kVinKeys = "0123456789X";
 constexpr int kVinWeights[kVinLength] = {8, 7, 6, 5, 4, 3, 2, 10, 0, 9, 8, 7, 6, 5, 4, 3, 2};
 // Values of "A".."Z": A-I 1-9, J-R 1-9 but O counts 5, S-Z 2-9.

@@ -7,7 +7,9 @@
 //
 // The check character is the weighted sum of the other sixteen characters
 // (letters count by a table, O counting 5 like N) modulo 11, "X" for 10.
-// The search tries the symbols "1"-"9" then "A"-"Y" at every unknown position.
+// The search tries the 33 characters a VIN can hold at every unknown
+// position: "0"-"9", then "A"-"Z" without I, O and Q. A typed I, O or Q still
+// counts by the table for the key.
 #pragma once
 
 #include <array>

@@ -137,7 +137,8 @@ const KindCase kKinds[] = {
      "30006 00001 12345678901 98", "ERREUR 30006 00001 12345678901 98 (clé attendue : 89)"},
     // Country code, key and BBAN; a row has no final blank.
     {"iban", {"iban"}, "FR00 3000 6000 0112 3456 7890 189", "FR 76 3000 6000 0112 3456 7890 189",
-     "FR?? 3000600001123456789018?", 36, {{9, "FR 76 3000 6000 0112 3456 7890 189"}}, "FR76 3000 6?0? 0112 ???",
+     // A German BBAN: in a French one, the RIB key inside would reject most rows.
+     "DE?? 3704 0044 0532 0130 0?", 36, {{0, "DE 89 3704 0044 0532 0130 00"}}, "FR76 3000 6?0? 0112 ???",
      "FR76 3000 6000 0112 3456 7890 189", "FR 76 3000 6000 0112 3456 7890 189",
      "FR67 3000 6000 0112 3456 7890 189", "ERREUR FR 67 3000 6000 0112 3456 7890 189 (clé attendue : 76)"},
     {"prof", {"prof"}, "2a123456", "2A 1 23456 2",
@@ -156,9 +157,9 @@ const KindCase kKinds[] = {
      "49701012345678", 10, {{0, "4970 1012 3456 7802"}, {9, "4970 1012 3456 7893"}}, "4970101234",
      "4970 1012 3456 7893", "4970 1012 3456 7893",
      "4970101234567890", "ERREUR 4970 1012 3456 7890 (clé attendue : 3)"},
-    // The search leaves out an eighth digit 0 (a SIRET establishment 0000); the check does not.
+    // The search leaves out a SIRET establishment 0000; the check does not.
     {"siren", {"siren"}, "12345678", "123 456 782",
-     "1234567", 9, {{0, "123 456 717"}, {8, "123 456 790"}}, "123",
+     "1234567", 10, {{0, "123 456 709"}, {9, "123 456 790"}}, "123",
      "123456709", "123 456 709",
      "123456783", "ERREUR 123 456 783 (clé attendue : 2)"},
     {"siret", {"siret"}, "123 456 782 0001", "123456782 0001 0",
@@ -181,12 +182,22 @@ const KindCase kKinds[] = {
      "012345", 10, {{0, "0 123450 3"}}, "01",
      "01234565", "0 123456 5",
      "01234566", "ERREUR 0 123456 6 (clé attendue : 5)"},
+    // UPC-E: the check digit of the UPC-A number it stands for (042100005264).
+    {"upce", {"ean", "--type", "upce"}, "0425261", "0 425261 4",
+     "042526", 10, {{0, "0 425260 5"}, {9, "0 425269 6"}}, "04",
+     "04252614", "0 425261 4",
+     "04252615", "ERREUR 0 425261 5 (clé attendue : 4)"},
+    // A Luhn number of any length: 15 digits here (an American Express card).
+    {"luhn", {"luhn"}, "37828224631000?", "3782 8224 6310 005",
+     "3782 8224 6310 0??", 10, {{0, "3782 8224 6310 005"}, {9, "3782 8224 6310 096"}}, "3782 8224 ???? ??",
+     "3782 8224 6310 005", "3782 8224 6310 005",
+     "378282246310006", "ERREUR 3782 8224 6310 006 (clé attendue : 5)"},
     {"sin", {"sin"}, "123/456/78", "123 456 782",
      "?2345678", 10, {{0, "023 456 783"}, {9, "923 456 784"}}, "12*4",
      "123-456-782", "123 456 782",
      "123 456 789", "ERREUR 123 456 789 (clé attendue : 2)"},
     {"vin", {"vin"}, "LMN12345?67890001", "LMN12345X67890001",
-     "LMN12345?6789012", 34, {{0, "LMN12345967890121"}, {33, "LMN1234516789012Y"}}, "LMN12345?678",
+     "LMN12345?6789012", 33, {{0, "LMN12345767890120"}, {32, "LMN1234536789012Z"}}, "LMN12345?678",
      "LMN12345X67890001", "LMN12345X67890001",
      "lmn12345067890001", "ERREUR LMN12345067890001 (clé attendue : X)"},
     {"cip", {"cip"}, "123456", "123456 2",
@@ -270,7 +281,7 @@ const Case kReadings[] = {
     {{"siret", "--check", "1234567820001"}, "ERREUR 123456782 0001 (clé attendue : 0)\n", 1},
     {{"cip", "--check", "123456"}, "ERREUR 123456 ? (clé attendue : 2)\n", 1},
     {{"iban", "--check", "FR"}, "ERREUR FR ?? (caractères inconnus)\n", 1},
-    {{"vin", "--check", "LMN12345X678900"}, "ERREUR LMN12345X678900?? (caractères inconnus)\n", 1},
+    {{"vin", "--check", "LMN12345X678900"}, "ERREUR LMN12345X678900 (longueur : 17 caractères attendus)\n", 1},
     {{"siret", "--check", "12345"}, "ERREUR 12345 (trop de caractères inconnus)\n", 2},
     {{"insee", "--check", "n/a"}, "ERREUR (trop de caractères inconnus)\n", 2},
     {{"isbn", "--check", "9992171234"}, "ERREUR 9992171234 (clé attendue : 5)\n", 1},  // no hyphens fit
@@ -320,12 +331,12 @@ TEST(CliInput, ManyLinesAndLongLinesCrossTheBlocks) {
 }
 
 TEST(CliInput, FourUnknownVinCharactersListEveryCandidate) {
-    const Result r = RunCli({"vin", "??N12345?6789??01"});  // 34^4 rows, a large output
+    const Result r = RunCli({"vin", "??N12345?6789??01"});  // 33^4 rows, a large output
     ASSERT_EQ(r.status, 0);
     const std::vector<std::string> rows = Lines(r.out);
-    ASSERT_EQ(rows.size(), 34u * 34u * 34u * 34u);
-    EXPECT_EQ(rows.front().substr(0, 8) + rows.front().substr(11), "11N12345891101");
-    EXPECT_EQ(rows.back().substr(0, 8) + rows.back().substr(11), "YYN1234589YY01");
+    ASSERT_EQ(rows.size(), 33u * 33u * 33u * 33u);
+    EXPECT_EQ(rows.front().substr(0, 8) + rows.front().substr(11), "00N12345890001");
+    EXPECT_EQ(rows.back().substr(0, 8) + rows.back().substr(11), "ZZN1234589ZZ01");
 }
 
 // Each character beyond ASCII, or each byte that is not UTF-8, is one foreign
@@ -373,11 +384,11 @@ TEST(CliJson, CheckObjects) {
               "{\"input\":\"12345678903\",\"kind\":\"avs\",\"outcome\":\"complete\",\"number\":\"123 45 678 903\","
               "\"valid\":true,\"expected_key\":\"3\"}\n"
               "{\"input\":\"12345678904\",\"kind\":\"avs\",\"outcome\":\"complete\",\"number\":\"123 45 678 904\","
-              "\"valid\":false,\"expected_key\":\"3\"}\n"
+              "\"valid\":false,\"expected_key\":\"3\",\"cause\":\"clé attendue : 3\"}\n"
               "{\"input\":\"12345600055\",\"kind\":\"avs\",\"outcome\":\"complete\",\"number\":\"123 45 600 055\","
-              "\"valid\":false,\"expected_key\":null}\n"
+              "\"valid\":false,\"expected_key\":null,\"cause\":\"clé attendue : aucune\"}\n"
               "{\"input\":\"1234?678903\",\"kind\":\"avs\",\"outcome\":\"incomplete\",\"number\":\"123 4? 678 903\","
-              "\"valid\":false,\"expected_key\":null}\n");
+              "\"valid\":false,\"expected_key\":null,\"cause\":\"caractères inconnus\"}\n");
     EXPECT_EQ(r.status, 1);
 }
 
@@ -388,7 +399,8 @@ TEST(CliJson, StringsAreEscaped) {
     const Result r = RunCli({"iban", "--json", "--check", "\xC3\x89R\"\\\t\x01\xC3\xA9\xFF" "00"});
     EXPECT_EQ(r.out,
               "{\"input\":\"\xC3\x89R\\\"\\\\\\t\\u0001\xC3\xA9\\ufffd00\",\"kind\":\"iban\",\"outcome\":\"complete\","
-              "\"number\":\"\\ufffdR \\\"\\\\ 00\",\"valid\":false,\"expected_key\":\"17\"}\n");
+              "\"number\":\"\\ufffdR \\\"\\\\ 00\",\"valid\":false,\"expected_key\":\"17\","
+              "\"cause\":\"pays sans IBAN\"}\n");
 }
 
 // ---------------------------------------------------------------------------
@@ -438,3 +450,75 @@ TEST(CliUsage, ReadAndWriteFailuresAreReported) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// Checks that judge more than the key, and the numbers they read whole.
+
+TEST(CliCheck, WholeNumbers) {
+    const Case cases[] = {
+        // IBAN: registered country and length, then key, then the RIB inside.
+        {{"iban", "--check", "FR76 3000 6000 0112 3456 7890 189"}, "OK FR 76 3000 6000 0112 3456 7890 189\n", 0},
+        {{"iban", "--check", "GF76 3000 6000 0112 3456 7890 189"}, "ERREUR GF 76 3000 6000 0112 3456 7890 189 (pays sans IBAN)\n", 1},
+        {{"iban", "--check", "FR76 3000 6000 0112 3456 7890 18"},
+         "ERREUR FR 76 3000 6000 0112 3456 7890 18 (longueur : 27 attendus pour FR)\n", 1},
+        {{"iban", "--check", "FR54 3000 6000 0112 3456 7890 100"}, "ERREUR FR 54 3000 6000 0112 3456 7890 100 (clé RIB)\n", 1},
+        {{"iban", "--check", "NO07.8380.08.06006"}, "OK NO 07 8380 0806 006\n", 0},
+        {{"iban", "--check", "ES91-2100-0418-4502-0005-1332"}, "OK ES 91 2100 0418 4502 0005 1332\n", 0},
+        // VIN: exactly seventeen characters, none of I, O, Q.
+        {{"vin", "--check", "1M8GDM9AXKP042788"}, "OK 1M8GDM9AXKP042788\n", 0},
+        {{"vin", "--check", "1M8GDM9AXKP0427881"}, "ERREUR 1M8GDM9AXKP0427881 (longueur : 17 caractères attendus)\n", 1},
+        {{"vin", "--check", "1M8GDM9AXKQ042788"}, "ERREUR 1M8GDM9AXKQ042788 (caractère interdit : I, O ou Q)\n", 1},
+        // Card: every digit counts.
+        {{"carte", "--check", "4970 1012 3456 7893 4"}, "ERREUR 4970 1012 3456 7893 4 (longueur : 16 chiffres attendus)\n", 1},
+        // Any length of Luhn number, or an error for that number alone.
+        {{"luhn", "--check", "3782 822463 10005", "4992 7398 716", "1"},
+         "OK 3782 8224 6310 005\nOK 4992 7398 716\nERREUR 1 (longueur)\n", 1},
+        {{"luhn", "4992 7398 71?", "123456789012345678901234567890123"},
+         "4992 7398 716\n\nERREUR 123456789012345678901234567890123 (longueur)\n", 1},
+        // La Poste: the sum of the digits, two keys fit.
+        {{"siret", "--check", "356 000 000 49837", "356 000 000 49832", "356 000 000 49833"},
+         "OK 356000000 4983 7\nOK 356000000 4983 2\nERREUR 356000000 4983 3 (clé attendue : 2 ou 7)\n", 1},
+        {{"siret", "356 000 000 4983"}, "356000000 4983 2\n356000000 4983 7\n", 0},
+        {{"siret", "356 000 000 0004"}, "356000000 0004 8\n", 0},
+        // The blanks of French typography are blanks.
+        {{"sin", "--check", "046\xC2\xA0" "454\xE2\x80\xAF" "286"}, "OK 046 454 286\n", 0},
+        {{"insee", "--check", "2 53 07 2B 073 004 70"}, "OK 2 53 07 2B 073 004 70\n", 0},
+        {{"avs", "--check", "756.9217.0769.85"}, "OK 756.9217.0769.85\n", 0},
+        {{"ean", "--type", "upce", "--check", "04252614"}, "OK 0 425261 4\n", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        const Result r = RunCli(c.args);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.status, c.status);
+    }
+}
+
+TEST(CliCorrige, TextAndJson) {
+    const Case cases[] = {
+        // A wrong number: its line, then every number one slip away.
+        {{"insee", "--corrige", "1 85 05 78 006 084 19"},
+         "# 1 85 05 78 006 084 19\n1 35 05 78 006 084 19\n1 85 05 78 086 084 19\n1 85 05 78 006 084 91\n", 0},
+        // A right one: its line only.
+        {{"insee", "--corrige", "1 85 05 78 006 084 91"}, "# 1 85 05 78 006 084 91\n", 0},
+        // Unknown characters: nothing to correct.
+        {{"insee", "--corrige", "1 85 05 78 006 0?4 91"}, "# 1 85 05 78 006 0?4 91\n", 1},
+        {{"cip", "--corrige", "--json", "123465 2", "123456 2"},
+         "{\"saisi\":\"123465 2\",\"valide\":false,\"corrections\":[\"723465 2\",\"163465 2\",\"126465 2\",\"123265 2\","
+         "\"123456 2\",\"123485 2\",\"123462 2\",\"123465 1\"]}\n"
+         "{\"saisi\":\"123456 2\",\"valide\":true,\"corrections\":[]}\n",
+         0},
+        {{"cip", "--corrige", "--check", "123456"}, "", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        const Result r = RunCli(c.args);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.status, c.status);
+    }
+    // From standard input, one number a line.
+    const Result r = RunCli({"siren", "--corrige"}, "732829302\n732829320\n");
+    EXPECT_EQ(r.out.substr(0, 12), "# 732829302\n");
+    EXPECT_NE(r.out.find("732 829 320\n732 829 304\n# 732829320\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.status, 0);
+}

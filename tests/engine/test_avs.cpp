@@ -143,3 +143,34 @@ TEST(Avs, AnyBytesAreSafe) {
         }
     }
 }
+
+// The current number: 756, nine digits, and the check digit of an EAN-13.
+TEST(Avs, CurrentNumbers) {
+    const std::vector<std::pair<std::string, std::string>> shown = {
+        {"756.1234.5678.97", "756.1234.5678.97"},
+        {"7561234567897", "756.1234.5678.97"},
+        {"756 9217 0769 85", "756.9217.0769.85"},
+        {"756.9217.0769.8", "756.9217.0769.8"},          // twelve digits: the key not yet known
+        {"756921707698", "756.9217.0769.8"},
+        {"7569217?????", "756.9217.????.?"},              // twelve characters stay, or it would read as old
+        {"756.1234.5678.97.1", "756.1234.5678.97"},       // after the thirteenth, nothing shown
+        {"756.12X4.5678.97", "756.12?4.5678.97"},
+        {"75612345678", "756 12 345 678"},                // eleven characters: the old number
+        {"7571234567897", "757 12 345 678"},              // not 756: the old number, cut to eleven
+    };
+    for (const auto& [typed, display] : shown) {
+        EXPECT_EQ(FormatAvs(typed), display) << typed;
+        EXPECT_EQ(FormatAvs(display), display) << typed;  // leaving the field twice
+    }
+    EXPECT_EQ(Calcule("756.9217.0769.8"), "756.9217.0769.85");
+    EXPECT_EQ(Calcule("756.1234.5678.90"), "756.1234.5678.97");
+    EXPECT_EQ(ComputeAvsKey("756123456789"), "7");
+    // A search never touches the 756 and finds the digits among the nine.
+    const auto rows = SearchRows("756.1234.56?8.97");
+    EXPECT_EQ(rows, std::vector<std::string>{"756.1234.5678.97"});
+    const Plan plan = AvsPlan(FormatAvs("756.1234.????.?"));
+    EXPECT_EQ(plan.unknowns.size(), 5u);
+    EXPECT_TRUE(plan.TooMany());
+    EXPECT_EQ(SearchRows("756.1234.5678.??").size(), 10u);
+    EXPECT_EQ(SearchRows("756.1234.567?.??").size(), 100u);
+}

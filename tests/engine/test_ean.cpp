@@ -55,19 +55,24 @@ TEST(Ean, Types) {
     const std::vector<Case> cases = {
         {EanType::Ean8, "EAN 8", 8, 9}, {EanType::Ean13, "EAN 13", 13, 15},
         {EanType::UpcA, "UPC-A", 12, 14}, {EanType::UpcC, "UPC-C", 8, 10},
+        {EanType::UpcE, "UPC-E", 8, 10},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(EanTypeName(c.type), c.name);
         EXPECT_EQ(EanLength(c.type), c.length);
         EXPECT_EQ(FormatEan(std::string(c.length, '5'), c.type).size(), c.shownLength) << c.name;
-        EXPECT_EQ(EanTypeForShownLength(c.shownLength, EanType::Ean13), c.type) << c.name;
+        // A row chooses its type by its length, or the type of the search
+        // that listed it when that type's rows are as long.
+        EXPECT_EQ(EanTypeForShownLength(c.shownLength, EanType::Ean13, c.type), c.type) << c.name;
     }
+    EXPECT_EQ(EanTypeForShownLength(10, EanType::Ean13), EanType::UpcC);
+    EXPECT_EQ(EanTypeForShownLength(10, EanType::Ean13, EanType::Ean8), EanType::UpcC);
     // Any other length leaves the type as it was.
     for (std::size_t length : {0u, 8u, 11u, 13u, 16u})
         for (EanType current : kAllTypes) EXPECT_EQ(EanTypeForShownLength(length, current), current) << length;
     // A type out of the combo box's rows is read as "EAN 13".
     EXPECT_EQ(EanLength(static_cast<EanType>(-1)), 13u);
-    EXPECT_EQ(EanTypeName(static_cast<EanType>(4)), "EAN 13");
+    EXPECT_EQ(EanTypeName(static_cast<EanType>(5)), "EAN 13");
 }
 
 // A single 1 among zeros has the key (10 - weight) mod 10.
@@ -232,4 +237,22 @@ TEST(Ean, CandidateTest) {
             EXPECT_EQ(rows.Row(0), "4 006381 333931");
         }
     }
+}
+
+// UPC-E stands for a UPC-A number and takes its check digit.
+TEST(Ean, UpcE) {
+    const std::vector<std::pair<std::string, std::string>> expansions = {
+        {"0425261", "04210000526"}, {"0425263", "04250000026"}, {"0425264", "04252000006"},
+        {"0425269", "04252600009"}, {"1123450", "11200000345"}, {"0", "00000000000"},
+    };
+    for (const auto& [upcE, upcA] : expansions) EXPECT_EQ(ExpandUpcE(upcE), upcA) << upcE;
+    EXPECT_EQ(ComputeEanTypeKey("0425261", EanType::UpcE), "4");   // 042100005264
+    EXPECT_EQ(ComputeEanTypeKey("0123456", EanType::UpcC), "5");   // UPC-C keeps its own weights
+    EXPECT_EQ(ComputeEanTypeKey("2425261", EanType::UpcE), "");    // number system 2: no check digit
+    EXPECT_EQ(ShowEan("04252614", EanType::UpcE), "0 425261 4");
+    const Plan plan = EanPlan(ShowEan("3425261", EanType::UpcE), EanType::UpcE);
+    EXPECT_EQ(ShowEan(CompleteEan(plan, EanType::UpcE), EanType::UpcE), "3 425261");
+    RowStore rows;
+    EXPECT_FALSE(TestEanCandidate("3425261?", "3425261?", rows, EanType::UpcE));
+    EXPECT_TRUE(TestEanCandidate("1425261?", "1425261?", rows, EanType::UpcE));
 }

@@ -30,7 +30,13 @@ TEST(Insee, Format) {
         {"1-85-05", "1 85 05"},
         {"1.85.05.78.006.084.3?", "1 85 05 78 006 084 3"},
         {"", ""},
-        {"185052A006084", "1 85 05 2? 006 084"},
+        // Corsica: A or B after a "2" in positions 6-7 stays; any other letter is unknown.
+        {"185052A006084", "1 85 05 2A 006 084"},
+        {"253072B07300470", "2 53 07 2B 073 004 70"},
+        {"253073B07300470", "2 53 07 3? 073 004 70"},
+        {"25307AB07300470", "2 53 07 ?? 073 004 70"},
+        {"253072C07300470", "2 53 07 2? 073 004 70"},
+        {"25307?A07300470", "2 53 07 ?? 073 004 70"},
         {"18505780060843612", "1 85 05 78 006 084 36"},
         {"18505780060??91", "1 85 05 78 006 0?? 91"},
         {"?????????????91", "? ?? ?? ?? ??? ??? 91"},
@@ -119,4 +125,26 @@ TEST(Insee, EveryRowIsCompleteAndPassesItsOwnKey) {
             if (c != ' ') digits += c;
         EXPECT_EQ(ComputeInseeKey(digits), digits.substr(13));
     }
+}
+
+// Corsica: 2A and 2B read as 19 and 18 for the key (published examples).
+TEST(Insee, CorsicanDepartements) {
+    EXPECT_EQ(ComputeInseeKey("253072B073004"), "70");
+    EXPECT_EQ(ComputeInseeKey("253072A073004"), "43");
+    EXPECT_EQ(ComputeInseeKey("2530718073004"), "70");  // the same number as 2B
+    EXPECT_EQ(CompleteInsee(InseePlan(FormatInsee("2 53 07 2B 073 004"))), "253072B07300470");
+    // An unknown seventh character after a "2" also tries A and B...
+    EXPECT_EQ(Search("2 53 07 2? 073 004 70"), std::vector<std::string>{"2 53 07 2B 073 004 70"});
+    EXPECT_EQ(Search("2 53 07 2? 073 004 43"), std::vector<std::string>{"2 53 07 2A 073 004 43"});
+    EXPECT_EQ(Search("2 53 07 2? 073 004").size(), 12u);
+    // ...and after an unknown sixth, but lists a letter only after a "2".
+    EXPECT_EQ(Search("2 53 07 ?? 073 004 70"),
+              (std::vector<std::string>{"2 53 07 18 073 004 70", "2 53 07 2B 073 004 70"}));
+    EXPECT_EQ(Search("2 53 07 ?? 073 004").size(), 102u);
+    // Elsewhere the counts do not change: ten digits.
+    EXPECT_EQ(Search("2 53 07 3? 073 004").size(), 10u);
+    EXPECT_EQ(Search("2 53 07 ?3 073 004").size(), 10u);
+    // A letter after anything but a "2" is no département: never listed.
+    RowStore rows;
+    EXPECT_FALSE(TestInseeCandidate("253073A07300443", "???????????????", rows));
 }

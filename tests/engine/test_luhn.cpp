@@ -3,6 +3,7 @@
 // differences between them in the tables.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -212,14 +213,14 @@ TEST(Luhn, SearchListsAcceptedRowsInOrder) {
          {"123 450 785", "123 451 783", "123 452 781", "123 453 789", "123 454 787", "123 455 784", "123 456 782",
           "123 457 780", "123 458 788", "123 459 786"}},
         {&kSiren, "1?3456782", {"123 456 782"}},
-        // The eighth digit 0 is refused by SIREN only; the SIN lists it.
+        // An eighth digit 0 is listed like any other (one real SIREN in ten has it).
         {&kSiren, "1234567",
-         {"123 456 717", "123 456 725", "123 456 733", "123 456 741", "123 456 758", "123 456 766", "123 456 774",
-          "123 456 782", "123 456 790"}},
+         {"123 456 709", "123 456 717", "123 456 725", "123 456 733", "123 456 741", "123 456 758", "123 456 766",
+          "123 456 774", "123 456 782", "123 456 790"}},
         {&kSin, "1234567",
          {"123 456 709", "123 456 717", "123 456 725", "123 456 733", "123 456 741", "123 456 758", "123 456 766",
           "123 456 774", "123 456 782", "123 456 790"}},
-        {&kSiren, "1234567?9", {}},  // 123 456 709 is the only match, and it is refused
+        {&kSiren, "1234567?9", {"123 456 709"}},
         {&kSin, "1234567?9", {"123 456 709"}},
         {&kSiret, "123456782000?",
          {"123456782 0001 0", "123456782 0002 8", "123456782 0003 6", "123456782 0004 4", "123456782 0005 1",
@@ -244,9 +245,7 @@ TEST(Luhn, RefusalBelongsToTheCandidateTest) {
         bool listed;
     };
     const std::vector<Case> cases = {
-        {&kSiren, "123456709", "12345670?", false},
-        {&kSiren, "100000000", "1000000??", false},  // only the eighth digit counts...
-        {&kSiren, "000000010", "000000???", true},   // ...not the rest of the body
+        {&kSiren, "123456709", "12345670?", true},
         {&kSin, "123456709", "12345670?", true},
         {&kCard, "4970101234567803", "497010123456780?", true},
         {&kSiret, "12345678200000", "1234567820000?", false},
@@ -329,11 +328,33 @@ TEST(Luhn, FourUnknownDigitsTryTenThousandCandidates) {
         int pumps = 0;
         RowStore rows;
         SearchPump pump([&] { ++pumps; return false; });
-        // The unknown digits are the last four of the body, so only SIREN's
-        // eighth digit and SIRET's establishment number may be refused.
+        // The unknown digits are the last four of the body, so only SIRET's
+        // establishment number 0000 may be refused.
         EXPECT_TRUE(kind->search(kind->plan(kind->format(std::string(kind->body - 4, '1'))), rows, pump));
         EXPECT_EQ(pumps, 10 + 100 + 1000 + 2 * 10000) << kind->name;
-        const std::size_t expected = kind == &kSiren ? 9000u : kind == &kSiret ? 9999u : 10000u;
+        const std::size_t expected = kind == &kSiret ? 9999u : 10000u;
         EXPECT_EQ(rows.Size(), expected) << kind->name;
     }
+}
+
+// The establishments of La Poste: the sum of the fourteen digits is a multiple
+// of 5, so two keys fit; "Calcule" on thirteen known digits lists them.
+TEST(Luhn, LaPosteEstablishments) {
+    EXPECT_EQ(SiretKeys("3560000004983"), (std::vector<std::string>{"2", "7"}));
+    EXPECT_EQ(SiretKeys("3560000000004"), std::vector<std::string>{"8"});  // the head office keeps Luhn
+    EXPECT_EQ(SiretKeys("3560000101234"), std::vector<std::string>{ComputeSiretKey("3560000101234")});  // another SIREN
+    EXPECT_EQ(Calcule(kSiret, "356 000 000 00048"), "356000000 0004 8");
+    EXPECT_EQ(Search(kSiret, "356000000 4983"), (std::vector<std::string>{"356000000 4983 2", "356000000 4983 7"}));
+    EXPECT_EQ(Search(kSiret, "356000000 4983 7"), std::vector<std::string>{"356000000 4983 7"});
+    EXPECT_TRUE(Search(kSiret, "356000000 4983 3").empty());
+    // With unknown digits, both keys of each completion, in order.
+    EXPECT_EQ(Search(kSiret, "356000000 498?").size(), 20u);
+    EXPECT_EQ(Search(kSiret, "356000000 498? 7").size(), 2u);
+    // The establishment number 0000 is still refused.
+    EXPECT_TRUE(Search(kSiret, "356000000 0000").empty());
+    // A completion that turns out to be La Poste follows its rule too.
+    const auto rows = Search(kSiret, "35600000? 4983");
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), "356000000 4983 2"), 1);
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), "356000000 4983 7"), 1);
+    EXPECT_EQ(rows.size(), 11u);
 }

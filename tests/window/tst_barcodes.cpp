@@ -179,9 +179,9 @@ void TestBarcodes::isbnListClickDoubleClickAndClear() {
 void TestBarcodes::eanStartsWithEan13() {
     ShownWindow s;
     QComboBox* combo = EanType(&s.window);
-    QCOMPARE(combo->count(), 4);
-    const QStringList names = {"EAN 8", "EAN 13", "UPC-A", "UPC-C"};
-    for (int i = 0; i < 4; ++i) QCOMPARE(combo->itemText(i), names[i]);
+    QCOMPARE(combo->count(), 5);
+    const QStringList names = {"EAN 8", "EAN 13", "UPC-A", "UPC-C", "UPC-E"};
+    for (int i = 0; i < 5; ++i) QCOMPARE(combo->itemText(i), names[i]);
     QCOMPARE(combo->currentIndex(), 1);
     QVERIFY(!combo->isEditable());
     QCOMPARE(Find<QLabel>(&s.window, "Lean1")->text(), QStringLiteral("Type :"));
@@ -221,6 +221,11 @@ void TestBarcodes::eanCalcule_data() {
     QTest::newRow("EAN 8") << 0 << "9638507" << "9638 5074";
     QTest::newRow("UPC-A") << 2 << "03600029145" << "0 36000 291452";
     QTest::newRow("UPC-C") << 3 << "0123456" << "0 123456 5";
+    // UPC-E takes the check digit of the UPC-A number it stands for (042100005264).
+    QTest::newRow("UPC-E") << 4 << "0425261" << "0 425261 4";
+    QTest::newRow("UPC-E check replaced") << 4 << "04252619" << "0 425261 4";
+    // Only number systems 0 and 1 have a check digit: none is written.
+    QTest::newRow("UPC-E number system 3") << 4 << "34252619" << "3 425261";
 }
 
 void TestBarcodes::eanCalcule() {
@@ -248,6 +253,10 @@ void TestBarcodes::eanSearchCompletesMissingDigits_data() {
     QTest::newRow("EAN 8") << 0 << "963850" << 10 << QStringList{"9638 5005", "9638 5012", "9638 5029"};
     QTest::newRow("UPC-A") << 2 << "0360002914" << 10 << QStringList{"0 36000 291407", "0 36000 291414"};
     QTest::newRow("UPC-C") << 3 << "012345" << 10 << QStringList{"0 123450 3", "0 123451 0", "0 123452 7"};
+    QTest::newRow("UPC-E") << 4 << "042526" << 10
+                           << QStringList{"0 425260 5", "0 425261 4", "0 425262 3", "0 425263 5", "0 425264 1",
+                                          "0 425265 8", "0 425266 5", "0 425267 2", "0 425268 9", "0 425269 6"};
+    QTest::newRow("UPC-E number system 2") << 4 << "242526" << 0 << QStringList{};
     QTest::newRow("four missing") << 1 << "40063813" << 10000 << QStringList{"4 006381 300001"};
 }
 
@@ -296,6 +305,9 @@ void TestBarcodes::eanListClickChoosesTheType_data() {
     QTest::newRow("EAN 13 row") << 1 << "40063813333" << 0;
     QTest::newRow("UPC-A row") << 2 << "0360002914" << 1;
     QTest::newRow("UPC-C row") << 3 << "012345" << 0;
+    // As long as a UPC-C row, a UPC-E row still chooses UPC-E: the list knows its type.
+    QTest::newRow("UPC-E row") << 4 << "042526" << 3;
+    QTest::newRow("UPC-E row, EAN 8 chosen") << 4 << "042526" << 0;
 }
 
 void TestBarcodes::eanListClickChoosesTheType() {

@@ -24,7 +24,10 @@ void TestInseePage::leavingTheFieldFormats_data() {
     QTest::newRow("wrong key kept") << "185057800608436" << "1 85 05 78 006 084 36";
     QTest::newRow("hyphens") << "1-85-05" << "1 85 05";
     QTest::newRow("dots and unknown") << "1.85.05.78.006.084.3?" << "1 85 05 78 006 084 3";
-    QTest::newRow("letter") << "185052A006084" << "1 85 05 2? 006 084";
+    QTest::newRow("letter") << "185053A006084" << "1 85 05 3? 006 084";
+    QTest::newRow("corsica 2A") << "185052A006084" << "1 85 05 2A 006 084";
+    QTest::newRow("corsica 2B") << "2 53 07 2B 073 004 70" << "2 53 07 2B 073 004 70";
+    QTest::newRow("corsica typed small") << "253072b07300470" << "2 53 07 2B 073 004 70";
     QTest::newRow("seventeen digits") << "18505780060843612" << "1 85 05 78 006 084 36";
     QTest::newRow("empty") << "" << "";
 }

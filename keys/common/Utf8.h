@@ -1,0 +1,32 @@
+// Between UTF-8 text, as a terminal, a file or a browser gives it, and the
+// engine's text.
+//
+// The engine works on one byte per character: the window turns every
+// character that is not plain ASCII into the byte '\x80', and so does
+// ToEngine. Engine text goes back out as UTF-8, where a byte '\x80' (which can
+// only come from such a character) becomes U+FFFD, as the window shows it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace ferrino {
+
+// The length (at least 1) of the UTF-8 sequence starting at text[at], and
+// whether it is a well-formed character. An ill-formed sequence is the longest
+// start of a well-formed one (or a single byte), so that it counts as one
+// unreadable character.
+std::size_t Utf8Sequence(std::string_view text, std::size_t at, bool* wellFormed);
+
+// The number as the window's field holds it: small letters become capitals
+// (the field's upper-case entry), every other ASCII byte stays, a space
+// separator (no-break space, narrow no-break space...) becomes a blank, and
+// each other character that is not ASCII, or each ill-formed sequence,
+// becomes '\x80'.
+void ToEngine(std::string_view utf8, std::string& out);
+
+// Appends engine text as UTF-8 (a byte from 0x80 up becomes U+FFFD).
+void AppendShown(std::string& out, std::string_view engineText);
+
+}  // namespace ferrino

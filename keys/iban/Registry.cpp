@@ -1,0 +1,99 @@
+// The countries that have IBANs, with the length of their IBANs.
+// Written by tools/make_iban_registry.py from the IBAN registry (ISO 13616)
+// as Debian's python3-stdnum keeps it; edit that script, not this file.
+#include "Registry.h"
+
+namespace ferrino {
+
+namespace {
+
+constexpr IbanCountry kCountries[] = {
+    {"AD", 24},  // BBAN 4!n4!n12!c
+    {"AE", 23},  // BBAN 3!n16!n
+    {"AL", 28},  // BBAN 8!n16!c
+    {"AT", 20},  // BBAN 5!n11!n
+    {"AZ", 28},  // BBAN 4!a20!c
+    {"BA", 20},  // BBAN 3!n3!n8!n2!n
+    {"BE", 16},  // BBAN 3!n7!n2!n
+    {"BG", 22},  // BBAN 4!a4!n2!n8!c
+    {"BH", 22},  // BBAN 4!a14!c
+    {"BI", 27},  // BBAN 5!n5!n11!n2!n
+    {"BR", 29},  // BBAN 8!n5!n10!n1!a1!c
+    {"BY", 28},  // BBAN 4!c4!n16!c
+    {"CH", 21},  // BBAN 5!n12!c
+    {"CR", 22},  // BBAN 4!n14!n
+    {"CY", 28},  // BBAN 3!n5!n16!c
+    {"CZ", 24},  // BBAN 4!n6!n10!n
+    {"DE", 22},  // BBAN 8!n10!n
+    {"DJ", 27},  // BBAN 5!n5!n11!n2!n
+    {"DK", 18},  // BBAN 4!n9!n1!n
+    {"DO", 28},  // BBAN 4!c20!n
+    {"EE", 20},  // BBAN 2!n2!n11!n1!n
+    {"EG", 29},  // BBAN 4!n4!n17!n
+    {"ES", 24},  // BBAN 4!n4!n1!n1!n10!n
+    {"FI", 18},  // BBAN 3!n11!n
+    {"FO", 18},  // BBAN 4!n9!n1!n
+    {"FR", 27},  // BBAN 5!n5!n11!c2!n
+    {"GB", 22},  // BBAN 4!a6!n8!n
+    {"GE", 22},  // BBAN 2!a16!n
+    {"GI", 23},  // BBAN 4!a15!c
+    {"GL", 18},  // BBAN 4!n9!n1!n
+    {"GR", 27},  // BBAN 3!n4!n16!c
+    {"GT", 28},  // BBAN 4!c20!c
+    {"HR", 21},  // BBAN 7!n10!n
+    {"HU", 28},  // BBAN 3!n4!n1!n15!n1!n
+    {"IE", 22},  // BBAN 4!a6!n8!n
+    {"IL", 23},  // BBAN 3!n3!n13!n
+    {"IQ", 23},  // BBAN 4!a3!n12!n
+    {"IS", 26},  // BBAN 4!n2!n6!n10!n
+    {"IT", 27},  // BBAN 1!a5!n5!n12!c
+    {"JO", 30},  // BBAN 4!a4!n18!c
+    {"KW", 30},  // BBAN 4!a22!c
+    {"KZ", 20},  // BBAN 3!n13!c
+    {"LB", 28},  // BBAN 4!n20!c
+    {"LC", 32},  // BBAN 4!a24!c
+    {"LI", 21},  // BBAN 5!n12!c
+    {"LT", 20},  // BBAN 5!n11!n
+    {"LU", 20},  // BBAN 3!n13!c
+    {"LV", 21},  // BBAN 4!a13!c
+    {"LY", 25},  // BBAN 3!n3!n15!n
+    {"MC", 27},  // BBAN 5!n5!n11!c2!n
+    {"MD", 24},  // BBAN 2!c18!c
+    {"ME", 22},  // BBAN 3!n13!n2!n
+    {"MK", 19},  // BBAN 3!n10!c2!n
+    {"MR", 27},  // BBAN 5!n5!n11!n2!n
+    {"MT", 31},  // BBAN 4!a5!n18!c
+    {"MU", 30},  // BBAN 4!a2!n2!n12!n3!n3!a
+    {"NL", 18},  // BBAN 4!a10!n
+    {"NO", 15},  // BBAN 4!n6!n1!n
+    {"PK", 24},  // BBAN 4!a16!c
+    {"PL", 28},  // BBAN 8!n16!n
+    {"PS", 29},  // BBAN 4!a21!c
+    {"PT", 25},  // BBAN 4!n4!n11!n2!n
+    {"QA", 29},  // BBAN 4!a21!c
+    {"RO", 24},  // BBAN 4!a16!c
+    {"RS", 22},  // BBAN 3!n13!n2!n
+    {"RU", 33},  // BBAN 9!n5!n15!c
+    {"SA", 24},  // BBAN 2!n18!c
+    {"SC", 31},  // BBAN 4!a2!n2!n16!n3!a
+    {"SD", 18},  // BBAN 2!n12!n
+    {"SE", 24},  // BBAN 3!n16!n1!n
+    {"SI", 19},  // BBAN 5!n8!n2!n
+    {"SK", 24},  // BBAN 4!n6!n10!n
+    {"SM", 27},  // BBAN 1!a5!n5!n12!c
+    {"ST", 25},  // BBAN 4!n4!n11!n2!n
+    {"SV", 28},  // BBAN 4!a20!n
+    {"TL", 23},  // BBAN 3!n14!n2!n
+    {"TN", 24},  // BBAN 2!n3!n13!n2!n
+    {"TR", 26},  // BBAN 5!n1!n16!c
+    {"UA", 29},  // BBAN 6!n19!c
+    {"VA", 22},  // BBAN 3!n15!n
+    {"VG", 24},  // BBAN 4!a16!n
+    {"XK", 20},  // BBAN 4!n10!n2!n
+};
+
+}  // namespace
+
+std::span<const IbanCountry> IbanRegistry() { return kCountries; }
+
+}  // namespace ferrino

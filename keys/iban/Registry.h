@@ -1,0 +1,22 @@
+// The IBAN registry: the countries that have IBANs and the length of their
+// IBANs (country code, check digits and BBAN), from ISO 13616.
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+namespace ferrino {
+
+struct IbanCountry {
+    std::string_view code;
+    std::size_t length;
+};
+
+// Every registered country, in ascending order of code.
+std::span<const IbanCountry> IbanRegistry();
+
+// The registered country of a code, or null.
+const IbanCountry* FindIbanCountry(std::string_view code);
+
+}  // namespace ferrino

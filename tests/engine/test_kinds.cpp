@@ -1,0 +1,237 @@
+// The interface over every kind: the verdict's sentences, each kind's verdict,
+// and the typing-error search checked against every slip of real numbers.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "common/Kind.h"
+
+using namespace ferrino;
+
+namespace {
+
+const std::string kNnbsp = "\xE2\x80\xAF";  // narrow no-break space
+
+struct KindName {
+    const char* name;
+    int codeType = 1;
+};
+
+std::vector<std::string> Rows(const RowStore& store) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < store.Size(); ++i) out.emplace_back(store.Row(i));
+    return out;
+}
+
+std::string VerdictOf(const KindName& k, std::string_view text) {
+    const auto kind = MakeKind(k.name, k.codeType);
+    return VerdictText(kind->Check(kind->ReadText(text)));
+}
+
+std::vector<std::string> Corrections(const NumberKind& kind, std::string_view text) {
+    RowStore rows;
+    SearchPump pump([] { return false; });
+    EXPECT_TRUE(kind.Corrections(kind.ReadText(text), rows, pump));
+    return Rows(rows);
+}
+
+// One substitution, or one swap of neighbours, turns `a` into `b`.
+bool OneSlipApart(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    std::vector<std::size_t> differ;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) differ.push_back(i);
+    if (differ.size() == 1) return true;
+    return differ.size() == 2 && differ[1] == differ[0] + 1 && a[differ[0]] == b[differ[1]] && a[differ[1]] == b[differ[0]];
+}
+
+}  // namespace
+
+TEST(Verdict, Sentences) {
+    EXPECT_EQ(FrenchCount(0), "0");
+    EXPECT_EQ(FrenchCount(999), "999");
+    EXPECT_EQ(FrenchCount(17100), "17" + kNnbsp + "100");
+    EXPECT_EQ(FrenchCount(1167323), "1" + kNnbsp + "167" + kNnbsp + "323");
+    EXPECT_EQ(SearchText(17100, false), "17" + kNnbsp + "100 candidats.");
+    EXPECT_EQ(SearchText(1, false), "1 candidat.");
+    EXPECT_EQ(SearchText(0, false), "Aucun candidat.");
+    EXPECT_EQ(SearchText(1167323, true), "Recherche interrompue : 1" + kNnbsp + "167" + kNnbsp + "323 candidats trouvés.");
+    EXPECT_EQ(CorrectionsText(3, false), "3 corrections possibles (un caractère changé ou deux voisins échangés).");
+    EXPECT_EQ(CorrectionsText(1, false), "1 correction possible (un caractère changé ou deux voisins échangés).");
+    EXPECT_EQ(CorrectionsText(0, false), "Aucune correction à une faute de frappe.");
+
+    struct Case {
+        std::size_t unknowns;
+        std::string typed;
+        std::vector<std::string> fitting;
+        KeyState state;
+        std::string text;
+    };
+    const std::vector<Case> cases = {
+        {0, "91", {"91"}, KeyState::Correct, "Clé correcte."},
+        {0, "36", {"91"}, KeyState::Wrong, "Clé erronée : 36 saisie, 91 attendue."},
+        {0, "??", {"91"}, KeyState::Computed, "Clé calculée : 91."},
+        {0, "9?", {"91"}, KeyState::Computed, "Clé calculée : 91."},
+        {0, "5", {}, KeyState::None, "Aucune clé possible pour ce numéro."},
+        {0, "3", {"2", "7"}, KeyState::Wrong, "Clé erronée : 3 saisie, 2 ou 7 attendue."},
+        {0, "7", {"2", "7"}, KeyState::Correct, "Clé correcte."},
+        {2, "91", {}, KeyState::Unknowns, ""},
+        {5, "91", {}, KeyState::TooMany, "Trop de caractères inconnus (5) : 4 au plus."},
+    };
+    for (const Case& c : cases) {
+        const Verdict verdict = KeyVerdict(c.unknowns, 4, c.typed, c.fitting);
+        EXPECT_EQ(verdict.key, c.state) << c.typed;
+        EXPECT_EQ(VerdictText(verdict), c.text) << c.typed;
+        EXPECT_EQ(verdict.Valid(), c.state == KeyState::Correct) << c.typed;
+    }
+}
+
+// Each kind's verdict, as the window's status bar and the command line give it.
+TEST(Verdict, EveryKind) {
+    struct Case {
+        KindName kind;
+        const char* typed;
+        std::string text;
+    };
+    const std::vector<Case> cases = {
+        {{"insee"}, "1 85 05 78 006 084 91", "Clé correcte."},
+        {{"insee"}, "1 85 05 78 006 084 36", "Clé erronée : 36 saisie, 91 attendue."},
+        {{"insee"}, "1850578006084", "Clé calculée : 91."},
+        {{"insee"}, "18505780", "Trop de caractères inconnus (5) : 4 au plus."},
+        {{"insee"}, "1 85 05 78 006 0?4", ""},
+        {{"rib"}, "30006 00001 12345678901 89", "Clé correcte."},
+        {{"avs"}, "12345600055", "Aucune clé possible pour ce numéro."},
+        {{"avs"}, "756.1234.5678.97", "Clé correcte."},
+        {{"isbn"}, "2-07-036822-8", "Clé erronée : 8 saisie, X attendue."},
+        {{"siret"}, "356000000 4983 3", "Clé erronée : 3 saisie, 2 ou 7 attendue."},
+        {{"siret"}, "356000000 4983", "Clé calculée : 2 ou 7."},
+        {{"siret"}, "356000000 0004 8", "Clé correcte."},
+        {{"ean", 4}, "34252619", "Aucune clé possible pour ce numéro."},
+        {{"ean", 4}, "04252614", "Clé correcte."},
+        {{"vin"}, "1M8GDM9AXKP042788", "Clé correcte."},
+        {{"vin"}, "1M8GDM9AXKO042788", "Clé erronée : X saisie, 5 attendue. Un VIN ne contient ni I, ni O, ni Q."},
+        {{"cip"}, "123456 3", "Clé erronée : 3 saisie, 2 attendue."},
+        {{"iban"}, "FR76 3000 6000 0112 3456 7890 189",
+         "Clé correcte. Longueur : 27 caractères, conforme pour FR. Clé RIB correcte."},
+        {{"iban"}, "FR27 3000 6000 0112 3456 7890 100",
+         "Clé erronée : 27 saisie, 54 attendue. Longueur : 27 caractères, conforme pour FR. Clé RIB erronée : 00 saisie, 89 attendue."},
+        {{"iban"}, "FR76 3000 6000 0112 3456 7890 18",
+         "Clé erronée : 76 saisie, 13 attendue. Longueur : 26 caractères, 27 attendus pour FR."},
+        {{"iban"}, "MC58 1122 2000 0101 2345 6789 030", "Clé correcte. Longueur : 27 caractères, conforme pour MC. Clé RIB correcte."},
+        {{"iban"}, "GB29 NWBK 6016 1331 9268 19", "Clé correcte. Longueur : 22 caractères, conforme pour GB."},
+        {{"iban"}, "XX76 3000 6000 0112 3456 7890 189", "Clé erronée : 76 saisie, 90 attendue. Pas d'IBAN pour le code pays XX."},
+    };
+    for (const Case& c : cases) EXPECT_EQ(VerdictOf(c.kind, c.typed), c.text) << c.kind.name << " " << c.typed;
+}
+
+// The command line names the first fault: country, length, key, RIB key.
+TEST(Verdict, FirstCause) {
+    const auto iban = MakeKind("iban");
+    const auto cause = [&](const char* text) { return iban->Check(iban->ReadText(text)).FirstCause(); };
+    EXPECT_EQ(cause("FR76 3000 6000 0112 3456 7890 189"), "");
+    EXPECT_EQ(cause("XX76 3000 6000 0112 3456 7890 1"), "pays sans IBAN");
+    EXPECT_EQ(cause("FR00 3000 6000 0112 3456 7890 1"), "longueur : 27 attendus pour FR");
+    EXPECT_EQ(cause("FR27 3000 6000 0112 3456 7890 100"), "clé attendue : 54");
+    EXPECT_EQ(cause("FR54 3000 6000 0112 3456 7890 100"), "clé RIB");
+    const auto vin = MakeKind("vin");
+    EXPECT_EQ(vin->Check(vin->ReadText("1M8GDM9AXKO042788")).FirstCause(), "caractère interdit : I, O ou Q");
+    EXPECT_TRUE(vin->CheckInput("1M8GDM9AXKP04278").has_value());
+    EXPECT_FALSE(vin->CheckInput("1M8-GDM9AXKP-042788").has_value());
+    EXPECT_TRUE(MakeKind("carte")->CheckInput("4970 1012 3456 7893 1").has_value());
+    EXPECT_TRUE(MakeKind("luhn")->CheckInput("4")->everyMode);
+}
+
+// For real numbers of every kind: every slip the key detects is found again
+// by the typing-error search, and whatever that search lists is right and
+// one slip away from what was typed.
+TEST(Corrections, FindEverySlipOfRealNumbers) {
+    struct Case {
+        KindName kind;
+        const char* valid;
+        std::size_t fixed = 0;  // leading positions no slip touches (an IBAN's country, a current AVS number's 756)
+    };
+    const std::vector<Case> cases = {
+        {{"insee"}, "1 85 05 78 006 084 91"},
+        {{"insee"}, "2 53 07 2B 073 004 70"},
+        {{"rib"}, "30002 00550 0000157845Z 02"},
+        {{"iban"}, "FR76 3000 6000 0112 3456 7890 189", 2},
+        {{"iban"}, "GB29 NWBK 6016 1331 9268 19", 2},
+        {{"prof"}, "75 1 12345 6"},
+        {{"avs"}, "123 45 678 903"},
+        {{"avs"}, "756.1234.5678.97", 3},
+        {{"isbn"}, "2-07-036822-X"},
+        {{"carte"}, "4970 1012 3456 7893"},
+        {{"siren"}, "732 829 320"},
+        {{"siret"}, "732 829 320 00074"},
+        {{"ean"}, "4 006381 333931"},
+        {{"ean", 0}, "9638 5074"},
+        {{"ean", 4}, "0 425261 4"},
+        {{"sin"}, "046 454 286"},
+        {{"vin"}, "1M8GDM9AXKP042788"},
+        {{"cip"}, "123456 2"},
+        {{"luhn"}, "3782 8224 6310 005"},
+    };
+    const std::string symbols = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.kind.name) + " " + c.valid);
+        const auto kind = MakeKind(c.kind.name, c.kind.codeType);
+        const Reading original = kind->ReadText(c.valid);
+        ASSERT_EQ(kind->Check(original).key, KeyState::Correct);
+        const std::string number = original.number;
+
+        std::vector<std::string> slips;
+        for (std::size_t i = c.fixed; i < number.size(); ++i) {
+            for (char s : symbols) {
+                if (s == number[i]) continue;
+                std::string damaged = number;
+                damaged[i] = s;
+                slips.push_back(damaged);
+            }
+            if (i + 1 < number.size() && number[i] != number[i + 1]) {
+                std::string damaged = number;
+                std::swap(damaged[i], damaged[i + 1]);
+                slips.push_back(damaged);
+            }
+        }
+        int detected = 0;
+        for (const std::string& damaged : slips) {
+            const Reading reading = kind->ReadText(damaged);
+            if (reading.number != damaged || kind->Check(reading).key != KeyState::Wrong) continue;  // not read as typed, or not seen
+            ++detected;
+            bool found = false;
+            std::string previous;
+            for (const std::string& row : Corrections(*kind, damaged)) {
+                const Reading fixed = kind->ReadText(row);
+                EXPECT_EQ(kind->Check(fixed).key, KeyState::Correct) << damaged << " -> " << row;
+                EXPECT_TRUE(OneSlipApart(damaged, fixed.number)) << damaged << " -> " << row;
+                EXPECT_NE(row, previous) << damaged;
+                previous = row;
+                found = found || fixed.number == number;
+            }
+            EXPECT_TRUE(found) << damaged;
+        }
+        EXPECT_GT(detected, 0);
+    }
+}
+
+// Rows come by the first position changed, then by the symbol now there,
+// a replacement before a swap.
+TEST(Corrections, Order) {
+    const auto cip = MakeKind("cip");
+    // 123465 2: the key agrees with no code one slip away but these.
+    const std::vector<std::string> rows = Corrections(*cip, "123465 2");
+    ASSERT_FALSE(rows.empty());
+    for (const std::string& row : rows) EXPECT_TRUE(OneSlipApart("1234652", row.substr(0, 6) + row.substr(7))) << row;
+    EXPECT_NE(std::find(rows.begin(), rows.end(), "123456 2"), rows.end());
+    // A right number, or one with unknown characters, has nothing to correct.
+    EXPECT_TRUE(Corrections(*cip, "12345?").empty());
+    // An INSEE sex digit only ever becomes 1, 2, 7 or 8.
+    const auto insee = MakeKind("insee");
+    const std::vector<std::string> sex = Corrections(*insee, "3 85 05 78 006 084 91");
+    EXPECT_NE(std::find(sex.begin(), sex.end(), "1 85 05 78 006 084 91"), sex.end());
+    for (const std::string& row : sex) EXPECT_TRUE(std::string_view("12783").find(row[0]) != std::string_view::npos) << row;
+    const std::vector<std::string> swapped = Corrections(*insee, "1 85 05 78 006 084 19");
+    EXPECT_NE(std::find(swapped.begin(), swapped.end(), "1 85 05 78 006 084 91"), swapped.end());
+}
