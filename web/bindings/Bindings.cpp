@@ -1,11 +1,12 @@
 // The engine for the browser page: every kind through the one interface of
 // keys/common/Kind.h, bound once with embind.
 //
-// Texts cross the boundary as JavaScript strings (UTF-8 on the C++ side). On
-// the way in, small letters become capitals and every character that is not
-// plain ASCII becomes the byte "\x80", which is neither a digit, a letter nor
-// the unknown marker, as the window's fields and the command line do; on the
-// way out such a byte becomes U+FFFD. Fields are arrays of strings, in the order of the page's fields.
+// Texts cross the boundary as JavaScript strings (UTF-8 on the C++ side),
+// converted as the command line converts them (common/Utf8.h): small letters
+// become capitals, the blanks of typography ordinary blanks, every other
+// character that is not plain ASCII the byte "\x80", which is neither a digit,
+// a letter nor the unknown marker; on the way out such a byte becomes U+FFFD.
+// Fields are arrays of strings, in the order of the page's fields.
 //
 // Searches hand their rows over packed, never as one string per row: every
 // few milliseconds the rows found since the last hand-over go to a JavaScript
@@ -26,6 +27,7 @@
 
 #include "common/Kind.h"
 #include "common/RowStore.h"
+#include "common/Utf8.h"
 #include "common/Verdict.h"
 #include "ean/Ean.h"
 #include "iban/Countries.h"
@@ -34,36 +36,15 @@ using emscripten::val;
 
 namespace {
 
-constexpr char kForeignByte = '\x80';
-
 std::string ToEngine(std::string_view utf8) {
     std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t at = 0; at < utf8.size();) {
-        const auto c = static_cast<unsigned char>(utf8[at]);
-        if (c < 0x80) {
-            out += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-            ++at;
-            continue;
-        }
-        // One character of two to four bytes, or a stray byte.
-        std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        while (length > 1 && (at + length > utf8.size())) --length;
-        at += length;
-        out += kForeignByte;
-    }
+    ferrino::ToEngine(utf8, out);
     return out;
 }
 
 std::string FromEngine(std::string_view text) {
     std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) < 0x80)
-            out += c;
-        else
-            out += "\xEF\xBF\xBD";  // U+FFFD
-    }
+    ferrino::AppendShown(out, text);
     return out;
 }
 
@@ -174,6 +155,7 @@ public:
         if (!fault) return val::null();
         val out = val::object();
         out.set("cause", fault->cause);
+        out.set("everyMode", fault->everyMode);
         out.set("serious", fault->serious);
         return out;
     }

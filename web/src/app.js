@@ -8,6 +8,9 @@ import { PackedRows, TextRows } from './rows.js';
 import { capitals } from './text.js';
 import { SearchWorker } from './engine.js';
 
+// Said after a wrong key.
+const TYPING_HINT = 'F3 : chercher les fautes de frappe.';
+
 function element(tag, attributes = {}, ...children) {
     const node = document.createElement(tag);
     for (const [name, value] of Object.entries(attributes)) {
@@ -187,19 +190,17 @@ export class App {
         const area = element('div', { className: 'area' });
         state.guides = element('div', { className: 'guides', 'aria-hidden': 'false' });
         if (page.guides) {
-            state.guideParts = page.guides.map(([id, caption, field, column]) => {
+            // One set of parts, or several (AVS: the old number and the current one).
+            const sets = page.guideSets ?? [page.guides];
+            state.guideSets = sets.map((set) => set.map(([id, caption, field, column]) => {
                 const text = element('span', { id, className: 'guide-label', text: caption });
                 const line = element('span', { className: 'guide-line', 'aria-hidden': 'true' });
                 state.guides.append(line, text);
                 return { id, field, column, text, line };
-            });
-            // Each field is described by the parts it holds, in order.
-            state.inputs.forEach((input, i) => {
-                const ids = state.guideParts.filter((g) => g.field === i).map((g) => g.id);
-                if (ids.length) input.setAttribute('aria-describedby', ids.join(' '));
-            });
+            }));
             state.measure = element('span', { className: 'number measure', 'aria-hidden': 'true', text: '0000000000' });
             state.guides.append(state.measure);
+            this.chooseGuides(state, 0);
         }
         state.list = element('ferrino-list', { id: page.list, 'aria-label': 'Candidats', className: 'candidates', hidden: true });
         this.wireList(state);
@@ -305,6 +306,7 @@ export class App {
     fieldExit(state, index) {
         const input = state.inputs[index];
         writeField(input, this.kindOf(state).formatField(index, input.value));
+        this.followGuides(state);
     }
 
     // ---- tabs
@@ -339,6 +341,29 @@ export class App {
     }
 
     // ---- the parts named under the number
+
+    // Shows one set of parts; each field is described by the parts it holds, in order.
+    chooseGuides(state, index) {
+        if (!state.guideSets || state.guideSet === index) return;
+        state.guideSet = index;
+        state.guideParts = state.guideSets[index];
+        state.guideSets.forEach((set, i) => {
+            for (const guide of set) {
+                guide.text.hidden = i !== index;
+                guide.line.hidden = i !== index;
+            }
+        });
+        state.inputs.forEach((input, i) => {
+            const ids = state.guideParts.filter((g) => g.field === i).map((g) => g.id);
+            if (ids.length) input.setAttribute('aria-describedby', ids.join(' '));
+        });
+        this.layoutGuides(state);
+    }
+
+    // The set of parts that fits the number the fields show.
+    followGuides(state) {
+        if (state.page.guideSet) this.chooseGuides(state, state.page.guideSet(this.values(state)));
+    }
 
     // Every part gets a line down from the middle of its characters and its
     // name beside the line's foot; the rightmost part comes first, so that no
@@ -538,14 +563,17 @@ export class App {
         state.typed = null;
         state.written = null;
 
+        this.followGuides(state);
         if (reading.outcome === 'complete') {
             const verdict = kind.check(reading.fields);
             const completed = kind.complete(reading.fields);
             this.write(state, completed);
+            this.followGuides(state);
             // A typing-error search after this works on the number as typed.
             state.typed = reading.fields;
             state.written = this.values(state);
-            this.setStatus(verdict.text);
+            // A wrong key: the typing-error search may tell which slip made it.
+            this.setStatus(verdict.key === 'wrong' ? `${verdict.text} ${TYPING_HINT}` : verdict.text);
             this.showOutcome(state, false);
         } else if (reading.outcome === 'search') {
             state.listType = state.select ? state.select.selectedIndex : null;

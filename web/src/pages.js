@@ -7,7 +7,8 @@
 //             accessible name of a field among several), first text
 //   list      the candidate list's id
 //   guides    the parts named under the number: label id, caption, field
-//             index and character column under which the part lies
+//             index and character column under which the part lies (or
+//             guideSets, and guideSet(fields) choosing the set that fits)
 //   clear     what "Effacer" does: empty the fields (and focus the first one
 //             written), hide the list, show the guides again
 //   click     what a click on a listed row does: the fields it writes, whether
@@ -64,10 +65,17 @@ export const PAGES = [
     {
         kind: 'avs', tab: 'Tab_avs', caption: 'Clé AVS',
         label: ['Label_avs', 'Numéro AVS :'], fields: single('Em_avs'), list: 'LB_avs',
-        guides: [
-            ['Lavs1', 'Groupe du nom', 0, 1.5], ['Lavs2', 'Année de naissance', 0, 5.0],
-            ['Lavs3', 'Sexe, jour et mois de naissance', 0, 8.5], ['Lavs4', "Numéro d'ordre et clé", 0, 12.5],
+        // The old eleven-digit number (NNN YY SDM OOK), and the current one
+        // (756.1234.5678.97), which the engine lays out with dots.
+        guides: true,
+        guideSets: [
+            [
+                ['Lavs1', 'Groupe du nom', 0, 1.5], ['Lavs2', 'Année de naissance', 0, 5.0],
+                ['Lavs3', 'Sexe, jour et mois de naissance', 0, 8.5], ['Lavs4', "Numéro d'ordre et clé", 0, 12.5],
+            ],
+            [['Lavs5', 'Code pays', 0, 1.5], ['Lavs6', 'Numéro personnel', 0, 9.5], ['Lavs7', 'Clé de contrôle', 0, 15.5]],
         ],
+        guideSet: (fields) => (fields[0].includes('.') ? 1 : 0),
         clear: CLEAR_FOCUS | CLEAR_HIDE_LIST | CLEAR_SHOW_GUIDES,
     },
     {

@@ -58,8 +58,8 @@ const KINDS = [
         [[0, '30006 00001 12345678901 89'], [1, '30006 00001 1234567890A 89'], [2, '30006 00001 1234567890J 89']],
         '30006 00001 123456', '30006000011234567890189', '30006 00001 12345678901 89',
         '30006 00001 12345678901 98', 'clé attendue : 89'],
-    ['iban', 1, 'FR00 3000 6000 0112 3456 7890 189', 'FR 76 3000 6000 0112 3456 7890 189', 'FR?? 3000600001123456789018?', 36,
-        [[9, 'FR 76 3000 6000 0112 3456 7890 189']], 'FR76 3000 6?0? 0112 ???',
+    ['iban', 1, 'FR00 3000 6000 0112 3456 7890 189', 'FR 76 3000 6000 0112 3456 7890 189', 'DE?? 3704 0044 0532 0130 0?', 36,
+        [[0, 'DE 89 3704 0044 0532 0130 00']], 'FR76 3000 6?0? 0112 ???',
         'FR76 3000 6000 0112 3456 7890 189', 'FR 76 3000 6000 0112 3456 7890 189',
         'FR67 3000 6000 0112 3456 7890 189', 'clé attendue : 76'],
     ['prof', 1, '2a123456', '2A 1 23456 2', '7?112345', 12, [[10, '7A 1 12345 5'], [11, '7B 1 12345 3']], '751',
@@ -71,6 +71,8 @@ const KINDS = [
     ['carte', 1, '4970-1012-3456-7890', '4970 1012 3456 7893', '49701012345678', 10,
         [[0, '4970 1012 3456 7802'], [9, '4970 1012 3456 7893']], '4970101234',
         '4970 1012 3456 7893', '4970 1012 3456 7893', '4970101234567890', 'clé attendue : 3'],
+    ['siren', 1, '12345678', '123 456 782', '1234567', 10, [[0, '123 456 709'], [9, '123 456 790']], '123',
+        '123456709', '123 456 709', '123456783', 'clé attendue : 2'],
     ['siret', 1, '123 456 782 0001', '123456782 0001 0', '123456782000?', 9,
         [[0, '123456782 0001 0'], [8, '123456782 0009 3']], '12345678',
         '12345678200002', '123456782 0000 2', '123456782 0001 1', 'clé attendue : 0'],
@@ -82,6 +84,13 @@ const KINDS = [
         '036000291452', '0 36000 291452', '036000291453', 'clé attendue : 2'],
     ['ean', 3, '0123456', '0 123456 5', '012345', 10, [[0, '0 123450 3']], '01',
         '01234565', '0 123456 5', '01234566', 'clé attendue : 5'],
+    // UPC-E: the check digit of the UPC-A number it stands for (042100005264).
+    ['ean', 4, '0425261', '0 425261 4', '042526', 10, [[0, '0 425260 5'], [9, '0 425269 6']], '04',
+        '04252614', '0 425261 4', '04252615', 'clé attendue : 4'],
+    // A Luhn number of any length: 15 digits here (an American Express card).
+    ['luhn', 1, '37828224631000?', '3782 8224 6310 005', '3782 8224 6310 0??', 10,
+        [[0, '3782 8224 6310 005'], [9, '3782 8224 6310 096']], '3782 8224 ???? ??',
+        '3782 8224 6310 005', '3782 8224 6310 005', '378282246310006', 'clé attendue : 5'],
     ['sin', 1, '123/456/78', '123 456 782', '?2345678', 10, [[0, '023 456 783'], [9, '923 456 784']], '12*4',
         '123-456-782', '123 456 782', '123 456 789', 'clé attendue : 2'],
     ['cip', 1, '123456', '123456 2', '12?456', 10, [[0, '120456 1'], [9, '129456 4']], '1',
@@ -105,7 +114,7 @@ describe('every kind as the command line answers it', () => {
             const ok = k.check(k.split(right));
             assert.equal(ok.valid, true);
             assert.equal(ok.key, 'correct');
-            assert.equal(ok.text, 'Clé correcte.');
+            assert.ok(ok.text.startsWith('Clé correcte.'), ok.text);
             assert.equal(k.read(k.split(right)).shown, rightShown);
             const bad = k.check(k.split(wrong));
             assert.equal(bad.valid, false);
@@ -132,11 +141,48 @@ test('VIN: the eight boxes, a search and the check', () => {
     assert.equal(vin.completedShown(vin.split('L M N 12345 ? 6 7 890001')), 'LMN12345X67890001');
     assert.equal(vin.completedShown(vin.split('LLL-11111-0-2-2-222222-99')), 'LLL11111X22222222');
     const { rows } = search(vin, vin.split('LMN12345?6789012'));
-    assert.equal(rows.length, 34);
-    assert.equal(rows[0], 'LMN12345967890121');
-    assert.equal(rows[33], 'LMN1234516789012Y');
+    assert.equal(rows.length, 33);
+    assert.equal(rows[0], 'LMN12345767890120');
+    assert.equal(rows[32], 'LMN1234536789012Z');
     assert.equal(vin.check(vin.split('lmn12345067890001')).firstCause, 'clé attendue : X');
-    assert.deepEqual(vin.rowFields('LMN12345967890121'), ['L', 'M', 'N', '12345', '9', '6', '7', '890121']);
+    assert.deepEqual(vin.rowFields('LMN12345767890120'), ['L', 'M', 'N', '12345', '7', '6', '7', '890120']);
+});
+
+// tests/cli/test_cli.cpp, CliCheck.WholeNumbers: checks that judge more than the key.
+test('checks beyond the key: IBAN registry and RIB, VIN letters, La Poste, typography', () => {
+    const cases = [
+        ['iban', 'FR76 3000 6000 0112 3456 7890 189', ''],
+        ['iban', 'GF76 3000 6000 0112 3456 7890 189', 'pays sans IBAN'],
+        ['iban', 'FR76 3000 6000 0112 3456 7890 18', 'longueur : 27 attendus pour FR'],
+        ['iban', 'FR54 3000 6000 0112 3456 7890 100', 'clé RIB'],
+        ['iban', 'NO07.8380.08.06006', ''],
+        ['iban', 'ES91-2100-0418-4502-0005-1332', ''],
+        ['vin', '1M8GDM9AXKP042788', ''],
+        ['vin', '1M8GDM9AXKQ042788', 'caractère interdit : I, O ou Q'],
+        ['siret', '356 000 000 49837', ''],
+        ['siret', '356 000 000 49832', ''],
+        ['siret', '356 000 000 49833', 'clé attendue : 2 ou 7'],
+        ['sin', '046\u00a0454\u202f286', ''],
+        ['insee', '2 53 07 2B 073 004 70', ''],
+        ['avs', '756.9217.0769.85', ''],
+    ];
+    for (const [name, number, cause] of cases) {
+        const k = kind(name);
+        const verdict = k.check(k.split(number));
+        assert.equal(verdict.firstCause, cause, number);
+        assert.equal(verdict.valid, cause === '', number);
+    }
+    const iban = kind('iban');
+    assert.equal(iban.check(iban.split('FR76 3000 6000 0112 3456 7890 189')).text,
+        'Clé correcte. Longueur : 27 caractères, conforme pour FR. Clé RIB correcte.');
+    assert.deepEqual(kind('vin').checkInput('1M8GDM9AXKP0427881'), { cause: 'longueur : 17 caractères attendus', everyMode: false, serious: false });
+    assert.equal(kind('vin').checkInput('1M8GDM9AXKP042788'), null);
+    // La Poste: "Calcule" on a complete body lists both keys.
+    const siret = kind('siret');
+    const reading = siret.read(siret.split('356 000 000 4983'));
+    assert.equal(reading.outcome, 'search');
+    assert.deepEqual(search(siret, reading.fields).rows, ['356000000 4983 2', '356000000 4983 7']);
+    assert.equal(calcule(siret, '356 000 000 0004').shown, '356000000 0004 8');
 });
 
 // tests/cli/test_cli.cpp, kReadings, and tests/engine/test_iban.cpp.
@@ -284,12 +330,12 @@ test('a plan beyond the limit is never searched', () => {
 });
 
 test('names, country rows and code types', () => {
-    assert.deepEqual([...engine.kindNames()].slice(0, 13),
-        ['insee', 'rib', 'iban', 'prof', 'avs', 'isbn', 'carte', 'siren', 'siret', 'ean', 'sin', 'vin', 'cip']);
+    assert.deepEqual([...engine.kindNames()],
+        ['insee', 'rib', 'iban', 'prof', 'avs', 'isbn', 'carte', 'siren', 'siret', 'ean', 'sin', 'vin', 'cip', 'luhn']);
     assert.equal(new engine.Kind('nothing', 1).valid(), false);
     const countries = engine.countryRows();
     assert.ok(countries.length > 200);
     assert.ok(countries.some((row) => row.startsWith("CI (C\u00d4TE D'IVOIRE)")));
-    assert.deepEqual(engine.eanTypeNames().slice(0, 4), ['EAN 8', 'EAN 13', 'UPC-A', 'UPC-C']);
+    assert.deepEqual(engine.eanTypeNames(), ['EAN 8', 'EAN 13', 'UPC-A', 'UPC-C', 'UPC-E']);
     assert.equal(engine.frenchCount(1679616), '1\u202f679\u202f616');
 });

@@ -62,7 +62,7 @@ describe('the page opened from its folder', () => {
         await typeInto(page, 'EM_INSEE', '185057800608436');
         await page.keyboard.press('Enter');
         assert.equal(await value(page, 'EM_INSEE'), '1 85 05 78 006 084 91');
-        assert.equal(await status(page), 'Clé erronée : 36 saisie, 91 attendue.');
+        assert.equal(await status(page), 'Clé erronée : 36 saisie, 91 attendue. F3 : chercher les fautes de frappe.');
         await page.keyboard.down('Control');
         await page.keyboard.press('z');
         await page.keyboard.up('Control');
@@ -190,7 +190,7 @@ describe('the page opened from its folder', () => {
         await page.click('#Tab_insee');
         await typeInto(page, 'EM_INSEE', '185057800604891');
         await calcule(page);
-        assert.equal(await status(page), 'Clé erronée : 91 saisie, 30 attendue.');
+        assert.equal(await status(page), 'Clé erronée : 91 saisie, 30 attendue. F3 : chercher les fautes de frappe.');
         await page.keyboard.press('F3');
         await idle(page);
         const rows = await page.$eval('#LB_insee', (l) => Array.from({ length: l.rowCount }, (_, i) => l.rowText(i)));
@@ -231,6 +231,25 @@ describe('the page opened from its folder', () => {
         await page.click('#LB_ean-row0');
         assert.equal(await page.$eval('#Cb_ean', (s) => s.value), 'EAN 8', 'the row\'s type is the one of its search');
         assert.equal(await value(page, 'em_ean'), '9638 5005');
+
+        // UPC-E rows are as long as UPC-C ones: the list knows which type made them.
+        await page.select('#Cb_ean', 'UPC-E');
+        await typeInto(page, 'em_ean', '042526');
+        await calcule(page);
+        assert.equal(await page.$eval('#LB_ean', (l) => l.rowText(0)), '0 425260 5');
+        await page.select('#Cb_ean', 'UPC-C');
+        await page.click('#LB_ean-row1');
+        assert.equal(await page.$eval('#Cb_ean', (s) => s.value), 'UPC-E');
+
+        // AVS: the parts of the current number replace those of the old one.
+        await page.click('#Tab_avs');
+        const shownParts = () => page.$$eval('#Tab_avs_page .guide-label', (all) => all.filter((e) => !e.hidden).map((e) => e.id));
+        assert.deepEqual(await shownParts(), ['Lavs1', 'Lavs2', 'Lavs3', 'Lavs4']);
+        await typeInto(page, 'Em_avs', '756921707698');
+        await calcule(page);
+        assert.equal(await value(page, 'Em_avs'), '756.9217.0769.85');
+        assert.deepEqual(await shownParts(), ['Lavs5', 'Lavs6', 'Lavs7']);
+        assert.equal(await page.$eval('#Em_avs', (e) => e.getAttribute('aria-describedby')), 'Lavs5 Lavs6 Lavs7');
 
         await page.click('#tab_cip');
         await typeInto(page, 'Fcip1', '12?456');
