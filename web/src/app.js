@@ -257,8 +257,12 @@ export class App {
             if (!text) return;
             event.preventDefault();
             if (page.pastesWhole && page.pastesWhole(text, page.fields[index])) {
+                // Each field takes no more than can be typed into it.
                 const fields = this.kindOf(state).split(capitals(text));
-                state.inputs.forEach((field, i) => writeField(field, fields[i] ?? ''));
+                state.inputs.forEach((field, i) => {
+                    const limit = Number(field.dataset.limit);
+                    writeField(field, limit ? (fields[i] ?? '').slice(0, limit) : fields[i] ?? '');
+                });
                 this.hideCountries(state);
                 return;
             }

@@ -221,6 +221,22 @@ describe('the page opened from its folder', () => {
         const first = await page.$eval('#LB_vin', (l) => l.rowText(0));
         assert.equal((await read()).join(''), first);
 
+        // A whole IBAN pasted into the country field fills the three, each no longer than it takes.
+        await page.click('#Tab_iban');
+        const paste = (id, pasted) => page.evaluate((id, pasted) => {
+            const data = new DataTransfer();
+            data.setData('text/plain', pasted);
+            document.getElementById(id).dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+        }, id, pasted);
+        await paste('Edit_Iban_country', 'gb29 nwbk 6016 1331 9268 19');
+        assert.deepEqual([await value(page, 'Edit_Iban_country'), await value(page, 'em_iban_cle'), await value(page, 'em_iban')],
+            ['GB', '29', 'NWBK60161331926819']);
+        await paste('em_iban', `FR?? ${'1'.repeat(300)}`);
+        assert.equal((await value(page, 'em_iban')).length, 30);
+        await paste('Edit_Iban_country', 'FR76 3000 6000 0112 3456 7890 189');
+        await calcule(page);
+        assert.equal(await status(page), 'Clé correcte. Longueur : 27 caractères, conforme pour FR. Clé RIB correcte.');
+
         await page.click('#Tab_EAN');
         assert.equal(await page.$eval('#Cb_ean', (s) => s.selectedIndex), 1);
         await page.select('#Cb_ean', 'EAN 8');
