@@ -9,9 +9,48 @@
 #include "EngineText.h"
 #include "NumberField.h"
 
-TKeyPage::TKeyPage(const QString& objectName, const QString& tabCaption, QWidget* parent)
-    : QWidget(parent), tabCaption_(tabCaption) {
+TKeyPage::TKeyPage(const QString& objectName, const QString& tabCaption, std::unique_ptr<ferrino::NumberKind> kind,
+                   QWidget* parent)
+    : QWidget(parent), tabCaption_(tabCaption), kind_(std::move(kind)) {
     setObjectName(objectName);
+}
+
+TKeyPage::~TKeyPage() = default;
+
+ferrino::Fields TKeyPage::FieldTexts() const {
+    ferrino::Fields texts;
+    for (const TNumberField* field : fields_) texts.push_back(ToEngine(field->text()));
+    return texts;
+}
+
+void TKeyPage::Normalise() {
+    for (std::size_t i = 0; i < fields_.size(); ++i) FieldExit(i);
+}
+
+void TKeyPage::FieldExit(std::size_t index) {
+    TNumberField* field = fields_[index];
+    field->SetTextUndoable(FromEngine(Kind().FormatField(index, ToEngine(field->text()))));
+}
+
+ferrino::Reading TKeyPage::Read() const { return Kind().Read(FieldTexts()); }
+
+void TKeyPage::Complete(const ferrino::Reading& reading) { WriteFields(Kind().Complete(reading)); }
+
+bool TKeyPage::Search(const ferrino::Reading& reading, ferrino::SearchPump& pump) {
+    return Kind().Search(reading, List()->Rows(), pump);
+}
+
+bool TKeyPage::Corrections(const ferrino::Reading& reading, ferrino::SearchPump& pump) {
+    return Kind().Corrections(reading, List()->Rows(), pump);
+}
+
+ferrino::Fields TKeyPage::NumberToCorrect() const {
+    ferrino::Fields now = FieldTexts();
+    return !writtenByCalcule_.empty() && now == writtenByCalcule_ ? readByCalcule_ : now;
+}
+
+void TKeyPage::WriteFields(const ferrino::Fields& texts) {
+    for (std::size_t i = 0; i < fields_.size() && i < texts.size(); ++i) fields_[i]->SetTextUndoable(FromEngine(texts[i]));
 }
 
 void TKeyPage::ShowOutcome(bool searchRan) {
@@ -48,6 +87,8 @@ TNumberField* TKeyPage::AddField(const QString& name, QRect geometry, int typing
     auto* field = new TNumberField(name, this);
     field->setGeometry(geometry);
     field->SetTypingLimit(typingLimit);
+    connect(field, &TNumberField::correctionsRequested, this, &TKeyPage::correctionsRequested);
+    fields_.push_back(field);
     return field;
 }
 
@@ -92,48 +133,40 @@ void TKeyPage::AddGuides(TNumberField* field, std::initializer_list<TGuide> guid
     if (list_) list_->raise();
 }
 
-void TKeyPage::Apply(TNumberField* field, const std::function<std::string(std::string_view)>& operation) {
-    field->setText(FromEngine(operation(ToEngine(field->text()))));
-}
-
 QString TKeyPage::RowText(TCandidateList* list, int row) { return list->RowText(row); }
 
-TSingleFieldPage::TSingleFieldPage(const QString& objectName, const QString& tabCaption, TKindOps ops, int clearRule,
-                                   QWidget* parent)
-    : TKeyPage(objectName, tabCaption, parent), ops_(std::move(ops)), clearRule_(clearRule) {}
+TSingleFieldPage::TSingleFieldPage(const QString& objectName, const QString& tabCaption,
+                                   std::unique_ptr<ferrino::NumberKind> kind, int clearRule, QWidget* parent)
+    : TKeyPage(objectName, tabCaption, std::move(kind), parent), clearRule_(clearRule) {}
 
 void TSingleFieldPage::Build(const QString& labelName, const QString& labelText, QPoint labelAt, const QString& fieldName,
                              QRect fieldGeometry, const QString& listName, QRect listGeometry) {
     AddLabel(labelName, labelText, labelAt);
     field_ = AddField(fieldName, fieldGeometry);
-    connect(field_, &TNumberField::exited, this, &TSingleFieldPage::FieldExit);
+    connect(field_, &TNumberField::exited, this, [this] { FieldExit(); });
     TCandidateList* list = AddList(listName, listGeometry);
-    connect(list, &TCandidateList::rowClicked, this, &TSingleFieldPage::ListClick);
+    connect(list, &TCandidateList::rowClicked, this, [this] { ListClick(); });
 }
 
-void TSingleFieldPage::FieldExit() { Apply(field_, ops_.format); }
+void TSingleFieldPage::FieldExit() { TKeyPage::FieldExit(0); }
 
 void TSingleFieldPage::ListClick() {
     const int row = List()->SelectedRow();
     if (row < 0) return;
-    field_->setText(List()->RowText(row));
+    field_->SetTextUndoable(List()->RowText(row));
     FieldExit();
 }
 
-ferrino::Plan TSingleFieldPage::ReadPlan() { return ops_.plan(ToEngine(field_->text())); }
+void TSingleFieldPage::Normalise() { FieldExit(); }
 
-void TSingleFieldPage::Complete(const ferrino::Plan& plan) {
-    field_->setText(FromEngine(ops_.complete(plan)));
+void TSingleFieldPage::Complete(const ferrino::Reading& reading) {
+    TKeyPage::Complete(reading);
     FieldExit();
 }
 
-void TSingleFieldPage::TooMany(const ferrino::Plan& plan) {
-    field_->setText(FromEngine(plan.pattern));
+void TSingleFieldPage::TooMany(const ferrino::Reading& reading) {
+    field_->SetTextUndoable(FromEngine(Kind().FormatField(0, reading.plan.pattern)));
     FieldExit();
-}
-
-bool TSingleFieldPage::Search(const ferrino::Plan& plan, ferrino::SearchPump& pump) {
-    return ops_.search(plan, List()->Rows(), pump);
 }
 
 void TSingleFieldPage::Clear() {

@@ -3,16 +3,17 @@
 //
 // The steps of "Calcule" are virtual: the window's search frame (TSearchFrame)
 // runs them in order, around the busy state, for whichever page is active.
+// By default they are the engine's: the page's kind of number reads, completes
+// and searches the fields' texts; a page changes only what is its own.
 #pragma once
 
 #include <QLabel>
 #include <QWidget>
-#include <functional>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
-#include "common/Enumeration.h"
-#include "common/RowStore.h"
+#include "common/Kind.h"
 
 class TArrow;
 class TCandidateList;
@@ -32,24 +33,41 @@ struct TGuide {
 class TKeyPage : public QWidget {
     Q_OBJECT
 public:
-    TKeyPage(const QString& objectName, const QString& tabCaption, QWidget* parent = nullptr);
+    // `kind`: the engine's kind of number the page shows.
+    TKeyPage(const QString& objectName, const QString& tabCaption, std::unique_ptr<ferrino::NumberKind> kind,
+             QWidget* parent = nullptr);
+    ~TKeyPage() override;
 
     const QString& TabCaption() const { return tabCaption_; }
     TCandidateList* List() const { return list_; }
+    // The kind of number as it is now (the EAN page's depends on its code type).
+    virtual const ferrino::NumberKind& Kind() const { return *kind_; }
+    // The number fields, in the order of the kind's fields.
+    const std::vector<TNumberField*>& NumberFields() const { return fields_; }
+    // Their texts, as the engine reads them.
+    ferrino::Fields FieldTexts() const;
 
     // "Calcule", step by step.
-    virtual void BeforeNormalise() {}                    // what must come first
-    virtual void Normalise() = 0;                        // the exit normalisation of the field(s)
-    virtual ferrino::Plan ReadPlan() = 0;                // pattern and unknown positions
-    virtual void Complete(const ferrino::Plan& plan) = 0;  // no unknown position: write the key
-    virtual void TooMany(const ferrino::Plan& plan) = 0;   // beyond the limit: no search
-    virtual bool Search(const ferrino::Plan& plan, ferrino::SearchPump& pump) = 0;
+    virtual void BeforeNormalise() {}                        // what must come first
+    virtual void Normalise();                                // the exit normalisation of every field
+    virtual ferrino::Reading Read() const;                   // the fields read into the number and its plan
+    virtual void Complete(const ferrino::Reading& reading);  // no unknown body character: the key written in
+    virtual void TooMany(const ferrino::Reading&) {}         // beyond the limit: no search
+    virtual bool Search(const ferrino::Reading& reading, ferrino::SearchPump& pump);
+    // The typing-error search, into the candidate list.
+    virtual bool Corrections(const ferrino::Reading& reading, ferrino::SearchPump& pump);
     // At the end: the list is shown exactly when a search ran, the arrows and
     // labels exactly when it is not.
     virtual void ShowOutcome(bool searchRan);
 
     // "Effacer".
     virtual void Clear() = 0;
+
+    // What the typing-error search works on: the fields as "Calcule" read them
+    // before it wrote a key in, as long as they still show what it wrote;
+    // otherwise the fields as they are.
+    void RememberCalcule(ferrino::Fields read) { readByCalcule_ = std::move(read), writtenByCalcule_ = FieldTexts(); }
+    ferrino::Fields NumberToCorrect() const;
 
     // Shows or hides the arrows and labels of the current set (a page whose
     // number has two forms names the parts of each with a set of its own).
@@ -61,9 +79,12 @@ public:
 signals:
     // A double click in the candidate list asks for "Calcule".
     void calculeRequested();
+    // A number field's context menu asks for the typing-error search.
+    void correctionsRequested();
 
 protected:
     QLabel* AddLabel(const QString& name, const QString& text, QPoint at);
+    // A number field; the page's fields are added in the order of the kind's.
     TNumberField* AddField(const QString& name, QRect geometry, int typingLimit = 0);
     TCandidateList* AddList(const QString& name, QRect geometry, bool candidates = true);
     // Arrows from under parts of `field` down to their labels, in set `set`
@@ -71,24 +92,22 @@ protected:
     // after a search, stays over them.
     void AddGuides(TNumberField* field, std::initializer_list<TGuide> guides, int set = 0);
 
-    // Runs an engine operation on a field's text and writes its result back.
-    static void Apply(TNumberField* field, const std::function<std::string(std::string_view)>& operation);
+    // The exit normalisation of one field, by its index among the number fields.
+    void FieldExit(std::size_t index);
+    // Writes texts into the fields (as an undoable change of each field whose text differs).
+    void WriteFields(const ferrino::Fields& texts);
     static QString RowText(TCandidateList* list, int row);
 
 private:
     QString tabCaption_;
+    std::unique_ptr<ferrino::NumberKind> kind_;
     TCandidateList* list_ = nullptr;
+    std::vector<TNumberField*> fields_;
     std::vector<std::vector<QWidget*>> guides_;  // of each set: labels then arrows
     int guideSet_ = 0;
     bool guidesShown_ = true;
-};
-
-// What a page with one number field needs of its kind's engine.
-struct TKindOps {
-    std::function<std::string(std::string_view)> format;  // the field's exit normalisation
-    std::function<ferrino::Plan(std::string_view)> plan;
-    std::function<std::string(const ferrino::Plan&)> complete;
-    std::function<bool(const ferrino::Plan&, ferrino::RowStore&, ferrino::SearchPump&)> search;
+    ferrino::Fields readByCalcule_;
+    ferrino::Fields writtenByCalcule_;
 };
 
 // The pages with a single number field (all but IBAN, VIN and CIP/ACL).
@@ -98,16 +117,14 @@ public:
     // What "Effacer" does besides emptying and focusing the field.
     enum ClearRule { kHideList = 1, kShowGuides = 2 };
 
-    TSingleFieldPage(const QString& objectName, const QString& tabCaption, TKindOps ops, int clearRule,
-                     QWidget* parent = nullptr);
+    TSingleFieldPage(const QString& objectName, const QString& tabCaption, std::unique_ptr<ferrino::NumberKind> kind,
+                     int clearRule, QWidget* parent = nullptr);
 
     TNumberField* Field() const { return field_; }
 
-    void Normalise() override { FieldExit(); }
-    ferrino::Plan ReadPlan() override;
-    void Complete(const ferrino::Plan& plan) override;
-    void TooMany(const ferrino::Plan& plan) override;
-    bool Search(const ferrino::Plan& plan, ferrino::SearchPump& pump) override;
+    void Normalise() override;
+    void Complete(const ferrino::Reading& reading) override;
+    void TooMany(const ferrino::Reading& reading) override;
     void Clear() override;
 
     // The field's exit handler: its text becomes the normalised display form.
@@ -119,8 +136,6 @@ protected:
     // Builds the label, the field and the list; the page adds its guides after.
     void Build(const QString& labelName, const QString& labelText, QPoint labelAt, const QString& fieldName,
                QRect fieldGeometry, const QString& listName, QRect listGeometry);
-
-    TKindOps ops_;
 
 private:
     int clearRule_;

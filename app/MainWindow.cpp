@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
@@ -70,6 +71,7 @@ TMainWindow::TMainWindow(QWidget* parent) : QDialog(parent) {
         pages_[static_cast<std::size_t>(index++)] = page;
         pageControl_->addPage(page, page->TabCaption());
         connect(page, &TKeyPage::calculeRequested, this, &TMainWindow::BtncalcClick);
+        connect(page, &TKeyPage::correctionsRequested, this, &TMainWindow::CorrectionsClick);
     }
     const QSize controlSize = pageControl_->SizeForPages(kPageSize);
     pageControl_->setGeometry(kMargin, kMargin, controlSize.width(), controlSize.height());
@@ -90,6 +92,22 @@ TMainWindow::TMainWindow(QWidget* parent) : QDialog(parent) {
     connect(frame_, &TSearchFrame::idle, this, [this] {
         if (closeWhenIdle_) close();
     });
+    // The status bar says what the last action found, until the next one,
+    // "Effacer" or another page.
+    connect(frame_, &TSearchFrame::verdict, StatusBar1, [this](const QString& text) {
+        if (text.isEmpty())
+            StatusBar1->clearMessage();
+        else
+            StatusBar1->showMessage(text);
+    });
+    connect(pageControl_, &TPageControl::currentChanged, StatusBar1, &QStatusBar::clearMessage);
+    // F3: the typing errors of the active page's number.
+    auto* corrections = new QAction(QStringLiteral("Chercher les fautes de frappe"), this);
+    corrections->setObjectName(QStringLiteral("ActionCorrections"));
+    corrections->setShortcut(QKeySequence(Qt::Key_F3));
+    corrections->setShortcutContext(Qt::WindowShortcut);
+    connect(corrections, &QAction::triggered, this, &TMainWindow::CorrectionsClick);
+    addAction(corrections);
 
     FormCreate();
 }
@@ -165,7 +183,12 @@ void TMainWindow::BtncalcClick() {
 
 void TMainWindow::BtnclearClick() {
     if (frame_->Busy) return;
+    StatusBar1->clearMessage();
     if (TKeyPage* page = Page(pageControl_->currentIndex())) page->Clear();
+}
+
+void TMainWindow::CorrectionsClick() {
+    if (TKeyPage* page = Page(pageControl_->currentIndex())) frame_->RunCorrections(*page);
 }
 
 void TMainWindow::BitBtn2Click() {

@@ -37,6 +37,8 @@ public:
     void BitBtn2Click();
     void BitBtn1Click();
     void BtnhelpClick();
+    // F3, or a number field's context menu: the search for typing errors.
+    void CorrectionsClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

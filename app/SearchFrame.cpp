@@ -5,35 +5,82 @@
 
 #include "CandidateList.h"
 #include "KeyPage.h"
+#include "common/Verdict.h"
 
 TSearchFrame::TSearchFrame(QAbstractButton* closeButton, std::function<void()> publish, QObject* parent)
     : QObject(parent), closeButton_(closeButton), publish_(std::move(publish)) {
     sincePump_.start();
 }
 
+namespace {
+
+QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
 void TSearchFrame::Run(TKeyPage& page) {
+    Perform(page, [&](QString& said) {
+        page.BeforeNormalise();
+        page.Normalise();
+        const ferrino::Fields read = page.FieldTexts();
+        const ferrino::Reading reading = page.Read();
+        const ferrino::Verdict verdict = page.Kind().Check(reading);
+        bool searchRan = false;
+        bool stopped = false;
+        if (reading.plan.Complete()) {
+            page.Complete(reading);
+        } else if (reading.plan.Searches()) {
+            searchRan = true;
+            ferrino::SearchPump pump([this] { return Poll(); }, kPumpsPerPoll);
+            stopped = !page.Search(reading, pump);
+        } else {
+            page.TooMany(reading);
+        }
+        page.RememberCalcule(read);
+        if (verdict.key == ferrino::KeyState::Unknowns) {
+            said = FromUtf8(ferrino::SearchText(page.List()->Rows().Size(), stopped));
+        } else {
+            said = FromUtf8(ferrino::VerdictText(verdict));
+            if (verdict.key == ferrino::KeyState::Wrong) said += QStringLiteral(" F3 : chercher les fautes de frappe.");
+        }
+        return searchRan;
+    });
+}
+
+void TSearchFrame::RunCorrections(TKeyPage& page) {
+    Perform(page, [&](QString& said) {
+        // After "Calcule" wrote a key in, the number as it was typed.
+        const ferrino::Fields typed = page.NumberToCorrect();
+        page.BeforeNormalise();
+        page.Normalise();
+        const ferrino::Reading reading = page.Kind().Read(typed);
+        const ferrino::Verdict verdict = page.Kind().Check(reading);
+        if (verdict.Valid()) {
+            said = QStringLiteral("Clé correcte : aucune faute de frappe à corriger.");
+            return false;
+        }
+        if (!verdict.WholeNumber()) {
+            said = QStringLiteral("Pour chercher les fautes de frappe, saisissez le numéro entier, clé comprise.");
+            return false;
+        }
+        ferrino::SearchPump pump([this] { return Poll(); }, kPumpsPerPoll);
+        const bool stopped = !page.Corrections(reading, pump);
+        said = FromUtf8(ferrino::CorrectionsText(page.List()->Rows().Size(), stopped));
+        return true;
+    });
+}
+
+void TSearchFrame::Perform(TKeyPage& page, const Action& action) {
     ++depth_;
     const QString savedCaption = closeButton_->text();
     Enter();
-
-    page.BeforeNormalise();
-    page.Normalise();
+    emit verdict({});
     page.List()->Clear();
     page.List()->hide();
-    bool searchRan = false;
-
-    const ferrino::Plan plan = page.ReadPlan();
-    if (plan.Complete()) {
-        page.Complete(plan);
-    } else if (plan.Searches()) {
-        searchRan = true;
-        ferrino::SearchPump pump([this] { return Poll(); }, kPumpsPerPoll);
-        page.Search(plan, pump);
-    } else {
-        page.TooMany(plan);
-    }
-
+    QString said;
+    const bool searchRan = action(said);
     Leave(page, searchRan, savedCaption);
+    emit verdict(said);
     if (--depth_ == 0) {
         stopAll_ = false;
         emit idle();

@@ -28,6 +28,8 @@ public:
 
     // Runs "Calcule" on the page.
     void Run(TKeyPage& page);
+    // Runs the search for typing errors on the page's number.
+    void RunCorrections(TKeyPage& page);
 
     // Actions under way (more than one when one runs inside another's pump).
     int Depth() const { return depth_; }
@@ -48,8 +50,14 @@ public:
 signals:
     // The last running action has ended.
     void idle();
+    // What an action found, for the status bar; empty when an action starts.
+    void verdict(const QString& text);
 
 private:
+    // What an action does between entering and leaving the busy state; says
+    // whether it filled the list, and gives its verdict.
+    using Action = std::function<bool(QString& verdict)>;
+    void Perform(TKeyPage& page, const Action& action);
     void Enter();
     void Leave(TKeyPage& page, bool searchRan, const QString& savedCaption);
 

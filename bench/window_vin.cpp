@@ -1,5 +1,5 @@
 // The VIN page from the click on "Calcule" to the list shown: four unknown
-// characters make 1 336 336 candidates, the largest search of the window.
+// characters make 1 185 921 candidates, the largest search of the VIN page.
 // Also how long a search goes on once "Stop" is pressed, and the peak memory.
 #include <QAbstractButton>
 #include <QApplication>

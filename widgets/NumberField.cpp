@@ -1,7 +1,9 @@
 #include "NumberField.h"
 
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QValidator>
 
 #include "FixedFont.h"
@@ -30,12 +32,13 @@ TNumberField::TNumberField(const QString& objectName, QWidget* parent) : QLineEd
     connect(this, &QLineEdit::textChanged, this, [this] {
         lengthBeforeChange_ = length_;
         length_ = text().size();
+        if (!writing_) lastWasProgram_ = false;
     });
     connect(this, &QLineEdit::textEdited, this, &TNumberField::CutToTypingLimit);
 }
 
 void TNumberField::CutToTypingLimit() {
-    if (typingLimit_ <= 0) return;
+    if (typingLimit_ <= 0 || writing_) return;
     // What the program wrote may be longer than the limit: only the insertion is cut,
     // the way a native edit with a text limit takes no more than fits.
     const qsizetype before = text().size() == length_ ? lengthBeforeChange_ : length_;
@@ -56,6 +59,28 @@ void TNumberField::ClearAndFocus() {
     clear();
     setFocus(Qt::OtherFocusReason);
     setCursorPosition(0);
+}
+
+void TNumberField::SetTextUndoable(const QString& newText) {
+    if (newText == text()) return;
+    writing_ = true;
+    // One step with the program's write before, if nothing came between.
+    if (lastWasProgram_ && isUndoAvailable()) undo();
+    selectAll();
+    insert(newText);
+    writing_ = false;
+    lastWasProgram_ = true;
+}
+
+void TNumberField::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    QAction* corrections = menu->addAction(QStringLiteral("Chercher les fautes de frappe"));
+    corrections->setObjectName(QStringLiteral("ActionCorrections"));
+    corrections->setShortcut(QKeySequence(Qt::Key_F3));
+    connect(corrections, &QAction::triggered, this, &TNumberField::correctionsRequested);
+    menu->popup(event->globalPos());
 }
 
 void TNumberField::focusOutEvent(QFocusEvent* event) {

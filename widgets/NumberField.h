@@ -2,6 +2,12 @@
 // capitals, with an optional limit on what is typed (what the program writes
 // into the field is never cut), and an "exit" signal when the focus moves to
 // another control of the window.
+//
+// What the program writes can be undone: Ctrl+Z brings back the text as the
+// user left it, Ctrl+Shift+Z writes the program's text again. Writes that
+// follow one another with no edit of the user's in between are one step, so a
+// single Ctrl+Z after "Calcule" (which lays the field out, then writes the
+// key) brings back what was typed.
 #pragma once
 
 #include <QLineEdit>
@@ -18,13 +24,20 @@ public:
     // Empties the field, focuses it and puts the caret at the start.
     void ClearAndFocus();
 
+    // The program's write: replaces the text, as one step the user can undo
+    // (nothing happens when the text is already this one).
+    void SetTextUndoable(const QString& text);
+
 signals:
     void exited();
     void keyDown(int key);
+    // The context menu's "Chercher les fautes de frappe".
+    void correctionsRequested();
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void CutToTypingLimit();
@@ -32,4 +45,6 @@ private:
     int typingLimit_ = 0;
     qsizetype length_ = 0;
     qsizetype lengthBeforeChange_ = 0;
+    bool writing_ = false;        // the program is writing
+    bool lastWasProgram_ = false;  // the last change was the program's
 };

@@ -17,8 +17,7 @@ class TAvsPage : public TSingleFieldPage {
 public:
     TAvsPage()
         : TSingleFieldPage(QStringLiteral("Tab_avs"), QStringLiteral("Clé AVS"),
-                           {ferrino::FormatAvs, ferrino::AvsPlan, ferrino::CompleteAvs, ferrino::SearchAvs},
-                           kHideList | kShowGuides) {
+                           ferrino::MakeKind("avs"), kHideList | kShowGuides) {
         Build(QStringLiteral("Label_avs"), QStringLiteral("Numéro AVS :"), {24, 47}, QStringLiteral("Em_avs"),
               {128, 42, 230, 26}, QStringLiteral("LB_avs"), {128, 72, 262, 122});
 

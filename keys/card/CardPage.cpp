@@ -1,10 +1,8 @@
 // The page "Cartes bancaires": a sixteen-digit card number in four groups of four.
 #include "Pages.h"
-#include "card/Card.h"
 #include "luhn/LuhnPage.h"
 
 TKeyPage* CreateCardPage() {
-    return new TLuhnPage({"Tab_credit", "Cartes bancaires", "Label4", "Numéro", "em_cb", "lB_CB"},
-                         {ferrino::FormatCard, ferrino::CardPlan, ferrino::CompleteCard, ferrino::SearchCard},
+    return new TLuhnPage({"Tab_credit", "Cartes bancaires", "Label4", "Numéro", "em_cb", "lB_CB", "carte"},
                          TSingleFieldPage::kHideList);
 }

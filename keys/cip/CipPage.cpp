@@ -15,7 +15,7 @@ namespace {
 
 class TCipPage : public TKeyPage {
 public:
-    TCipPage() : TKeyPage(QStringLiteral("tab_cip"), QStringLiteral("CIP/ACL")) {
+    TCipPage() : TKeyPage(QStringLiteral("tab_cip"), QStringLiteral("CIP/ACL"), ferrino::MakeKind("cip")) {
         AddLabel(QStringLiteral("Label3"), QStringLiteral("Numero :"), {24, 47});
 
         constexpr int kLeft = 128;
@@ -27,8 +27,8 @@ public:
         code_ = AddField(QStringLiteral("Fcip1"), {kLeft, kTop, codeLength * charWidth + 12, kHeight}, codeLength);
         key_ = AddField(QStringLiteral("Fcip2"), {code_->geometry().right() + 7, kTop, keyLength * charWidth + 12, kHeight},
                         keyLength);
-        connect(code_, &TNumberField::exited, this, [this] { CipExit(code_); });
-        connect(key_, &TNumberField::exited, this, [this] { CipExit(key_); });
+        connect(code_, &TNumberField::exited, this, [this] { FieldExit(0); });
+        connect(key_, &TNumberField::exited, this, [this] { FieldExit(1); });
 
         // A row is "123456 2": the list is as wide as the two fields, plus its scroll bar.
         TCandidateList* list = AddList(QStringLiteral("LB_cip"), {kLeft, kTop + kHeight + 4, 8 * charWidth + 40, 122});
@@ -36,26 +36,7 @@ public:
         connect(list, &TCandidateList::rowClicked, this, &TCipPage::LB_cipClick);
     }
 
-    void Normalise() override {
-        CipExit(code_);
-        CipExit(key_);
-    }
-
-    ferrino::Plan ReadPlan() override { return ferrino::CipPlan(ToEngine(code_->text()), ToEngine(key_->text())); }
-
-    // Only the key field is written; the code stays as it is.
-    void Complete(const ferrino::Plan& plan) override {
-        key_->setText(FromEngine(ferrino::CompleteCip(plan)));
-        CipExit(key_);
-    }
-
     // Too many unknown digits: the fields keep their normalised text.
-    void TooMany(const ferrino::Plan&) override {}
-
-    bool Search(const ferrino::Plan& plan, ferrino::SearchPump& pump) override {
-        return ferrino::SearchCip(plan, List()->Rows(), pump);
-    }
-
     void Clear() override {
         code_->clear();
         key_->clear();
@@ -63,19 +44,11 @@ public:
     }
 
 private:
-    // The exit handler of both fields: normalises the field that is left.
-    static void CipExit(TNumberField* field) {
-        const auto length = static_cast<std::size_t>(field->TypingLimit());
-        Apply(field, [length](std::string_view text) { return ferrino::FormatCipField(text, length); });
-    }
-
     // The selected row's code and key go back into the fields, as they are.
     void LB_cipClick() {
         const int row = List()->SelectedRow();
         if (row < 0) return;
-        const ferrino::CipFields parts = ferrino::CipRowFields(ToEngine(List()->RowText(row)));
-        code_->setText(FromEngine(parts.code));
-        key_->setText(FromEngine(parts.key));
+        WriteFields(Kind().RowFields(ToEngine(List()->RowText(row))));
     }
 
     TNumberField* code_ = nullptr;

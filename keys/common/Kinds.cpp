@@ -46,10 +46,7 @@ std::size_t BodyUnknowns(const Plan& plan, std::size_t keyAt, std::size_t keyLen
 std::vector<std::string> One(std::string key) { return {std::move(key)}; }
 
 // Corrections need a whole number: every body character and the key known.
-bool Correctable(const Verdict& verdict) {
-    return verdict.key == KeyState::Correct || verdict.key == KeyState::Wrong ||
-           (verdict.key == KeyState::None && verdict.typedKey.find(kUnknown) == std::string::npos);
-}
+bool Correctable(const Verdict& verdict) { return verdict.WholeNumber(); }
 
 // A page with one number field: the field takes the whole number and its
 // pattern is the number.

@@ -50,6 +50,11 @@ bool Verdict::Valid() const {
     return true;
 }
 
+bool Verdict::WholeNumber() const {
+    return key == KeyState::Correct || key == KeyState::Wrong ||
+           (key == KeyState::None && !typedKey.empty() && typedKey.find(kUnknown) == std::string::npos);
+}
+
 std::string Verdict::FirstCause() const {
     for (const Finding& finding : findings)
         if (!finding.ok && finding.beforeKey) return finding.cause;

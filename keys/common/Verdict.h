@@ -44,6 +44,8 @@ struct Verdict {
 
     // The number is right: its key agrees and every further check passed.
     bool Valid() const;
+    // The whole number is known: no unknown body character, a whole key typed.
+    bool WholeNumber() const;
     // The first fault in the command line's order, or empty when valid.
     std::string FirstCause() const;
 };

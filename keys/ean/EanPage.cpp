@@ -9,6 +9,7 @@
 // stay as they are.
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <array>
 
 #include "CandidateList.h"
 #include "KeyPage.h"
@@ -23,14 +24,8 @@ using ferrino::EanType;
 class TEanPage : public TSingleFieldPage {
 public:
     TEanPage()
-        : TSingleFieldPage(QStringLiteral("Tab_EAN"), QStringLiteral("Codes EAN"),
-                           {[this](std::string_view text) { return ferrino::ShowEan(text, Type()); },
-                            [this](std::string_view text) { return ferrino::EanPlan(text, Type()); },
-                            [this](const ferrino::Plan& plan) { return ferrino::CompleteEan(plan, Type()); },
-                            [this](const ferrino::Plan& plan, ferrino::RowStore& rows, ferrino::SearchPump& pump) {
-                                return ferrino::SearchEan(plan, rows, pump, Type());
-                            }},
-                           0) {
+        : TSingleFieldPage(QStringLiteral("Tab_EAN"), QStringLiteral("Codes EAN"), nullptr, 0) {
+        for (int row = 0; row < ferrino::kEanTypeCount; ++row) kinds_[static_cast<std::size_t>(row)] = ferrino::MakeKind("ean", row);
         AddLabel(QStringLiteral("Lean1"), QStringLiteral("Type :"), {24, 15});
         type_ = new QComboBox(this);
         type_->setObjectName(QStringLiteral("Cb_ean"));
@@ -46,12 +41,20 @@ public:
               QStringLiteral("LB_ean"), {128, 72, 262, 122});
 
         // Cb_eanChange.
-        connect(type_, &QComboBox::currentIndexChanged, this, &TEanPage::FieldExit);
+        connect(type_, &QComboBox::currentIndexChanged, this, [this] { FieldExit(); });
     }
 
-    bool Search(const ferrino::Plan& plan, ferrino::SearchPump& pump) override {
+    // The kind of the code type chosen.
+    const ferrino::NumberKind& Kind() const override { return *kinds_[static_cast<std::size_t>(Type())]; }
+
+    bool Search(const ferrino::Reading& reading, ferrino::SearchPump& pump) override {
         listedBy_ = Type();
-        return TSingleFieldPage::Search(plan, pump);
+        return TSingleFieldPage::Search(reading, pump);
+    }
+
+    bool Corrections(const ferrino::Reading& reading, ferrino::SearchPump& pump) override {
+        listedBy_ = Type();
+        return TSingleFieldPage::Corrections(reading, pump);
     }
 
     // LB_eanClick.
@@ -64,7 +67,7 @@ public:
             type_->setCurrentIndex(static_cast<int>(
                 ferrino::EanTypeForShownLength(static_cast<std::size_t>(text.size()), Type(), listedBy_)));
         }
-        Field()->setText(text);
+        Field()->SetTextUndoable(text);
         FieldExit();
     }
 
@@ -75,6 +78,7 @@ private:
     }
 
     QComboBox* type_ = nullptr;
+    std::array<std::unique_ptr<ferrino::NumberKind>, ferrino::kEanTypeCount> kinds_;
     EanType listedBy_ = EanType::Ean13;  // the type of the search that filled the list
 };
 

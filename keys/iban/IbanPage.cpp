@@ -25,7 +25,7 @@ namespace {
 
 class TIbanPage : public TKeyPage {
 public:
-    TIbanPage() : TKeyPage(QStringLiteral("Tab_iban"), QStringLiteral("CLé IBAN")) {
+    TIbanPage() : TKeyPage(QStringLiteral("Tab_iban"), QStringLiteral("CLé IBAN"), ferrino::MakeKind("iban")) {
         // The BBAN field is wide enough for the display form of thirty
         // characters (38 with its blanks), the others just for two.
         AddLabel(QStringLiteral("Label2"), QStringLiteral("IBAN :"), {8, 15});
@@ -78,35 +78,19 @@ public:
             w->installEventFilter(this);
     }
 
-    // "Calcule".
+    // "Calcule". Leaving a field lays out the BBAN only, which the kind's
+    // normalisation of the three fields does too.
     void BeforeNormalise() override { SetGuidesVisible(true); }
 
-    void Normalise() override { em_ibanExit(); }
+    void TooMany(const ferrino::Reading& reading) override { bban_->SetTextUndoable(FromEngine(ferrino::FormatIban(reading.plan.pattern))); }
 
-    ferrino::Plan ReadPlan() override {
-        ferrino::IbanSearchPlan plan = ferrino::IbanPlan(ToEngine(bban_->text()), ToEngine(key_->text()));
-        keyPattern_ = plan.keyPattern;
-        return plan;
-    }
-
-    void Complete(const ferrino::Plan& plan) override {
-        key_->setText(FromEngine(ferrino::CompleteIban(plan, countryText_)));
-        bban_->setText(FromEngine(plan.pattern));
-        em_ibanExit();
-    }
-
-    void TooMany(const ferrino::Plan& plan) override {
-        bban_->setText(FromEngine(plan.pattern));
-        em_ibanExit();
-    }
-
-    bool Search(const ferrino::Plan& plan, ferrino::SearchPump& pump) override {
-        // A copy of its own: another "Calcule" may read a new plan while this
-        // search pumps. The country code is read afresh for every candidate.
-        ferrino::IbanSearchPlan own;
-        static_cast<ferrino::Plan&>(own) = plan;
-        own.keyPattern = keyPattern_;
-        return ferrino::SearchIban(own, countryText_, List()->Rows(), pump);
+    bool Search(const ferrino::Reading& reading, ferrino::SearchPump& pump) override {
+        // The country code is read afresh for every candidate: the window may
+        // change it while the search pumps.
+        ferrino::IbanSearchPlan plan;
+        static_cast<ferrino::Plan&>(plan) = reading.plan;
+        plan.keyPattern = reading.keyPattern;
+        return ferrino::SearchIban(plan, countryText_, List()->Rows(), pump);
     }
 
     // "Effacer".
@@ -121,7 +105,7 @@ public:
     // The handlers of the page.
 
     // Leaving the key or the BBAN: only the BBAN is laid out again.
-    void em_ibanExit() { Apply(bban_, ferrino::FormatIban); }
+    void em_ibanExit() { FieldExit(kBban); }
 
     void em_ibanClick() { countries_->hide(); }
 
@@ -155,7 +139,7 @@ public:
     void LB_iban1Click() {
         if (selectingCountry_) return;
         const int row = countries_->SelectedRow();
-        if (row >= 0) country_->setText(countries_->RowText(row).left(2));
+        if (row >= 0) country_->SetTextUndoable(countries_->RowText(row).left(2));
     }
 
     // The press goes on to select the row under the pointer, so one press
@@ -174,8 +158,8 @@ public:
         const int row = List()->SelectedRow();
         if (row < 0) return;
         const QString text = List()->RowText(row);
-        key_->setText(text.mid(3, 2));
-        bban_->setText(text.mid(5, 40));
+        key_->SetTextUndoable(text.mid(3, 2));
+        bban_->SetTextUndoable(text.mid(5, 40));
         em_ibanExit();
     }
 
@@ -227,8 +211,8 @@ private:
     TNumberField* key_ = nullptr;
     TNumberField* bban_ = nullptr;
     TCandidateList* countries_ = nullptr;
+    static constexpr std::size_t kBban = 2;  // the third of the number fields
     std::string countryText_ = "FR";  // what the search reads for every candidate
-    std::string keyPattern_;
     bool selectingCountry_ = false;
 };
 

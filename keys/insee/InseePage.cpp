@@ -13,8 +13,7 @@ class TInseePage : public TSingleFieldPage {
 public:
     TInseePage()
         : TSingleFieldPage(QStringLiteral("Tab_insee"), QStringLiteral("Clé Insee"),
-                           {ferrino::FormatInsee, ferrino::InseePlan, ferrino::CompleteInsee, ferrino::SearchInsee},
-                           kHideList | kShowGuides) {
+                           ferrino::MakeKind("insee"), kHideList | kShowGuides) {
         Build(QStringLiteral("LabelINSEE"), QStringLiteral("Numéro Insee :"), {24, 47}, QStringLiteral("EM_INSEE"),
               {128, 42, 230, 26}, QStringLiteral("LB_insee"), {128, 72, 262, 122});
 
@@ -42,8 +41,8 @@ public:
 
     void BeforeNormalise() override { message_->Retract(); }
 
-    void TooMany(const ferrino::Plan& plan) override {
-        TSingleFieldPage::TooMany(plan);
+    void TooMany(const ferrino::Reading& reading) override {
+        TSingleFieldPage::TooMany(reading);
         message_->SlideIn();
     }
 

@@ -10,7 +10,7 @@ class TIsbnPage : public TSingleFieldPage {
 public:
     TIsbnPage()
         : TSingleFieldPage(QStringLiteral("Tab_isbn"), QStringLiteral("ISBN"),
-                           {ferrino::ShowIsbn, ferrino::IsbnPlan, ferrino::CompleteIsbn, ferrino::SearchIsbn}, kHideList) {
+                           ferrino::MakeKind("isbn"), kHideList) {
         Build(QStringLiteral("LISBN"), QStringLiteral("ISBN"), {24, 47}, QStringLiteral("em_isbn"), {128, 42, 230, 26},
               QStringLiteral("LB_isbn"), {128, 72, 262, 122});
     }

@@ -10,8 +10,8 @@ constexpr QRect kList(128, 72, 262, 122);
 
 }  // namespace
 
-TLuhnPage::TLuhnPage(const TLuhnPageNames& names, TKindOps ops, int clearRule)
-    : TSingleFieldPage(QString::fromLatin1(names.page), QString::fromUtf8(names.tab), std::move(ops), clearRule) {
+TLuhnPage::TLuhnPage(const TLuhnPageNames& names, int clearRule)
+    : TSingleFieldPage(QString::fromLatin1(names.page), QString::fromUtf8(names.tab), ferrino::MakeKind(names.kind), clearRule) {
     Build(QString::fromLatin1(names.label), QString::fromUtf8(names.labelText), kLabelAt, QString::fromLatin1(names.field),
           kField, QString::fromLatin1(names.list), kList);
 }

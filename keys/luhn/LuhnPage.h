@@ -1,7 +1,7 @@
 // What the four Luhn pages (bank cards, SIREN, SIRET, S.I.N.) have in common:
 // one number field under its label, and the candidate list below it, laid out
 // alike on every one of them. Each page gives its names, its texts, its
-// kind's engine operations and what "Effacer" does there.
+// kind of number and what "Effacer" does there.
 #pragma once
 
 #include "KeyPage.h"
@@ -13,9 +13,10 @@ struct TLuhnPageNames {
     const char* labelText;   // ...and text
     const char* field;       // the number field
     const char* list;        // the candidate list
+    const char* kind;        // the kind of number, as the engine names it
 };
 
 class TLuhnPage : public TSingleFieldPage {
 public:
-    TLuhnPage(const TLuhnPageNames& names, TKindOps ops, int clearRule);
+    TLuhnPage(const TLuhnPageNames& names, int clearRule);
 };

@@ -13,8 +13,7 @@ class TProfPage : public TSingleFieldPage {
 public:
     TProfPage()
         : TSingleFieldPage(QStringLiteral("Tab_prof"), QStringLiteral("Clé Professionnel de santé"),
-                           {ferrino::FormatProf, ferrino::ProfPlan, ferrino::CompleteProf, ferrino::SearchProf},
-                           kHideList | kShowGuides) {
+                           ferrino::MakeKind("prof"), kHideList | kShowGuides) {
         Build(QStringLiteral("Lprof"), QStringLiteral("Numero :"), {24, 47}, QStringLiteral("Em_prof"),
               {128, 42, 230, 26}, QStringLiteral("LB_prof"), {128, 72, 262, 122});
 

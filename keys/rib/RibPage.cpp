@@ -13,8 +13,7 @@ class TRibPage : public TSingleFieldPage {
 public:
     TRibPage()
         : TSingleFieldPage(QStringLiteral("Tab_rib"), QStringLiteral("Clé RIB/RIP"),
-                           {ferrino::FormatRib, ferrino::RibPlan, ferrino::CompleteRib, ferrino::SearchRib},
-                           kHideList | kShowGuides) {
+                           ferrino::MakeKind("rib"), kHideList | kShowGuides) {
         Build(QStringLiteral("Label_RIB"), QStringLiteral("RIB/RIP :"), {32, 37}, QStringLiteral("em_rib"),
               {120, 32, 273, 26}, QStringLiteral("LB_rib"), {120, 62, 330, 7 * kListRowHeight + 4});
 

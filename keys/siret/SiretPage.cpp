@@ -4,16 +4,13 @@
 #include "NumberField.h"
 #include "Pages.h"
 #include "luhn/LuhnPage.h"
-#include "siret/Siret.h"
 
 namespace {
 
 class TSiretPage : public TLuhnPage {
 public:
     TSiretPage()
-        : TLuhnPage({"Tab_SIRET", "SIRET", "Lsiret", "Siret", "em_siret", "LB_siret"},
-                    {ferrino::FormatSiret, ferrino::SiretPlan, ferrino::CompleteSiret, ferrino::SearchSiret},
-                    kHideList | kShowGuides) {
+        : TLuhnPage({"Tab_SIRET", "SIRET", "Lsiret", "Siret", "em_siret", "LB_siret", "siret"}, kHideList | kShowGuides) {
         // Columns of the display form: SSSSSSSSS EEEE K.
         AddGuides(Field(), {
             {"FSIRET1", "LSIRET1", "Numéro RCS (SIREN)", 4.5, {24, 92}},

@@ -24,7 +24,7 @@ using ferrino::kVinFieldWidths;
 
 class TVinPage : public TKeyPage {
 public:
-    TVinPage() : TKeyPage(QStringLiteral("Tab_Vin"), QStringLiteral("VIN")) {
+    TVinPage() : TKeyPage(QStringLiteral("Tab_Vin"), QStringLiteral("VIN"), ferrino::MakeKind("vin")) {
         AddLabel(QStringLiteral("Label1"), QStringLiteral("VIN :"), {24, 47});
 
         // The fields, just wide enough for their characters, one after another.
@@ -39,7 +39,7 @@ public:
         for (std::size_t i = 0; i < kVinFieldCount; ++i) {
             const int width = static_cast<int>(kVinFieldWidths[i]);
             TNumberField* field = AddField(QString::fromLatin1(kFieldNames[i]), {x, kTop, width * charWidth + 12, kHeight}, width);
-            connect(field, &TNumberField::exited, this, [this, field] { VinExit(field); });
+            connect(field, &TNumberField::exited, this, [this, i] { FieldExit(i); });
             fields_[i] = field;
             x += field->width() + kGap;
         }
@@ -77,48 +77,18 @@ public:
         }
     }
 
-    void Normalise() override {
-        for (TNumberField* field : fields_) VinExit(field);
-    }
-
-    ferrino::Plan ReadPlan() override {
-        ferrino::VinFields texts;
-        for (std::size_t i = 0; i < kVinFieldCount; ++i) texts[i] = ToEngine(fields_[i]->text());
-        return ferrino::VinPlan(texts);
-    }
-
-    // Only the check character is written; the other fields keep their text.
-    void Complete(const ferrino::Plan& plan) override {
-        TNumberField* key = fields_[ferrino::kVinKeyField];
-        key->setText(FromEngine(ferrino::CompleteVin(plan)));
-        VinExit(key);
-    }
-
     // Too many unknown characters: the fields keep what leaving them gave.
-    void TooMany(const ferrino::Plan&) override {}
-
-    bool Search(const ferrino::Plan& plan, ferrino::SearchPump& pump) override {
-        return ferrino::SearchVin(plan, List()->Rows(), pump);
-    }
-
     void Clear() override {
         for (TNumberField* field : fields_) field->clear();
         List()->hide();
     }
 
 private:
-    // The exit handler of every field: normalises the field that is left.
-    void VinExit(TNumberField* field) {
-        const auto width = static_cast<std::size_t>(field->TypingLimit());
-        Apply(field, [width](std::string_view text) { return ferrino::FormatVinField(text, width); });
-    }
-
     // The selected row goes back into the eight fields, as it is.
     void LB_vinClick() {
         const int row = List()->SelectedRow();
         if (row < 0) return;
-        const ferrino::VinFields parts = ferrino::VinRowFields(ToEngine(List()->RowText(row)));
-        for (std::size_t i = 0; i < kVinFieldCount; ++i) fields_[i]->setText(FromEngine(parts[i]));
+        WriteFields(Kind().RowFields(ToEngine(List()->RowText(row))));
     }
 
     // Where the arrow of field `i` starts: under the middle of its characters.
