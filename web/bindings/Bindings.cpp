@@ -204,6 +204,7 @@ public:
         out.set("unknowns", static_cast<unsigned>(verdict.unknowns));
         out.set("limit", static_cast<unsigned>(verdict.limit));
         out.set("valid", verdict.Valid());
+        out.set("wholeNumber", verdict.WholeNumber());
         out.set("firstCause", verdict.FirstCause());
         out.set("text", ferrino::VerdictText(verdict));
         val findings = val::array();

@@ -549,6 +549,14 @@ export class App {
         for (const state of this.states) state.list.setAttribute('aria-busy', busy && this.busyState?.state === state ? 'true' : 'false');
     }
 
+    // The verdict line after "Calcule": the verdict on the number, or what the
+    // search found when characters of the body are unknown.
+    verdictText(verdict, searched) {
+        if (verdict.key === 'unknowns') return searched;
+        // A wrong key: the typing-error search may tell which slip made it.
+        return verdict.key === 'wrong' ? `${verdict.text} ${TYPING_HINT}` : verdict.text;
+    }
+
     calcule() {
         const state = this.states[this.current];
         const page = state.page;
@@ -561,32 +569,28 @@ export class App {
 
         const reading = kind.read(this.values(state));
         this.write(state, reading.fields);
+        this.followGuides(state);
+        const verdict = kind.check(reading.fields);
         state.rows = new PackedRows();
         state.list.setSource(state.rows);
         state.list.hidden = true;
-        state.typed = null;
-        state.written = null;
 
-        this.followGuides(state);
         if (reading.outcome === 'complete') {
-            const verdict = kind.check(reading.fields);
-            const completed = kind.complete(reading.fields);
-            this.write(state, completed);
+            this.write(state, kind.complete(reading.fields));
             this.followGuides(state);
-            // A typing-error search after this works on the number as typed.
-            state.typed = reading.fields;
-            state.written = this.values(state);
-            // A wrong key: the typing-error search may tell which slip made it.
-            this.setStatus(verdict.key === 'wrong' ? `${verdict.text} ${TYPING_HINT}` : verdict.text);
+            this.setStatus(this.verdictText(verdict, ''));
             this.showOutcome(state, false);
         } else if (reading.outcome === 'search') {
             state.listType = state.select ? state.select.selectedIndex : null;
-            this.runSearch(state, 'search', reading.fields);
+            this.runSearch(state, 'search', reading.fields, verdict);
         } else {
-            this.setStatus(kind.check(reading.fields).text);
+            this.setStatus(this.verdictText(verdict, ''));
             if (state.message) state.message.hidden = false;
             this.showOutcome(state, false);
         }
+        // A typing-error search after this works on the number as read, until the fields change.
+        state.typed = reading.fields;
+        state.written = this.values(state);
     }
 
     // The numbers one typing slip away from the page's number (F3).
@@ -596,18 +600,27 @@ export class App {
         this.hideCountries(state);
         const now = this.values(state);
         const asTyped = state.written && state.written.every((text, i) => text === now[i]) ? state.typed : now;
+        if (state.page.showGuidesFirst) this.showGuides(state, true);
+        state.inputs.forEach((_, i) => this.fieldExit(state, i));
         const kind = this.kindOf(state);
         const reading = kind.read(asTyped);
+        const verdict = kind.check(reading.fields);
         this.setStatus('');
-        if (state.message) state.message.hidden = true;
         state.rows = new PackedRows();
         state.list.setSource(state.rows);
         state.list.hidden = true;
+        if (verdict.valid || !verdict.wholeNumber) {
+            this.setStatus(verdict.valid
+                ? 'Clé correcte : aucune faute de frappe à corriger.'
+                : 'Pour chercher les fautes de frappe, saisissez le numéro entier, clé comprise.');
+            this.showOutcome(state, false);
+            return;
+        }
         state.listType = state.select ? state.select.selectedIndex : null;
-        this.runSearch(state, 'corrections', reading.fields);
+        this.runSearch(state, 'corrections', reading.fields, null);
     }
 
-    runSearch(state, op, fields) {
+    runSearch(state, op, fields, verdict) {
         const codeType = state.select ? state.select.selectedIndex : 1;
         const run = { state, op, shown: false };
         this.busyState = run;
@@ -628,11 +641,12 @@ export class App {
                 this.setBusy(false);
                 const count = state.rows.count;
                 const module = this.engine.module;
+                const searched = result.stopped || result.error
+                    ? (op === 'corrections' ? module.correctionsText(count, true) : module.searchText(count, true))
+                    : result.text;
                 const text = result.error
                     ? `Erreur du moteur : ${result.error}`
-                    : result.stopped
-                        ? (op === 'corrections' ? module.correctionsText(count, true) : module.searchText(count, true))
-                        : result.text;
+                    : verdict ? this.verdictText(verdict, searched) : searched;
                 this.setStatus(text);
                 this.showOutcome(state, true);
             });

@@ -199,6 +199,24 @@ describe('the page opened from its folder', () => {
         await page.click('#Btnfautes');
         await idle(page);
         assert.ok((await page.$eval('#LB_insee', (l) => l.rowCount)) > 0);
+        // Nothing to search for a right number, nor for one not wholly known.
+        await typeInto(page, 'EM_INSEE', '185057800608491');
+        await page.keyboard.press('F3');
+        assert.equal(await status(page), 'Clé correcte : aucune faute de frappe à corriger.');
+        assert.equal(await page.$eval('#LB_insee', (l) => l.hidden), true);
+        await typeInto(page, 'EM_INSEE', '1850578006?8491');
+        await page.keyboard.press('F3');
+        assert.equal(await status(page), 'Pour chercher les fautes de frappe, saisissez le numéro entier, clé comprise.');
+    });
+
+    test('La Poste: "Calcule" on a whole body lists both keys', async () => {
+        await page.click('#Tab_SIRET');
+        await typeInto(page, 'em_siret', '356 000 000 4983');
+        await calcule(page);
+        assert.deepEqual(await page.$eval('#LB_siret', (l) => [l.rowCount, l.rowText(0), l.rowText(1), l.hidden]),
+            [2, '356000000 4983 2', '356000000 4983 7', false]);
+        assert.equal(await status(page), 'Clé calculée : 2 ou 7.');
+        await page.click('#Tab_insee');
     });
 
     test('the pages with several fields: paste, list clicks, code types', async () => {
