@@ -39,12 +39,17 @@ QFont ScrollingFont(QFont font, bool underline) {
 }  // namespace
 
 TAboutBox::TAboutBox(const QString& versionText, QWidget* parent)
+    : TAboutBox(versionText, parent, BuildAuthor(), BuildWebAddress()) {}
+
+TAboutBox::TAboutBox(const QString& versionText, QWidget* parent, const QString& author, const QString& webAddress)
     : QDialog(parent, kFrame),
       Image1(new QLabel(this)),
       JvScrollingLabel1(new TScrollingLabel(QStringLiteral("JvScrollingLabel1"), this)),
       FreeWareLabel(new TBlinkingLabel(QStringLiteral("FreeWareLabel"), QStringLiteral("FreeWare"), this)),
       OKButton(new QPushButton(QStringLiteral("OK"), this)),
-      versionText_(versionText) {
+      versionText_(versionText),
+      author_(author.trimmed()),
+      webAddress_(webAddress.trimmed()) {
     static const bool loaded = (LoadAboutResources(), true);
     (void)loaded;
     PlaceControls();
@@ -90,14 +95,18 @@ void TAboutBox::PlaceControls() {
     connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
 }
 
-QUrl TAboutBox::WebAddress() {
-    return QUrl::fromUserInput(QString::fromUtf8(ferrino::build::kWebAddress));
-}
+QString TAboutBox::BuildAuthor() { return QString::fromUtf8(ferrino::build::kAuthor); }
+
+QString TAboutBox::BuildWebAddress() { return QString::fromUtf8(ferrino::build::kWebAddress); }
+
+QUrl TAboutBox::WebAddress() const { return HasLink() ? QUrl::fromUserInput(webAddress_) : QUrl(); }
 
 void TAboutBox::FormCreate() {
-    JvScrollingLabel1->SetText(QStringLiteral("Ferrino ") + versionText_ + QLatin1Char(' ') +
-                               QString::fromUtf8(ferrino::build::kAuthor) + QLatin1Char(' ') +
-                               QString::fromUtf8(ferrino::build::kWebAddress));
+    QString text = QStringLiteral("Ferrino ") + versionText_;
+    for (const QString& part : {author_, webAddress_})
+        if (!part.isEmpty()) text += QLatin1Char(' ') + part;
+    JvScrollingLabel1->SetText(text);
+    JvScrollingLabel1->setCursor(HasLink() ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void TAboutBox::OKButtonClick() {
@@ -106,11 +115,11 @@ void TAboutBox::OKButtonClick() {
 
 void TAboutBox::JvScrollingLabel1Click() {
     // Whether a browser could be found is not our business; the box stays open.
-    QDesktopServices::openUrl(WebAddress());
+    if (HasLink()) QDesktopServices::openUrl(WebAddress());
 }
 
 void TAboutBox::JvScrollingLabel1MouseEnter() {
-    JvScrollingLabel1->setFont(ScrollingFont(JvScrollingLabel1->font(), true));
+    if (HasLink()) JvScrollingLabel1->setFont(ScrollingFont(JvScrollingLabel1->font(), true));
 }
 
 void TAboutBox::JvScrollingLabel1MouseLeave() {

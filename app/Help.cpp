@@ -8,13 +8,17 @@
 
 namespace {
 
+// A dialog of the main window's, so that window managers keep it above its
+// owner (a plain window owned by a dialog may open behind it) and tie it to
+// the owner (transient for it). Closing it gives the owner the focus back.
 class THelpWindow : public QDialog {
 public:
     explicit THelpWindow(QWidget* owner) : QDialog(owner) {
         setObjectName(QStringLiteral("HelpWindow"));
         setWindowTitle(QStringLiteral("Aide de Ferrino"));
-        setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                       Qt::WindowMinMaxButtonsHint);
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
+        setModal(false);
         browser_ = new QTextBrowser(this);
         browser_->setObjectName(QStringLiteral("HelpBrowser"));
         browser_->setOpenExternalLinks(true);
@@ -29,6 +33,15 @@ public:
         show();
         raise();
         activateWindow();
+    }
+
+protected:
+    void hideEvent(QHideEvent* event) override {
+        QDialog::hideEvent(event);
+        if (QWidget* owner = parentWidget(); owner && owner->isVisible()) {
+            owner->raise();
+            owner->activateWindow();
+        }
     }
 
 private:

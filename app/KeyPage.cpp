@@ -5,8 +5,10 @@
 #include <QStyleOptionFrame>
 
 #include "Arrow.h"
+#include "FixedFont.h"
 #include "CandidateList.h"
 #include "EngineText.h"
+#include "FieldChain.h"
 #include "NumberField.h"
 
 TKeyPage::TKeyPage(const QString& objectName, const QString& tabCaption, std::unique_ptr<ferrino::NumberKind> kind,
@@ -47,6 +49,16 @@ bool TKeyPage::Corrections(const ferrino::Reading& reading, ferrino::SearchPump&
 ferrino::Fields TKeyPage::NumberToCorrect() const {
     ferrino::Fields now = FieldTexts();
     return !writtenByCalcule_.empty() && now == writtenByCalcule_ ? readByCalcule_ : now;
+}
+
+void TKeyPage::ChainFields() {
+    new TFieldChain(fields_, [this](const QString& text) -> std::optional<QStringList> {
+        const std::optional<ferrino::Fields> parts = Kind().SplitWhole(ToEngine(text));
+        if (!parts) return std::nullopt;
+        QStringList texts;
+        for (const std::string& part : *parts) texts << FromEngine(part);
+        return texts;
+    }, this);
 }
 
 void TKeyPage::WriteFields(const ferrino::Fields& texts) {
@@ -93,13 +105,37 @@ TNumberField* TKeyPage::AddField(const QString& name, QRect geometry, int typing
 }
 
 TCandidateList* TKeyPage::AddList(const QString& name, QRect geometry, bool candidates) {
-    auto* list = new TCandidateList(name, this);
+    auto* list = new TCandidateList(name, this, candidates);
+    // As many whole rows as come nearest to the height given.
+    const int frame = list->HeightForRows(0);
+    const int rows = std::max(1, (geometry.height() - frame + ListRowHeight() / 2) / ListRowHeight());
+    geometry.setHeight(list->HeightForRows(rows));
     list->setGeometry(geometry);
     if (candidates) {
         list_ = list;
         connect(list, &TCandidateList::doubleClicked, this, &TKeyPage::calculeRequested);
     }
+    lists_.push_back(list);
+    StartArrowsUnderLists();
     return list;
+}
+
+void TKeyPage::StartArrowsUnderLists() {
+    // A list that lies over arrows would leave their starts showing in the gap
+    // between the field and the list's top edge: such arrows start at that edge.
+    for (const std::vector<QWidget*>& set : guides_) {
+        for (QWidget* guide : set) {
+            auto* arrow = qobject_cast<TArrow*>(guide);
+            if (!arrow) continue;
+            for (const TCandidateList* list : lists_) {
+                const QRect area = list->geometry();
+                const QPoint from = arrow->Start();
+                if (from.x() < area.left() || from.x() > area.right()) continue;
+                if (area.top() > from.y() && area.top() - from.y() <= kArrowGap && area.top() < arrow->End().y())
+                    arrow->Link({from.x(), area.top()}, arrow->End());
+            }
+        }
+    }
 }
 
 void TKeyPage::AddGuides(TNumberField* field, std::initializer_list<TGuide> guides, int set) {
@@ -122,7 +158,7 @@ void TKeyPage::AddGuides(TNumberField* field, std::initializer_list<TGuide> guid
         const QPoint from(qRound(textLeft + guide.column * charWidth), field->geometry().bottom() + 2);
         const int middle = label->y() + label->height() / 2;
         const bool labelOnLeft = label->geometry().center().x() < from.x();
-        const QPoint to(labelOnLeft ? label->geometry().right() + 3 : label->x() - 3, middle);
+        const QPoint to(labelOnLeft ? label->geometry().right() + kHeadGap : label->x() - kHeadGap, middle);
         arrow->Link(from, to);
         arrow->lower();
         widgets.push_back(label);
@@ -130,7 +166,8 @@ void TKeyPage::AddGuides(TNumberField* field, std::initializer_list<TGuide> guid
         label->setVisible(set == guideSet_);
         arrow->setVisible(set == guideSet_);
     }
-    if (list_) list_->raise();
+    StartArrowsUnderLists();
+    for (TCandidateList* list : lists_) list->raise();
 }
 
 QString TKeyPage::RowText(TCandidateList* list, int row) { return list->RowText(row); }

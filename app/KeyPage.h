@@ -86,11 +86,17 @@ protected:
     QLabel* AddLabel(const QString& name, const QString& text, QPoint at);
     // A number field; the page's fields are added in the order of the kind's.
     TNumberField* AddField(const QString& name, QRect geometry, int typingLimit = 0);
+    // A list at `geometry`, its height brought to the nearest whole number of rows.
     TCandidateList* AddList(const QString& name, QRect geometry, bool candidates = true);
     // Arrows from under parts of `field` down to their labels, in set `set`
     // (only set 0 shows at first). The candidate list, which takes their place
     // after a search, stays over them.
     void AddGuides(TNumberField* field, std::initializer_list<TGuide> guides, int set = 0);
+
+    // Makes the number fields hold one number between them (typing goes on
+    // from a full field to the next, a whole number pasted into any of them
+    // is spread over all, as the kind splits it).
+    void ChainFields();
 
     // The exit normalisation of one field, by its index among the number fields.
     void FieldExit(std::size_t index);
@@ -99,9 +105,16 @@ protected:
     static QString RowText(TCandidateList* list, int row);
 
 private:
+    // How far below an arrow's start a list's top edge may lie and still have the arrow start there.
+    static constexpr int kArrowGap = 8;
+    // Pixels between an arrow's head and its label.
+    static constexpr int kHeadGap = 4;
+    void StartArrowsUnderLists();
+
     QString tabCaption_;
     std::unique_ptr<ferrino::NumberKind> kind_;
     TCandidateList* list_ = nullptr;
+    std::vector<TCandidateList*> lists_;
     std::vector<TNumberField*> fields_;
     std::vector<std::vector<QWidget*>> guides_;  // of each set: labels then arrows
     int guideSet_ = 0;

@@ -6,7 +6,12 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QLibraryInfo>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTranslator>
 
@@ -40,6 +45,25 @@ void LoadFrenchTranslation() {
     else
         delete translator;
 }
+
+// The common buttons in the desktop's style, the one with the keyboard's
+// focus also framed by a dotted line inside: the default button ("Calcule",
+// or a focused button, which Enter presses) is drawn as the style draws it,
+// and the focus must not look the same.
+class TFocusFrameStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element != CE_PushButton || !(option->state & State_HasFocus)) return;
+        painter->save();
+        QPen dots(option->palette.color(QPalette::ButtonText), 1, Qt::DotLine);
+        painter->setPen(dots);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(4, 4, -5, -5));
+        painter->restore();
+    }
+};
 
 QFont DialogFont() {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -132,11 +156,16 @@ void TMainWindow::BuildButtons(int top) {
     constexpr int kWidth = 92;
     constexpr int kGap = 12;
     const int total = 5 * kWidth + 4 * kGap;
+    auto* focusStyle = new TFocusFrameStyle;
+    focusStyle->setParent(this);
     int x = (pageControl_->width() + 2 * kMargin - total) / 2;
     for (const CommonButton& common : buttons) {
         auto* button = new QPushButton(ButtonPicture(common.picture), QString::fromUtf8(common.caption), this);
         button->setObjectName(QString::fromLatin1(common.name));
-        button->setAutoDefault(false);
+        // Enter on a focused button presses that button, as in any dialog;
+        // while it has the focus, it is the one drawn as the default.
+        button->setAutoDefault(true);
+        button->setStyle(focusStyle);
         button->setGeometry(x, top, kWidth, kButtonHeight);
         connect(button, &QPushButton::clicked, this, common.handler);
         *common.button = button;
@@ -166,7 +195,42 @@ void TMainWindow::FormCreate() {
 }
 
 void TMainWindow::FormShow() {
-    if (auto* field = findChild<TNumberField*>(QStringLiteral("EM_INSEE"))) field->setFocus(Qt::OtherFocusReason);
+    // The first number field of the page shown (EM_INSEE on the first page).
+    QWidget* page = pageControl_->currentWidget();
+    if (auto* field = page ? page->findChild<TNumberField*>() : nullptr) field->setFocus(Qt::OtherFocusReason);
+}
+
+namespace {
+const QString kPageKey = QStringLiteral("Window/Page");
+const QString kPositionKey = QStringLiteral("Window/Position");
+
+// Whether the window's title bar would lie on a screen at `position`.
+bool OnAScreen(QPoint position, int width) {
+    const QPoint corners[] = {position + QPoint(8, 8), position + QPoint(width - 8, 8)};
+    for (const QPoint corner : corners) {
+        bool seen = false;
+        for (const QScreen* screen : QGuiApplication::screens()) seen = seen || screen->availableGeometry().contains(corner);
+        if (!seen) return false;
+    }
+    return true;
+}
+}  // namespace
+
+void TMainWindow::SaveSettings() const {
+    QSettings settings;
+    settings.setValue(kPageKey, pageControl_->currentIndex());
+    settings.setValue(kPositionKey, pos());
+}
+
+bool TMainWindow::RestoreSettings() {
+    QSettings settings;
+    const QVariant position = settings.value(kPositionKey);
+    if (!position.canConvert<QPoint>() || !OnAScreen(position.toPoint(), frameGeometry().width())) return false;
+    move(position.toPoint());
+    const int page = settings.value(kPageKey, 0).toInt();
+    if (page >= 0 && page < kPageCount) pageControl_->setCurrentIndex(page);
+    if (isVisible()) FormShow();
+    return true;
 }
 
 void TMainWindow::showEvent(QShowEvent* event) {
@@ -216,6 +280,7 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
     }
     closeWhenIdle_ = false;
     QDialog::closeEvent(event);
+    if (event->isAccepted()) SaveSettings();
 }
 
 void TMainWindow::keyPressEvent(QKeyEvent* event) {

@@ -29,6 +29,13 @@ public:
     TPageControl* PageControl() const { return pageControl_; }
     TKeyPage* Page(int index) const;
 
+    // The page and the position of the window, kept between runs (QSettings:
+    // ~/.config/Ferrino/Ferrino.conf with the names main() gives the program).
+    // Saved when the window closes; restored only when the saved position
+    // lies on a screen, and then the page's first field takes the focus.
+    void SaveSettings() const;
+    bool RestoreSettings();
+
     // Handlers of the window and of the common buttons.
     void FormCreate();
     void FormShow();

@@ -6,10 +6,13 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("FERRINO"));
+    // Where the settings go: ~/.config/Ferrino/Ferrino.conf.
+    QApplication::setOrganizationName(QStringLiteral("Ferrino"));
+    QApplication::setApplicationName(QStringLiteral("Ferrino"));
     QApplication::setDesktopFileName(QStringLiteral("org.ferrino.Ferrino"));
     QApplication::setWindowIcon(ProgramIcon());
     TMainWindow window;
+    window.RestoreSettings();  // the page and the position of the last run
     window.show();
     return QApplication::exec();
 }

@@ -47,7 +47,13 @@ std::string_view RowLine(std::string_view row) {
 Runner::Runner(const NumberKind& kind, Mode mode, bool json, Output& out, Output& err)
     : kind_(kind), mode_(mode), json_(json), out_(out), err_(err) {}
 
-void Runner::Process(std::string_view number) {
+void Runner::Process(std::string_view number, bool cut) {
+    if (cut || number.size() > LineReader::kLongestLine) {
+        Refuse(number, {"trop long", true, true});
+        ++count_;
+        out_.Spill();
+        return;
+    }
     ToEngine(number, engineText_);
     if (const std::optional<InputFault> fault = kind_.CheckInput(engineText_); fault && (mode_ != Mode::kCalcule || fault->everyMode)) {
         Refuse(number, *fault);
@@ -63,6 +69,23 @@ void Runner::Process(std::string_view number) {
     }
     ++count_;
     out_.Spill();
+}
+
+void Runner::SearchWritingRows(const Reading& reading, const std::function<void(std::string_view)>& write) {
+    // The rows go out as they are found, a few thousand at a time, so that
+    // the largest search holds no more than that.
+    RowStore rows;
+    const auto drain = [&] {
+        for (std::size_t i = 0; i < rows.Size(); ++i) {
+            write(RowLine(rows.Row(i)));
+            out_.Spill();
+        }
+        rows.Drop();
+        return false;  // nothing stops a search from the command line
+    };
+    SearchPump pump(drain, kRowsBetweenWrites);
+    kind_.Search(reading, rows, pump);
+    drain();
 }
 
 void Runner::Refuse(std::string_view number, const InputFault& fault) {
@@ -115,16 +138,14 @@ void Runner::Calcule(std::string_view number, const Reading& reading) {
             text += ",\"number\":";
             AppendJson(text, kind_.CompletedShown(reading), true);
         } else if (plan.Searches()) {
-            RowStore rows;
-            SearchPump pump = QuietPump();
-            kind_.Search(reading, rows, pump);
             text += ",\"rows\":[";
-            for (std::size_t i = 0; i < rows.Size(); ++i) {
-                if (i) text += ',';
-                AppendJson(text, RowLine(rows.Row(i)), true);
-                out_.Spill();
-            }
-            text += ']';
+            bool first = true;
+            SearchWritingRows(reading, [&](std::string_view row) {
+                if (!first) out_.Text() += ',';
+                first = false;
+                AppendJson(out_.Text(), row, true);
+            });
+            out_.Text() += ']';
         } else {
             text += ",\"number\":";
             AppendJson(text, reading.shown, true);
@@ -141,14 +162,10 @@ void Runner::Calcule(std::string_view number, const Reading& reading) {
         AppendShown(text, kind_.CompletedShown(reading));
         text += '\n';
     } else if (plan.Searches()) {
-        RowStore rows;
-        SearchPump pump = QuietPump();
-        kind_.Search(reading, rows, pump);
-        for (std::size_t i = 0; i < rows.Size(); ++i) {
-            AppendShown(out_.Text(), RowLine(rows.Row(i)));
+        SearchWritingRows(reading, [&](std::string_view row) {
+            AppendShown(out_.Text(), row);
             out_.Text() += '\n';
-            out_.Spill();
-        }
+        });
     } else {
         // What came before goes out first, so that a terminal shows both in order.
         out_.Flush();

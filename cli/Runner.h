@@ -1,6 +1,7 @@
 // What the command line does with each number, in its three forms of output.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -27,13 +28,17 @@ public:
     // `json`: one JSON object a line.
     Runner(const NumberKind& kind, Mode mode, bool json, Output& out, Output& err);
 
-    // One number, as typed (UTF-8).
-    void Process(std::string_view number);
+    // One number, as typed (UTF-8). `cut`: only the start of a line too long
+    // to be read whole.
+    void Process(std::string_view number, bool cut = false);
 
     int Status() const { return status_; }
 
 private:
     void Calcule(std::string_view number, const Reading& reading);
+    // Runs the search of "Calcule", handing each row to `write` as it is found.
+    void SearchWritingRows(const Reading& reading, const std::function<void(std::string_view)>& write);
+    static constexpr unsigned kRowsBetweenWrites = 4096;  // engine pumps, about one per candidate
     void Check(std::string_view number, const Reading& reading);
     void Correct(std::string_view number, const Reading& reading);
     // A number the kind cannot take as it is given.

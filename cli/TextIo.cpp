@@ -71,7 +71,8 @@ void Output::Flush() {
     text_.clear();
 }
 
-LineReader::LineReader(int fd, std::size_t block) : fd_(fd), block_(block ? block : 1), buffer_(block_) {}
+LineReader::LineReader(int fd, std::size_t block, std::size_t longest)
+    : fd_(fd), block_(block ? block : 1), longest_(longest ? longest : 1), buffer_(block_ + longest_) {}
 
 bool LineReader::Fill() {
     // Keep what is not handed out yet at the front, and make room for a block.
@@ -80,6 +81,8 @@ bool LineReader::Fill() {
         end_ -= begin_;
         begin_ = 0;
     }
+    // What is kept is never more than one line of `longest_` bytes, so the
+    // buffer never grows beyond a block and a line.
     if (buffer_.size() - end_ < block_) buffer_.resize(end_ + block_);
     for (;;) {
         const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
@@ -94,7 +97,8 @@ bool LineReader::Fill() {
     }
 }
 
-bool LineReader::Next(std::string_view& line) {
+bool LineReader::Next(std::string_view& line, bool* cut) {
+    if (cut) *cut = false;
     std::size_t scanned = 0;  // bytes after begin_ known to hold no newline
     for (;;) {
         const std::size_t from = begin_ + scanned;
@@ -102,12 +106,14 @@ bool LineReader::Next(std::string_view& line) {
             const void* found = std::memchr(buffer_.data() + from, '\n', end_ - from);
             if (found) {
                 const std::size_t stop = static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data());
+                if (stop - begin_ > longest_) return CutLine(line, cut);
                 line = std::string_view(buffer_.data() + begin_, stop - begin_);
                 begin_ = stop + 1;
                 return true;
             }
             scanned = end_ - begin_;
         }
+        if (scanned > longest_) return CutLine(line, cut);
         if (atEnd_ || !Fill()) {
             if (failed_ || begin_ == end_) return false;  // no half line after a read error
             line = std::string_view(buffer_.data() + begin_, end_ - begin_);
@@ -115,6 +121,23 @@ bool LineReader::Next(std::string_view& line) {
             return true;
         }
     }
+}
+
+bool LineReader::CutLine(std::string_view& line, bool* cut) {
+    cutStart_.assign(buffer_.data() + begin_, longest_);
+    // The rest of the line is read and thrown away, its newline with it.
+    for (;;) {
+        const void* found = begin_ < end_ ? std::memchr(buffer_.data() + begin_, '\n', end_ - begin_) : nullptr;
+        if (found) {
+            begin_ = static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data()) + 1;
+            break;
+        }
+        begin_ = end_;
+        if (atEnd_ || !Fill()) break;
+    }
+    line = cutStart_;
+    if (cut) *cut = true;
+    return true;
 }
 
 }  // namespace ferrino::cli

@@ -45,24 +45,33 @@ private:
 };
 
 // Lines from a file descriptor, read in large blocks. A line ends at "\n",
-// which is not part of it; a last line without one counts as well.
+// which is not part of it; a last line without one counts as well. No line
+// is held beyond `longest` bytes: of a longer one only its start is kept, and
+// the rest is read and thrown away, so that any input is read in bounded memory.
 class LineReader {
 public:
-    explicit LineReader(int fd, std::size_t block = 1 << 20);
+    explicit LineReader(int fd, std::size_t block = 1 << 20, std::size_t longest = kLongestLine);
+
+    // The longest line taken whole: far beyond any number written out.
+    static constexpr std::size_t kLongestLine = 4096;
 
     // The next line, good until the next call; false at the end of the input
-    // or on a read error.
-    bool Next(std::string_view& line);
+    // or on a read error. `cut` tells a line longer than `longest`, of which
+    // `line` holds the first `longest` bytes.
+    bool Next(std::string_view& line, bool* cut = nullptr);
 
     // True when reading stopped on an error rather than at the end.
     bool Failed() const { return failed_; }
 
 private:
     bool Fill();
+    bool CutLine(std::string_view& line, bool* cut);
 
     int fd_;
     std::size_t block_;
+    std::size_t longest_;
     std::vector<char> buffer_;
+    std::string cutStart_;   // the start of the last line that was too long
     std::size_t begin_ = 0;  // first byte not handed out yet
     std::size_t end_ = 0;    // end of the bytes read
     bool atEnd_ = false;

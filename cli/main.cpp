@@ -298,12 +298,13 @@ int main(int argc, char** argv) {
             LineReader lines(STDIN_FILENO);
             std::string_view line;
             bool first = true;
-            while (lines.Next(line)) {
+            bool cut = false;
+            while (lines.Next(line, &cut)) {
                 if (first && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);  // a byte order mark
                 first = false;
                 if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-                if (IsBlank(line)) continue;
-                runner.Process(line);
+                if (!cut && IsBlank(line)) continue;
+                runner.Process(line, cut);
                 if (out.Failed()) break;
             }
             readFailed = lines.Failed();

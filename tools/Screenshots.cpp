@@ -1,11 +1,17 @@
 // Renders every page of the main window, each with an example number typed
-// in, and the About box to PNG files, without a display:
+// in, a list with its context menu, and the About box to PNG files, without
+// a display:
 //   ferrino_screenshots [folder] [page-index...]
 // writes folder/page-NN.png for the pages asked for (all of them when none
 // is) and folder/about.png. tools/screenshots.sh keeps the README's pictures
 // current with it.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QTimer>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -130,6 +136,40 @@ int main(int argc, char** argv) {
         ok = TypeExample(window, page) && ok;
         Settle(400);
         ok = Save(&window, QStringLiteral("%1/page-%2.png").arg(folder).arg(page, 2, 10, QLatin1Char('0'))) && ok;
+    }
+
+    // A list of candidates with rows selected and its context menu open,
+    // the menu painted over the window where it opens.
+    {
+        TMainWindow window;
+        window.show();
+        QApplication::setActiveWindow(&window);
+        Settle();
+        window.PageControl()->setCurrentIndex(1);
+        Settle();
+        auto* field = window.findChild<QLineEdit*>(QStringLiteral("em_rib"));
+        field->setText(QStringLiteral("30006 00001 1234567890? "));
+        window.findChild<QAbstractButton*>(QStringLiteral("Btncalc"))->click();
+        auto* list = window.findChild<QAbstractItemView*>(QStringLiteral("LB_rib"));
+        list->setFocus();
+        list->setCurrentIndex(list->model()->index(1, 0));
+        list->selectionModel()->select(list->model()->index(3, 0), QItemSelectionModel::Select);
+        Settle(200);
+        QImage picture = window.grab().toImage();
+        const QPoint at = list->viewport()->mapTo(&window, list->visualRect(list->model()->index(3, 0)).center());
+        QTimer::singleShot(100, [&] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                QPainter painter(&picture);
+                painter.drawPixmap(at, menu->grab());
+                menu->close();
+            }
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, list->viewport()->mapFrom(&window, at),
+                                list->viewport()->mapToGlobal(list->viewport()->mapFrom(&window, at)));
+        QApplication::sendEvent(list->viewport(), &event);
+        const QString path = QStringLiteral("%1/list-menu.png").arg(folder);
+        if (picture.save(path)) std::printf("%s\n", qPrintable(path));
+        else ok = false;
     }
 
     // The About box as "A propos" shows it, over the window, grabbed at once:

@@ -31,7 +31,9 @@ void TArrow::paintEvent(QPaintEvent*) {
     const qreal w = width() - 1;
     const qreal bottom = height() - 1 - kMargin;
     const qreal startX = bendsLeft_ ? w - kMargin : kMargin;
-    const qreal endX = bendsLeft_ ? 0.5 : w - 0.5;
+    // The head's point is exactly at the end given to Link(), which keeps its
+    // distance from the label; the widget's margin only holds the head's width.
+    const qreal endX = bendsLeft_ ? kMargin : w - kMargin;
     const qreal dir = bendsLeft_ ? -1 : 1;
     const qreal radius = std::min<qreal>(kRadius, std::min(bottom, std::abs(startX - endX) / 2));
 

@@ -68,4 +68,13 @@ void TArrowButton::paintEvent(QPaintEvent*) {
     arrow.rect.moveCenter(arrowPart.center());
     if (isDown() || arrowPressed_) arrow.rect.translate(1, 1);
     p.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrow);
+
+    // The keyboard's focus shows as the style's focus frame inside the bevel.
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(2, 2, -2, -2);
+        focus.backgroundColor = palette().color(QPalette::Button);
+        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 }

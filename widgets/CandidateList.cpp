@@ -1,12 +1,24 @@
 #include "CandidateList.h"
 
 #include <algorithm>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProgressDialog>
+#include <QSaveFile>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStyledItemDelegate>
 
 #include "EngineText.h"
@@ -24,7 +36,7 @@ QVariant TCandidateModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::SizeHintRole) {
         // Every row as wide as the widest one, so that long rows can be scrolled to.
         static const int charWidth = QFontMetrics(FixedFont()).horizontalAdvance(QLatin1Char('0'));
-        return QSize(widest_ * charWidth + 6, kListRowHeight);
+        return QSize(widest_ * charWidth + 6, ListRowHeight());
     }
     return {};
 }
@@ -66,39 +78,128 @@ void TCandidateModel::SetRows(const QStringList& rows) {
     endResetModel();
 }
 
-TCandidateList::TCandidateList(const QString& objectName, QWidget* parent) : QListView(parent), model_(new TCandidateModel(this)) {
+namespace {
+
+// Draws a row's background, selection and focus the style's way, and its
+// text on the row's baseline, so that capitals' accents and descenders stay
+// inside the row (a centred text would lose the top of an accent in fonts
+// whose accents rise above their declared ascent).
+class TRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem opt(option);
+        initStyleOption(&opt, index);
+        const QString text = opt.text;
+        opt.text.clear();
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+        const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : (opt.state & QStyle::State_Active) ? QPalette::Normal
+                                                                                : QPalette::Inactive;
+        const QPalette::ColorRole role = (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text;
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        painter->save();
+        painter->setClipRect(opt.rect);
+        painter->setFont(opt.font);
+        painter->setPen(opt.palette.color(group, role));
+        painter->drawText(QPoint(opt.rect.left() + margin, opt.rect.top() + ListRowBaseline()), text);
+        painter->restore();
+    }
+};
+
+// A copied or saved row: the row as shown without its trailing blanks.
+void DefaultPrintedForm(std::string_view row, std::string& out) {
+    while (!row.empty() && row.back() == ' ') row.remove_suffix(1);
+    out.append(row);
+}
+
+// A stored row as the window shows it, in UTF-8: candidate rows are engine
+// text, whose bytes beyond ASCII the window shows as U+FFFD.
+void AppendShown(std::string_view row, bool utf8, std::string& out) {
+    if (utf8) {
+        out.append(row);
+        return;
+    }
+    for (char c : row) {
+        if (static_cast<unsigned char>(c) < 0x80) out += c;
+        else out += "\xEF\xBF\xBD";
+    }
+}
+
+// Why a file could not be written, in French, from what the file system says.
+QString WriteFailure(const QSaveFile& file, const QString& fileName) {
+    const QFileInfo info(fileName);
+    const QFileInfo folder(info.absolutePath());
+    const QString folderName = QDir::toNativeSeparators(folder.absoluteFilePath());
+    if (!folder.exists()) return QStringLiteral("le dossier « %1 » n'existe pas.").arg(folderName);
+    if (!folder.isDir()) return QStringLiteral("« %1 » n'est pas un dossier.").arg(folderName);
+    if (info.isDir()) return QStringLiteral("c'est le nom d'un dossier.");
+    if (info.exists() && !info.isWritable()) return QStringLiteral("le fichier est protégé en écriture.");
+    if (!folder.isWritable()) return QStringLiteral("vous n'avez pas le droit d'écrire dans le dossier « %1 ».").arg(folderName);
+    switch (file.error()) {
+    case QFileDevice::ResourceError: return QStringLiteral("il n'y a plus de place sur le disque.");
+    case QFileDevice::PermissionsError: return QStringLiteral("l'accès au fichier est refusé.");
+    case QFileDevice::RenameError: return QStringLiteral("le fichier n'a pas pu prendre son nom à la fin de l'écriture.");
+    default: return QStringLiteral("le système a refusé l'écriture.");
+    }
+}
+
+}  // namespace
+
+int TCandidateList::ProgressDelay = 500;
+
+TCandidateList::TCandidateList(const QString& objectName, QWidget* parent, bool candidates)
+    : QListView(parent), model_(new TCandidateModel(this)), candidates_(candidates) {
     setObjectName(objectName);
     setFont(FixedFont());
     setModel(model_);
+    setItemDelegate(new TRowDelegate(this));
     setUniformItemSizes(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(candidates ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setContextMenuPolicy(candidates ? Qt::DefaultContextMenu : Qt::NoContextMenu);
     hide();
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (SelectedRow() < 0) return;
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (focusing_ || !current.isValid()) return;
         changedByPress_ = true;
         emit rowClicked();
     });
+    connect(model_, &QAbstractItemModel::modelReset, this, &TCandidateList::NewList);
+}
+
+void TCandidateList::NewList() {
+    // A new list starts at its first row, whatever the last one was scrolled to.
+    verticalScrollBar()->setRange(0, 0);
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+    rowsInView_ = 0;
 }
 
 int TCandidateList::SelectedRow() const {
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? -1 : selected.first().row();
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
 }
 
 QString TCandidateList::RowText(int row) const { return model_->data(model_->index(row), Qt::DisplayRole).toString(); }
 
-void TCandidateList::SelectRow(int row) {
+void TCandidateList::SelectRow(int row, ScrollHint hint) {
     if (row < 0 || row >= Count()) {
         clearSelection();
+        verticalScrollBar()->setValue(0);
+        horizontalScrollBar()->setValue(0);
         return;
     }
     const QModelIndex index = model_->index(row);
     setCurrentIndex(index);
-    scrollTo(index);
+    scrollTo(index, hint);
 }
+
+int TCandidateList::HeightForRows(int rows) const { return rows * ListRowHeight() + 2 * frameWidth(); }
 
 void TCandidateList::mousePressEvent(QMouseEvent* event) {
     emit mousePressed();
@@ -109,9 +210,10 @@ void TCandidateList::mousePressEvent(QMouseEvent* event) {
 
 void TCandidateList::mouseReleaseEvent(QMouseEvent* event) {
     QListView::mouseReleaseEvent(event);
-    // A click on the row that was already selected still counts as a click.
+    // A click on the current row still counts as a click.
     const int row = indexAt(event->position().toPoint()).row();
-    if (!changedByPress_ && row >= 0 && row == pressedRow_ && row == SelectedRow()) emit rowClicked();
+    if (!changedByPress_ && event->button() == Qt::LeftButton && row >= 0 && row == pressedRow_ && row == SelectedRow())
+        emit rowClicked();
     pressedRow_ = -1;
 }
 
@@ -122,7 +224,40 @@ void TCandidateList::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TCandidateList::keyPressEvent(QKeyEvent* event) {
     emit keyDown(event->key());
+    if (candidates_ && event->matches(QKeySequence::Copy)) {
+        CopySelectedRows();
+        event->accept();
+        return;
+    }
+    // Entered with Tab, the list shows its current row without selecting it:
+    // the first Down or Up selects that row rather than the next one.
+    const QModelIndex current = currentIndex();
+    if ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && current.isValid() &&
+        !selectionModel()->hasSelection()) {
+        selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+        scrollTo(current);
+        emit rowClicked();
+        event->accept();
+        return;
+    }
+    // Space on the current row chooses it again, as a click on it does (the
+    // field may have been edited since).
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && current.isValid()) {
+        selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+        emit rowClicked();
+        event->accept();
+        return;
+    }
     QListView::keyPressEvent(event);
+}
+
+void TCandidateList::focusInEvent(QFocusEvent* event) {
+    // The view makes the first row current when it takes the focus with none;
+    // that is no click.
+    focusing_ = true;
+    QListView::focusInEvent(event);
+    focusing_ = false;
 }
 
 void TCandidateList::focusOutEvent(QFocusEvent* event) {
@@ -130,25 +265,208 @@ void TCandidateList::focusOutEvent(QFocusEvent* event) {
     if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) emit exited();
 }
 
+void TCandidateList::contextMenuEvent(QContextMenuEvent* event) {
+    if (!candidates_) {
+        event->ignore();
+        return;
+    }
+    QMenu menu(this);
+    QAction* copy = menu.addAction(QStringLiteral("&Copier"), this, &TCandidateList::CopySelectedRows);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(selectionModel()->hasSelection());
+    QAction* copyAll = menu.addAction(QStringLiteral("Copier &toute la liste"), this, &TCandidateList::CopyAllRows);
+    copyAll->setEnabled(Count() > 0);
+    menu.addSeparator();
+    QAction* save = menu.addAction(QStringLiteral("&Enregistrer la liste…"), this, &TCandidateList::SaveRowsAs);
+    save->setEnabled(Count() > 0);
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        // From the keyboard: beside the current row, or at the top of the list.
+        const QRect row = visualRect(currentIndex());
+        const QPoint local = row.isValid() && viewport()->rect().intersects(row) ? row.bottomLeft() + QPoint(8, 0) : QPoint(8, 8);
+        at = viewport()->mapToGlobal(local);
+    }
+    menu.exec(at);
+}
+
+// ---- copying and saving ----------------------------------------------------
+
+std::vector<std::pair<int, int>> TCandidateList::SelectedRanges() const {
+    std::vector<std::pair<int, int>> ranges;
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        if (range.isValid() && range.model() == model_) ranges.emplace_back(range.top(), std::min(range.bottom(), Count() - 1));
+    std::sort(ranges.begin(), ranges.end());
+    std::vector<std::pair<int, int>> merged;
+    for (const auto& range : ranges) {
+        if (range.first > range.second) continue;
+        if (!merged.empty() && range.first <= merged.back().second + 1) merged.back().second = std::max(merged.back().second, range.second);
+        else merged.push_back(range);
+    }
+    return merged;
+}
+
+void TCandidateList::AppendPrinted(int row, std::string& line, QString& out) const {
+    line.clear();
+    std::string shown;
+    const std::string_view stored = model_->Rows().Row(static_cast<std::size_t>(row));
+    if (printedForm_) printedForm_(stored, line);
+    else DefaultPrintedForm(stored, line);
+    const bool ascii = std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) {
+        out.append(QLatin1StringView(line.data(), static_cast<qsizetype>(line.size())));
+    } else {
+        AppendShown(line, model_->Utf8(), shown);
+        out.append(QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size())));
+    }
+}
+
+QString TCandidateList::RowsText(const std::vector<std::pair<int, int>>& ranges) const {
+    std::size_t rows = 0;
+    for (const auto& [first, last] : ranges) rows += static_cast<std::size_t>(last - first + 1);
+    QString out;
+    // Room for the whole text at once: the rows' characters and a line break each.
+    if (!ranges.empty() && rows == static_cast<std::size_t>(Count()))
+        out.reserve(static_cast<qsizetype>(model_->Rows().Characters() + rows));
+    std::string line;
+    bool first = true;
+    for (const auto& [begin, end] : ranges) {
+        for (int row = begin; row <= end; ++row) {
+            if (!first) out += QLatin1Char('\n');
+            first = false;
+            AppendPrinted(row, line, out);
+        }
+    }
+    return out;
+}
+
+QString TCandidateList::AllRowsText() const {
+    if (Count() == 0) return {};
+    return RowsText({{0, Count() - 1}});
+}
+
+void TCandidateList::CopySelectedRows() const {
+    const std::vector<std::pair<int, int>> ranges = SelectedRanges();
+    if (ranges.empty()) return;
+    QGuiApplication::clipboard()->setText(RowsText(ranges));
+}
+
+void TCandidateList::CopyAllRows() const {
+    if (Count() == 0) return;
+    QGuiApplication::clipboard()->setText(AllRowsText());
+}
+
+void TCandidateList::SaveRowsAs() {
+    if (Count() == 0) return;
+    QSettings settings;
+    QString folder = settings.value(QStringLiteral("ListFolder")).toString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog dialog(window(), QStringLiteral("Enregistrer la liste"), folder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("Fichiers texte (*.txt)"), QStringLiteral("Tous les fichiers (*)")});
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.selectFile(QStringLiteral("candidats.txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString fileName = dialog.selectedFiles().constFirst();
+    settings.setValue(QStringLiteral("ListFolder"), QFileInfo(fileName).absolutePath());
+    SaveRows(fileName);
+}
+
+bool TCandidateList::SaveRows(const QString& fileName) {
+    const int rows = Count();
+    QSaveFile file(fileName);
+    file.setDirectWriteFallback(false);
+    bool written = file.open(QIODevice::WriteOnly);
+    bool canceled = false;
+    if (written) {
+        const int chunks = (rows + kSaveChunkRows - 1) / kSaveChunkRows;
+        QProgressDialog progress(QStringLiteral("Enregistrement de %1 lignes dans « %2 »…")
+                                     .arg(QLocale(QLocale::French).toString(rows), QFileInfo(fileName).fileName()),
+                                 QStringLiteral("Annuler"), 0, chunks, window());
+        progress.setWindowTitle(QStringLiteral("Enregistrer la liste"));
+        progress.setObjectName(QStringLiteral("SaveProgress"));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(ProgressDelay);
+        progress.setAutoReset(false);
+        progress.setAutoClose(false);
+        progress.setValue(0);
+        std::string buffer;
+        std::string line;
+        for (int chunk = 0; chunk < chunks && written; ++chunk) {
+            buffer.clear();
+            const int end = std::min(rows, (chunk + 1) * kSaveChunkRows);
+            for (int row = chunk * kSaveChunkRows; row < end; ++row) {
+                line.clear();
+                const std::string_view stored = model_->Rows().Row(static_cast<std::size_t>(row));
+                if (printedForm_) printedForm_(stored, line);
+                else DefaultPrintedForm(stored, line);
+                AppendShown(line, model_->Utf8(), buffer);
+                buffer += '\n';
+            }
+            written = file.write(buffer.data(), static_cast<qint64>(buffer.size())) == static_cast<qint64>(buffer.size());
+            progress.setValue(chunk + 1);
+            if (progress.wasCanceled()) {
+                canceled = true;
+                break;
+            }
+        }
+    }
+    if (canceled) {
+        file.cancelWriting();
+        file.commit();  // gives the temporary file back, leaves the target as it was
+        return false;
+    }
+    QString reason;
+    if (written) {
+        written = file.commit();
+        if (!written) reason = WriteFailure(file, fileName);
+    } else {
+        reason = WriteFailure(file, fileName);  // before cancelWriting() sets an error of its own
+        file.cancelWriting();
+        file.commit();
+    }
+    if (!written) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Enregistrer la liste"),
+                        QStringLiteral("La liste n'a pas pu être enregistrée dans le fichier « %1 » : %2")
+                            .arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath()), reason),
+                        QMessageBox::Ok, window());
+        box.setObjectName(QStringLiteral("SaveError"));
+        box.exec();
+    }
+    return written;
+}
+
+// ---- rows placed by arithmetic ---------------------------------------------
+
 // The vertical scroll bar counts rows: its value is the row at the top.
 int TCandidateList::TopRow() const { return verticalScrollBar()->value(); }
 
-int TCandidateList::RowsInView() const { return std::max(1, viewport()->height() / kListRowHeight); }
+int TCandidateList::RowsInView() const { return std::max(1, viewport()->height() / ListRowHeight()); }
 
 int TCandidateList::ContentWidth() const {
     if (Count() == 0) return 0;
     return model_->data(model_->index(0), Qt::SizeHintRole).toSize().width();
 }
 
+int TCandidateList::RowAtY(int y) const {
+    const int height = ListRowHeight();
+    const int step = y >= 0 ? y / height : -((-y + height - 1) / height);
+    return std::clamp<qint64>(static_cast<qint64>(TopRow()) + step, 0, std::max(0, Count() - 1));
+}
+
 QRect TCandidateList::visualRect(const QModelIndex& index) const {
     if (!index.isValid() || index.model() != model_ || index.row() >= Count()) return {};
-    return {-horizontalOffset(), (index.row() - TopRow()) * kListRowHeight, std::max(ContentWidth(), viewport()->width()),
-            kListRowHeight};
+    const int height = ListRowHeight();
+    return {-horizontalOffset(), (index.row() - TopRow()) * height, std::max(ContentWidth(), viewport()->width()), height};
 }
 
 QModelIndex TCandidateList::indexAt(const QPoint& point) const {
+    // Below the viewport's whole rows, as below the viewport, lie the next rows:
+    // a click there brings its row into view.
+    const int height = ListRowHeight();
     if (point.y() < 0 || point.x() < 0 || point.x() >= viewport()->width()) return {};
-    const qint64 row = TopRow() + point.y() / kListRowHeight;
+    const qint64 row = TopRow() + point.y() / height;
     return row < Count() ? model_->index(static_cast<int>(row)) : QModelIndex();
 }
 
@@ -167,7 +485,10 @@ void TCandidateList::scrollTo(const QModelIndex& index, ScrollHint hint) {
         else if (row >= top + inView) wanted = row - inView + 1;
         break;
     }
-    verticalScrollBar()->setValue(wanted);
+    QScrollBar* bar = verticalScrollBar();
+    // The range may not know of the latest rows yet.
+    if (bar->maximum() < Count() - inView) bar->setRange(0, std::max(0, Count() - inView));
+    bar->setValue(wanted);
 }
 
 void TCandidateList::doItemsLayout() {
@@ -199,12 +520,12 @@ void TCandidateList::updateGeometries() {
 }
 
 void TCandidateList::scrollContentsBy(int dx, int dy) {
-    QAbstractItemView::scrollContentsBy(isRightToLeft() ? -dx : dx, dy * kListRowHeight);
+    QAbstractItemView::scrollContentsBy(isRightToLeft() ? -dx : dx, dy * ListRowHeight());
 }
 
 int TCandidateList::horizontalOffset() const { return horizontalScrollBar()->value(); }
 
-int TCandidateList::verticalOffset() const { return TopRow() * kListRowHeight; }
+int TCandidateList::verticalOffset() const { return TopRow() * ListRowHeight(); }
 
 void TCandidateList::paintEvent(QPaintEvent* event) {
     const int rows = Count();
@@ -217,8 +538,11 @@ void TCandidateList::paintEvent(QPaintEvent* event) {
     const QModelIndex current = currentIndex();
     const bool focus = (hasFocus() || viewport()->hasFocus()) && current.isValid();
     const QRect area = event->rect();
-    const int first = TopRow() + std::max(0, area.top()) / kListRowHeight;
-    const int last = std::min(rows - 1, TopRow() + std::max(0, area.bottom()) / kListRowHeight);
+    const int height = ListRowHeight();
+    // Whole rows only: a row the viewport cannot hold wholly is not drawn.
+    const int lastInView = TopRow() + RowsInView() - 1;
+    const int first = TopRow() + std::max(0, area.top()) / height;
+    const int last = std::min({rows - 1, lastInView, TopRow() + std::max(0, area.bottom()) / height});
     for (int row = first; row <= last; ++row) {
         const QModelIndex index = model_->index(row);
         option.rect = visualRect(index);
@@ -234,7 +558,7 @@ QModelIndex TCandidateList::moveCursor(CursorAction cursorAction, Qt::KeyboardMo
     const int rows = Count();
     if (rows == 0) return {};
     const QModelIndex current = currentIndex();
-    if (!current.isValid()) return model_->index(0);
+    if (!current.isValid()) return model_->index(cursorAction == MoveEnd ? rows - 1 : 0);
     const int row = current.row();
     const int page = std::max(1, RowsInView() - 1);
     int next = row;
@@ -254,26 +578,28 @@ QModelIndex TCandidateList::moveCursor(CursorAction cursorAction, Qt::KeyboardMo
 }
 
 void TCandidateList::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) {
+    // The rows the rectangle spans, also where it reaches beyond the viewport
+    // (Shift with a click or a key, from a row scrolled out of sight).
+    if (Count() == 0) return;
     const QRect r = rect.normalized();
+    const int first = RowAtY(r.top());
+    const int last = RowAtY(r.bottom());
     QItemSelection selection;
-    const QModelIndex topLeft = indexAt(QPoint(std::max(0, r.left()), r.top()));
-    const QModelIndex bottomRight = indexAt(QPoint(std::max(0, r.left()), r.bottom()));
-    if (topLeft.isValid() && bottomRight.isValid()) selection.select(topLeft, bottomRight);
-    else if (topLeft.isValid()) selection.select(topLeft, topLeft);
-    else if (bottomRight.isValid()) selection.select(bottomRight, bottomRight);
+    selection.select(model_->index(first), model_->index(last));
     selectionModel()->select(selection, command);
 }
 
 QRegion TCandidateList::visualRegionForSelection(const QItemSelection& selection) const {
     QRegion region;
     const int top = TopRow();
-    const int bottom = top + viewport()->height() / kListRowHeight;  // the last row in view, maybe in part
+    const int bottom = top + RowsInView() - 1;
+    const int height = ListRowHeight();
     for (const QItemSelectionRange& range : selection) {
         if (!range.isValid() || range.model() != model_) continue;
         const int first = std::max(range.top(), top);
         const int last = std::min(range.bottom(), bottom);
         if (first > last) continue;
-        region += QRect(0, (first - top) * kListRowHeight, viewport()->width(), (last - first + 1) * kListRowHeight);
+        region += QRect(0, (first - top) * height, viewport()->width(), (last - first + 1) * height);
     }
     return region;
 }

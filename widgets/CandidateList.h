@@ -1,10 +1,29 @@
-// A candidate list: a single-selection list over a compact model, made to
-// hold the 1.7 million rows of the largest searches. Rows are added to its
-// store by the engine and shown to the view in batches (Publish).
+// A candidate list: a list over a compact model, made to hold the 1.7
+// million rows of the largest searches. Rows are added to its store by the
+// engine and shown to the view in batches (Publish).
+//
+// A candidate list takes extended selection (Shift, Ctrl, Ctrl+A) and has a
+// context menu: "Copier" (the selected rows), "Copier toute la liste" and
+// "Enregistrer la liste…" (a UTF-8 text file, one row per line). Ctrl+C
+// copies the selected rows too. A copied or saved row is the row as shown
+// without its trailing blanks, unless the page gives another printed form
+// (SetPrintedForm: the IBAN page's rows are copied as "FR76 3000 6000 …").
+//
+// The page's list click follows the current row: it runs whenever the user
+// moves the current row, by mouse or keyboard, or a program sets it.
+//
+// Every new list (a new search, new rows for the country list) opens at its
+// first row with no row selected; only whole rows are shown; and the first
+// Down (or Up) in a list entered with Tab selects the row it shows as current.
 #pragma once
 
 #include <QAbstractListModel>
 #include <QListView>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "common/RowStore.h"
 
@@ -23,11 +42,14 @@ public:
 
     // Where a search adds its rows.
     ferrino::RowStore& Rows() { return rows_; }
+    const ferrino::RowStore& Rows() const { return rows_; }
     // Tells the view about the rows added since the last call.
     void Publish();
     void Clear();
     // Rows for the fixed lists (the country list).
     void SetRows(const QStringList& rows);
+    // Whether the rows are UTF-8 (the country list) rather than engine text.
+    bool Utf8() const { return utf8_; }
 
 private:
     ferrino::RowStore rows_;
@@ -39,7 +61,9 @@ private:
 class TCandidateList : public QListView {
     Q_OBJECT
 public:
-    explicit TCandidateList(const QString& objectName, QWidget* parent = nullptr);
+    // `candidates`: a list of search results, with extended selection and the
+    // copy and save menu; otherwise a plain list to choose one row from.
+    explicit TCandidateList(const QString& objectName, QWidget* parent = nullptr, bool candidates = true);
 
     TCandidateModel* Model() const { return model_; }
     ferrino::RowStore& Rows() { return model_->Rows(); }
@@ -47,13 +71,47 @@ public:
     void Clear() { model_->Clear(); }
 
     int Count() const { return model_->rowCount(); }
-    // The selected row, -1 when none.
+    // The row the page's list click acts on: the current row, -1 when none.
     int SelectedRow() const;
     QString RowText(int row) const;
-    void SelectRow(int row);
+    // Makes the row current and alone selected, and scrolls it into view
+    // (centred with PositionAtCenter); a row out of range clears the selection
+    // and shows the list from its first row.
+    void SelectRow(int row, ScrollHint hint = EnsureVisible);
+
+    // Height of a list that shows `rows` whole rows inside its frame.
+    int HeightForRows(int rows) const;
+
+    // ---- copying and saving ----------------------------------------------
+    // Appends the printed form of a stored row (engine text, or UTF-8 for the
+    // country list) to `out`, as UTF-8.
+    using PrintedForm = std::function<void(std::string_view row, std::string& out)>;
+    void SetPrintedForm(PrintedForm form) { printedForm_ = std::move(form); }
+    // The selected rows, top to bottom, as [first, last] ranges.
+    std::vector<std::pair<int, int>> SelectedRanges() const;
+    // The printed rows, one a line (no line break after the last).
+    QString RowsText(const std::vector<std::pair<int, int>>& ranges) const;
+    QString AllRowsText() const;
+    // "Copier" and "Copier toute la liste".
+    void CopySelectedRows() const;
+    void CopyAllRows() const;
+    // "Enregistrer la liste…": asks for a file with the desktop's file dialog,
+    // then SaveRows().
+    void SaveRowsAs();
+    // Writes every row to `fileName` (UTF-8, one row a line) through a
+    // temporary file renamed at the end, so that an error or "Annuler" leaves
+    // no partial file (and an older file as it was). A progress dialog with
+    // "Annuler" comes up when the writing takes more than ProgressDelay;
+    // when the file cannot be written, a message box names it and says why.
+    // Returns whether the file was written.
+    bool SaveRows(const QString& fileName);
+    // The milliseconds a save runs before its progress dialog shows.
+    static int ProgressDelay;
+    // Rows written between two looks at the progress dialog.
+    static constexpr int kSaveChunkRows = 8192;
 
 signals:
-    // The selection changed, by mouse or keyboard (a click on the selected row counts too).
+    // The current row changed, by mouse or keyboard (a click on the current row counts too).
     void rowClicked();
     void doubleClicked();
     void mousePressed();
@@ -83,15 +141,23 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     int TopRow() const;
     int RowsInView() const;  // rows wholly inside the viewport, at least one
     int ContentWidth() const;
+    int RowAtY(int y) const;  // the row at a height of the viewport, outside it too
+    void AppendPrinted(int row, std::string& line, QString& out) const;
+    void NewList();
 
     TCandidateModel* model_;
+    PrintedForm printedForm_;
+    bool candidates_;
     int rowsInView_ = 0;  // as of the last updateGeometries()
     int pressedRow_ = -1;
     bool changedByPress_ = false;
+    bool focusing_ = false;  // the view makes a row current as it takes the focus
 };

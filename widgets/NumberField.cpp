@@ -32,9 +32,35 @@ TNumberField::TNumberField(const QString& objectName, QWidget* parent) : QLineEd
     connect(this, &QLineEdit::textChanged, this, [this] {
         lengthBeforeChange_ = length_;
         length_ = text().size();
+        textBeforeChange_ = text_;
+        text_ = text();
         if (!writing_) lastWasProgram_ = false;
     });
-    connect(this, &QLineEdit::textEdited, this, &TNumberField::CutToTypingLimit);
+    connect(this, &QLineEdit::textEdited, this, &TNumberField::TextEdited);
+}
+
+void TNumberField::TextEdited() {
+    if (writing_) return;  // the program's write, not the user's edit
+    if (pasteHandler_ && !offering_) {
+        // What the edit inserted: the text between what it kept at both ends.
+        // (The edit may be told of before or after textChanged.)
+        const QString& before = text() == text_ ? textBeforeChange_ : text_;
+        const QString after = text();
+        qsizetype head = 0;
+        while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
+        qsizetype tail = 0;
+        while (tail < before.size() - head && tail < after.size() - head &&
+               before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+            ++tail;
+        const QString inserted = after.mid(head, after.size() - head - tail);
+        if (inserted.size() > 1) {
+            offering_ = true;
+            const bool taken = pasteHandler_(inserted);
+            offering_ = false;
+            if (taken) return;
+        }
+    }
+    CutToTypingLimit();
 }
 
 void TNumberField::CutToTypingLimit() {
@@ -48,9 +74,12 @@ void TNumberField::CutToTypingLimit() {
     const int caret = cursorPosition();
     const int cut = static_cast<int>(std::min<qsizetype>(excess, caret));
     QString kept = text();
+    const QString removed = kept.mid(caret - cut, cut);
     kept.remove(caret - cut, cut);
     setText(kept);
     setCursorPosition(caret - cut);
+    // At the end of the field, what did not fit goes on elsewhere.
+    if (overflowHandler_ && caret == kept.size() + cut) overflowHandler_(removed);
 }
 
 void TNumberField::SetTypingLimit(int limit) { typingLimit_ = limit; }
@@ -89,7 +118,24 @@ void TNumberField::focusOutEvent(QFocusEvent* event) {
     if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) emit exited();
 }
 
+bool TNumberField::TypesText(const QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.isEmpty() || !text.at(0).isPrint()) return false;
+    const Qt::KeyboardModifiers held = event->modifiers();
+    const bool altGr = (held & Qt::ControlModifier) && (held & Qt::AltModifier);
+    return altGr || !(held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
 void TNumberField::keyPressEvent(QKeyEvent* event) {
     emit keyDown(event->key());
+    const Qt::KeyboardModifiers held = event->modifiers();
+    if (!event->text().isEmpty() && !TypesText(event) && (held & (Qt::AltModifier | Qt::MetaModifier))) {
+        // The edit would type the letter of Alt+C: it gets the key without its text.
+        QKeyEvent silent(event->type(), event->key(), held, event->nativeScanCode(), event->nativeVirtualKey(),
+                         event->nativeModifiers(), QString(), event->isAutoRepeat(), event->count());
+        QLineEdit::keyPressEvent(&silent);
+        event->setAccepted(silent.isAccepted());
+        return;
+    }
     QLineEdit::keyPressEvent(event);
 }

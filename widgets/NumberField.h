@@ -8,9 +8,13 @@
 // follow one another with no edit of the user's in between are one step, so a
 // single Ctrl+Z after "Calcule" (which lays the field out, then writes the
 // key) brings back what was typed.
+//
+// A key combination with Alt or Ctrl never types its letter (Alt+C is no
+// "C"); Ctrl and Alt together stand for AltGr, which types.
 #pragma once
 
 #include <QLineEdit>
+#include <functional>
 
 class TNumberField : public QLineEdit {
     Q_OBJECT
@@ -28,6 +32,18 @@ public:
     // (nothing happens when the text is already this one).
     void SetTextUndoable(const QString& text);
 
+    // Whether a key press types its text into a field.
+    static bool TypesText(const QKeyEvent* event);
+
+    // An edit that inserts more than one character at once (a paste from the
+    // keyboard, the context menu or the middle button, a drop) first offers
+    // the inserted text to this handler; when the handler takes it (returns
+    // true, having written the fields itself), nothing more is done with it.
+    void SetPasteHandler(std::function<bool(const QString& inserted)> handler) { pasteHandler_ = std::move(handler); }
+    // What typing or pasting at the end of the field puts beyond its typing
+    // limit goes to this handler instead of being cut.
+    void SetOverflowHandler(std::function<void(const QString& excess)> handler) { overflowHandler_ = std::move(handler); }
+
 signals:
     void exited();
     void keyDown(int key);
@@ -40,11 +56,17 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void TextEdited();
     void CutToTypingLimit();
 
     int typingLimit_ = 0;
     qsizetype length_ = 0;
     qsizetype lengthBeforeChange_ = 0;
+    QString text_;  // as of the last change, and before it
+    QString textBeforeChange_;
+    std::function<bool(const QString&)> pasteHandler_;
+    std::function<void(const QString&)> overflowHandler_;
+    bool offering_ = false;
     bool writing_ = false;        // the program is writing
     bool lastWasProgram_ = false;  // the last change was the program's
 };

@@ -60,4 +60,28 @@ CipFields CipRowFields(std::string_view row) {
     return CipFields{std::string(Slice(row, 0, kCipCodeLength)), std::string(Slice(row, kCipCodeLength + 1, 1))};
 }
 
+std::optional<CipFields> SplitCip(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    std::string code;
+    std::string key;
+    std::size_t last = text.find_last_of(" \t");
+    if (last != std::string_view::npos) {
+        for (char c : text.substr(0, last))
+            if (!blank(c)) code += c;
+        key = std::string(text.substr(last + 1));
+    } else {
+        code = std::string(Slice(text, 0, kCipCodeLength));
+        key = std::string(Slice(text, kCipCodeLength, std::string_view::npos));
+    }
+    const auto digits = [](std::string_view part) {
+        for (char c : part)
+            if (!IsDigit(c) && c != kUnknown) return false;
+        return true;
+    };
+    if (code.size() != kCipCodeLength || key.size() != kCipKeyLength || !digits(code) || !digits(key)) return std::nullopt;
+    return CipFields{code, key};
+}
+
 }  // namespace ferrino

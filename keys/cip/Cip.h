@@ -6,6 +6,7 @@
 // two fields.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -51,5 +52,11 @@ struct CipFields {
     std::string key;
 };
 CipFields CipRowFields(std::string_view row);
+
+// A whole CIP/ACL code with its key in one piece, as pasted into one field:
+// the six-character code and the key, either side by side ("1234562") or
+// apart ("123456 2"; blanks around and inside the code are dropped). Code and
+// key must be digits or unknown markers. Anything else is no whole code.
+std::optional<CipFields> SplitCip(std::string_view text);
 
 }  // namespace ferrino

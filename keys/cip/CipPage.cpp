@@ -1,6 +1,9 @@
 // The page "CIP/ACL": the six-digit code and its key digit in two fields side
 // by side. A listed row answers a single click only: it puts the code and the
 // key back into their fields, and a double click does nothing more.
+//
+// The two fields behave as one (TFieldChain): a full code hands the typing on
+// to the key, and a code pasted with its key fills both.
 #include <QFontMetrics>
 
 #include "CandidateList.h"
@@ -27,6 +30,7 @@ public:
         code_ = AddField(QStringLiteral("Fcip1"), {kLeft, kTop, codeLength * charWidth + 12, kHeight}, codeLength);
         key_ = AddField(QStringLiteral("Fcip2"), {code_->geometry().right() + 7, kTop, keyLength * charWidth + 12, kHeight},
                         keyLength);
+        ChainFields();
         connect(code_, &TNumberField::exited, this, [this] { FieldExit(0); });
         connect(key_, &TNumberField::exited, this, [this] { FieldExit(1); });
 

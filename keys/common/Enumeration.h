@@ -38,8 +38,9 @@ struct Plan {
     std::string pattern;            // normalised number, padded with unknown markers
     std::vector<Slot> unknowns;     // unknown positions of the body, left to right (the slots)
     std::size_t limit = 4;          // at most this many slots are searched
+    bool tooLong = false;           // longer than the kind can ever be: neither completed nor searched
 
-    bool Complete() const { return unknowns.empty(); }
+    bool Complete() const { return !tooLong && unknowns.empty(); }
     // How many candidates the search tests (values passed over not counted).
     std::uint64_t CandidateCount() const {
         std::uint64_t count = 1;
@@ -51,7 +52,7 @@ struct Plan {
         }
         return count;
     }
-    bool Searches() const { return !unknowns.empty() && unknowns.size() <= limit; }
+    bool Searches() const { return !tooLong && !unknowns.empty() && unknowns.size() <= limit; }
     bool TooMany() const { return unknowns.size() > limit; }
 };
 

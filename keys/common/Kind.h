@@ -59,6 +59,11 @@ public:
     // the way the page takes a pasted number (nothing normalised yet).
     virtual Fields Split(std::string_view number) const { return {std::string(number)}; }
 
+    // A whole number in one piece, as pasted into any field of the page: the
+    // texts of every field, or nothing when the text is no whole number of
+    // the kind (a kind of one field takes any text in it).
+    virtual std::optional<Fields> SplitWhole(std::string_view) const { return std::nullopt; }
+
     // What is wrong with the text as given, or nothing.
     virtual std::optional<InputFault> CheckInput(std::string_view number) const;
 

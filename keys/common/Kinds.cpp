@@ -141,6 +141,18 @@ public:
         return {std::string(Slice(text, 0, 2)), std::string(Slice(text, 2, 2)), std::string(Slice(text, 4, std::string_view::npos))};
     }
 
+    std::optional<Fields> SplitWhole(std::string_view text) const override {
+        const std::optional<IbanParts> parts = SplitIban(text);
+        if (!parts) return std::nullopt;
+        return Fields{parts->country, parts->key, FormatIban(parts->bban)};
+    }
+
+    // No IBAN has more than 34 characters: a longer one is not read at all.
+    std::optional<InputFault> CheckInput(std::string_view number) const override {
+        if (IbanPlan(Split(number)[2], "").tooLong) return InputFault{"trop long", true, true};
+        return std::nullopt;
+    }
+
     // Only the BBAN is laid out when a field is left.
     std::string FormatField(std::size_t index, std::string_view text) const override {
         return index == 2 ? FormatIban(text) : std::string(text);
@@ -182,6 +194,13 @@ public:
     // of the length registered for it; a French or Monegasque BBAN is a RIB,
     // whose own key must agree.
     Verdict Check(const Reading& reading) const override {
+        if (reading.plan.tooLong) {
+            Verdict verdict;
+            verdict.key = KeyState::TooLong;
+            verdict.typedKey = reading.keyPattern;
+            verdict.limit = 4 + kIbanLongestBban;
+            return verdict;
+        }
         const std::size_t unknowns = reading.plan.unknowns.size();
         Verdict verdict = KeyVerdict(unknowns, reading.plan.limit, reading.keyPattern,
                                      unknowns ? std::vector<std::string>{} : One(ComputeIbanKey(reading.plan.pattern, reading.country)));
@@ -260,6 +279,12 @@ public:
             if (c != ' ' && c != '-') text += c;
         const VinFields parts = VinRowFields(text);
         return Fields(parts.begin(), parts.end());
+    }
+
+    std::optional<Fields> SplitWhole(std::string_view text) const override {
+        const std::optional<VinFields> parts = SplitVin(text);
+        if (!parts) return std::nullopt;
+        return Fields(parts->begin(), parts->end());
     }
 
     std::string FormatField(std::size_t index, std::string_view text) const override {
@@ -354,6 +379,12 @@ public:
         }
         // Each field takes no more than it can hold.
         return {std::string(Slice(code, 0, kCipCodeLength)), std::string(Slice(key, 0, kCipKeyLength))};
+    }
+
+    std::optional<Fields> SplitWhole(std::string_view text) const override {
+        const std::optional<CipFields> parts = SplitCip(text);
+        if (!parts) return std::nullopt;
+        return Fields{parts->code, parts->key};
     }
 
     std::string FormatField(std::size_t index, std::string_view text) const override {

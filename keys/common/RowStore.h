@@ -41,6 +41,8 @@ public:
         return at;
     }
     void Release();
+    // Drops every value and keeps the room.
+    void Truncate() { size_ = 0; }
 
 private:
     void Grow(std::size_t needed);
@@ -92,6 +94,12 @@ public:
     void Clear() {
         text_.Release();
         ends_.Release();
+    }
+
+    // Empties the store and keeps its room, for rows taken away as they come.
+    void Drop() {
+        text_.Truncate();
+        ends_.Truncate();
     }
 
     // Row ends are kept in 32 bits.

@@ -83,11 +83,17 @@ void ToEngine(std::string_view utf8, std::string& out) {
 }
 
 void AppendShown(std::string& out, std::string_view engineText) {
-    std::size_t plain = 0;  // the ASCII run at the start, copied at once
-    while (plain < engineText.size() && static_cast<unsigned char>(engineText[plain]) < 0x80) ++plain;
-    out.append(engineText.substr(0, plain));
-    for (char c : engineText.substr(plain)) {
-        if (static_cast<unsigned char>(c) < 0x80)
+    // A control character (an escape sequence for a terminal, say) is never
+    // written out as it is.
+    const auto plain = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x20 && byte < 0x7F;
+    };
+    std::size_t run = 0;  // the printable run at the start, copied at once
+    while (run < engineText.size() && plain(engineText[run])) ++run;
+    out.append(engineText.substr(0, run));
+    for (char c : engineText.substr(run)) {
+        if (plain(c))
             out += c;
         else
             out += kReplacement;

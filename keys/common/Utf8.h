@@ -26,7 +26,8 @@ std::size_t Utf8Sequence(std::string_view text, std::size_t at, bool* wellFormed
 // becomes '\x80'.
 void ToEngine(std::string_view utf8, std::string& out);
 
-// Appends engine text as UTF-8 (a byte from 0x80 up becomes U+FFFD).
+// Appends engine text as UTF-8: a byte from 0x80 up, or a control character,
+// becomes U+FFFD.
 void AppendShown(std::string& out, std::string_view engineText);
 
 }  // namespace ferrino

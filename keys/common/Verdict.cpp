@@ -62,6 +62,7 @@ std::string Verdict::FirstCause() const {
         case KeyState::Correct: break;
         case KeyState::Unknowns: return "caractères inconnus";
         case KeyState::TooMany: return "trop de caractères inconnus";
+        case KeyState::TooLong: return "trop long";
         case KeyState::None: return "clé attendue : aucune";
         case KeyState::Wrong:
         case KeyState::Computed: return "clé attendue : " + expectedKey;
@@ -94,6 +95,7 @@ std::string VerdictText(const Verdict& verdict) {
             text = "Trop de caractères inconnus (" + FrenchCount(verdict.unknowns) + ") : " + FrenchCount(verdict.limit) +
                    " au plus.";
             break;
+        case KeyState::TooLong: return "Numéro trop long : " + FrenchCount(verdict.limit) + " caractères au plus.";
         case KeyState::Unknowns: return {};
     }
     if (verdict.key == KeyState::TooMany) return text;

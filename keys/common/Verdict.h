@@ -22,6 +22,7 @@ enum class KeyState {
     None,       // no key fits the number (an AVS number of check value 10)
     Unknowns,   // characters of the body are unknown: a search decides
     TooMany,    // more unknown characters than a search takes
+    TooLong,    // longer than the kind can ever be (`limit` is then the longest)
 };
 
 // A check beyond the key.

@@ -245,7 +245,9 @@ bool TestIbanCandidate(std::string_view candidate, std::string_view keyPattern, 
 IbanSearchPlan IbanPlan(std::string_view bbanFieldText, std::string_view keyFieldText) {
     IbanSearchPlan plan;
     plan.pattern = PadUnknown(RemoveBlanks(bbanFieldText), 2);
-    plan.unknowns = FindSlots(plan.pattern, 0, plan.pattern.size(), [](std::size_t pos) { return Slot{pos, kDigitsAndLetters, 0}; });
+    plan.tooLong = plan.pattern.size() > kIbanLongestBban;
+    if (!plan.tooLong)
+        plan.unknowns = FindSlots(plan.pattern, 0, plan.pattern.size(), [](std::size_t pos) { return Slot{pos, kDigitsAndLetters, 0}; });
     std::string_view key = keyFieldText;
     while (!key.empty() && key.front() == ' ') key.remove_prefix(1);
     while (!key.empty() && key.back() == ' ') key.remove_suffix(1);
@@ -258,7 +260,7 @@ std::string CompleteIban(const Plan& plan, std::string_view countryField) {
 }
 
 bool SearchIban(const IbanSearchPlan& plan, const std::string& countryField, RowStore& sink, SearchPump& pump) {
-    if (plan.unknowns.empty()) return true;
+    if (!plan.Searches()) return true;
     if (FastSearch::Handles(plan)) {
         FastSearch search(plan, countryField, sink);
         return Enumerate(plan, search, pump);
@@ -273,6 +275,33 @@ const IbanCountry* FindIbanCountry(std::string_view code) {
     const auto found = std::lower_bound(registry.begin(), registry.end(), code,
                                         [](const IbanCountry& country, std::string_view c) { return country.code < c; });
     return found != registry.end() && found->code == code ? &*found : nullptr;
+}
+
+std::optional<IbanParts> SplitIban(std::string_view text) {
+    std::string compact;
+    compact.reserve(text.size());
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') compact += Upper(c);
+    std::string_view rest = compact;
+    if (rest.substr(0, 4) == "IBAN") {
+        rest.remove_prefix(4);
+        if (!rest.empty() && rest.front() == ':') rest.remove_prefix(1);
+    }
+    if (rest.size() < 5 || rest.size() > 4 + 30) return std::nullopt;
+    if (!IsCapital(rest[0]) || !IsCapital(rest[1])) return std::nullopt;
+    for (char c : rest.substr(2, 2))
+        if (!IsDigit(c) && c != kUnknown) return std::nullopt;
+    for (char c : rest.substr(4))
+        if (!IsDigit(c) && !IsCapital(c) && c != kUnknown) return std::nullopt;
+    return IbanParts{std::string(rest.substr(0, 2)), std::string(rest.substr(2, 2)), std::string(rest.substr(4))};
+}
+
+void AppendPrintedIbanRow(std::string_view row, std::string& out) {
+    // "CC KK " then the BBAN's groups: the blank between code and key goes.
+    const std::size_t start = out.size();
+    for (std::size_t i = 0; i < row.size(); ++i)
+        if (i != 2 || row[i] != ' ') out += row[i];
+    while (out.size() > start && out.back() == ' ') out.pop_back();
 }
 
 }  // namespace ferrino

@@ -11,6 +11,7 @@
 // so the key stays defined and within "02".."98" for any country field.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,7 +47,11 @@ std::string ComputeIbanKey(std::string_view bban, std::string_view countryField)
 bool TestIbanCandidate(std::string_view candidate, std::string_view keyPattern, std::string_view countryField,
                        RowStore& sink);
 
-// "Calcule": the BBAN and key fields read into patterns.
+// The longest BBAN of any country (an IBAN has at most 34 characters).
+inline constexpr std::size_t kIbanLongestBban = 30;
+
+// "Calcule": the BBAN and key fields read into patterns. A BBAN longer than
+// kIbanLongestBban makes a plan that is too long, which nothing searches.
 IbanSearchPlan IbanPlan(std::string_view bbanFieldText, std::string_view keyFieldText);
 
 // The key field's new text when the BBAN is complete; the BBAN field then
@@ -57,5 +62,23 @@ std::string CompleteIban(const Plan& plan, std::string_view countryField);
 // pattern. `countryField` is read afresh for each candidate: the window may
 // change it while the pump polls.
 bool SearchIban(const IbanSearchPlan& plan, const std::string& countryField, RowStore& sink, SearchPump& pump);
+
+// A whole IBAN in one piece, as pasted or typed into one field: its country
+// code, key and BBAN. Blanks (and tabs) anywhere are dropped, as is a leading
+// "IBAN" with an optional colon; small letters become capitals. The rest must
+// be two letters, two digits or unknown markers, then one to thirty digits,
+// letters or unknown markers: "FR76 3000 6000 0112 3456 7890 189" gives "FR",
+// "76" and "30006000011234567890189". Anything else is no whole IBAN.
+struct IbanParts {
+    std::string country;
+    std::string key;
+    std::string bban;
+};
+std::optional<IbanParts> SplitIban(std::string_view text);
+
+// A listed row ("FR 76 3000 6000 0112 3456 7890 189 ") in the usual printed
+// form, appended to `out`: the country code and key joined as the first group
+// of four, no trailing blank ("FR76 3000 6000 0112 3456 7890 189").
+void AppendPrintedIbanRow(std::string_view row, std::string& out);
 
 }  // namespace ferrino

@@ -8,6 +8,14 @@
 // Enter in the list, and whenever the list loses the focus. Enter there only
 // closes the list: it does not run "Calcule" as Enter does elsewhere in the
 // window, since the user is choosing a country, not asking for a key.
+// Escape closes it too, and gives the country field back the code it had
+// when the list opened.
+//
+// The three fields behave as one (TFieldChain): the country code takes two
+// characters and the key two, typing goes on from one to the next, and a
+// whole IBAN pasted into any of them, or typed into the country field, fills
+// all three. The Tab order follows the screen: country, key, BBAN, then the
+// drop button.
 #include <QEvent>
 #include <QKeyEvent>
 
@@ -29,7 +37,7 @@ public:
         // The BBAN field is wide enough for the display form of thirty
         // characters (38 with its blanks), the others just for two.
         AddLabel(QStringLiteral("Label2"), QStringLiteral("IBAN :"), {8, 15});
-        country_ = AddField(QStringLiteral("Edit_Iban_country"), {52, 9, 38, 26});
+        country_ = AddField(QStringLiteral("Edit_Iban_country"), {52, 9, 38, 26}, 2);
         country_->setText(QStringLiteral("FR"));
         arrowButton_ = new TArrowButton(QStringLiteral("ABtn_iban"), this);
         arrowButton_->setGeometry(90, 9, 13, 26);
@@ -44,20 +52,23 @@ public:
         AddGuides(bban_, {{"Arrow_iban3", "Lab_iban3", "Numéro de compte BBAN", 2.0, {186, 48}}});
 
         // Both lists lie over the arrows and labels, eight rows high.
-        TCandidateList* candidates = AddList(QStringLiteral("Lb_iban"), {51, 38, 467, 8 * kListRowHeight + 4});
-        countries_ = AddList(QStringLiteral("LB_iban1"), {51, 38, 467, 8 * kListRowHeight + 4}, false);
+        TCandidateList* candidates = AddList(QStringLiteral("Lb_iban"), {51, 38, 467, 148});
+        countries_ = AddList(QStringLiteral("LB_iban1"), {51, 38, 467, 148}, false);
         QStringList rows;
         for (std::string_view row : ferrino::CountryRows())
             rows << QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size()));
         countries_->Model()->SetRows(rows);
         candidates->raise();
         countries_->raise();
+        candidates->SetPrintedForm(ferrino::AppendPrintedIbanRow);
 
-        setTabOrder(country_, arrowButton_);
+        setTabOrder(country_, key_);
+        setTabOrder(key_, bban_);
+        setTabOrder(bban_, arrowButton_);
         setTabOrder(arrowButton_, countries_);
-        setTabOrder(countries_, bban_);
-        setTabOrder(bban_, candidates);
-        setTabOrder(candidates, key_);
+        setTabOrder(countries_, candidates);
+
+        ChainFields();
 
         connect(country_, &QLineEdit::textChanged, this, [this](const QString& text) { countryText_ = ToEngine(text); });
         connect(country_, &TNumberField::keyDown, this, &TIbanPage::Edit_Iban_countryKeyDown);
@@ -118,6 +129,7 @@ public:
     // Opens the list on the country of the field (the second row when the
     // field holds no known code), or closes it.
     void ABtn_ibanDrop() {
+        countryBeforeList_ = country_->text();
         if (!ToggleCountries()) return;
         const QString code = country_->text().toUpper().trimmed().left(2);
         int row = 1;
@@ -131,6 +143,7 @@ public:
     }
 
     void ABtn_ibanClick() {
+        countryBeforeList_ = country_->text();
         if (!ToggleCountries()) return;
         SelectCountry(-1);
         countries_->selectionModel()->clearCurrentIndex();
@@ -150,6 +163,12 @@ public:
 
     void LB_iban1KeyDown(int key) {
         if (key == Qt::Key_Return || key == Qt::Key_Enter) HideCountries();
+        if (key == Qt::Key_Escape) {
+            // Nothing chosen: the field gets its code back, and the focus.
+            country_->setText(countryBeforeList_);
+            countries_->hide();
+            country_->setFocus(Qt::OtherFocusReason);
+        }
     }
 
     void LB_iban1Exit() { countries_->hide(); }
@@ -170,7 +189,7 @@ protected:
             else if (watched == key_ || watched == bban_) em_ibanClick();
         } else if (event->type() == QEvent::KeyPress && watched == countries_) {
             const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
                 LB_iban1KeyDown(key);
                 return true;
             }
@@ -199,10 +218,11 @@ private:
         if (hadFocus) bban_->setFocus(Qt::OtherFocusReason);
     }
 
-    // Selects a row without writing it into the country field.
+    // Selects a row without writing it into the country field, in the middle
+    // of the list where it can; no row: the list from its first row.
     void SelectCountry(int row) {
         selectingCountry_ = true;
-        countries_->SelectRow(row);
+        countries_->SelectRow(row, QAbstractItemView::PositionAtCenter);
         selectingCountry_ = false;
     }
 
@@ -213,6 +233,7 @@ private:
     TCandidateList* countries_ = nullptr;
     static constexpr std::size_t kBban = 2;  // the third of the number fields
     std::string countryText_ = "FR";  // what the search reads for every candidate
+    QString countryBeforeList_;  // what Escape in the country list gives back
     bool selectingCountry_ = false;
 };
 

@@ -15,7 +15,7 @@ public:
         : TSingleFieldPage(QStringLiteral("Tab_rib"), QStringLiteral("Clé RIB/RIP"),
                            ferrino::MakeKind("rib"), kHideList | kShowGuides) {
         Build(QStringLiteral("Label_RIB"), QStringLiteral("RIB/RIP :"), {32, 37}, QStringLiteral("em_rib"),
-              {120, 32, 273, 26}, QStringLiteral("LB_rib"), {120, 62, 330, 7 * kListRowHeight + 4});
+              {120, 32, 273, 26}, QStringLiteral("LB_rib"), {120, 62, 330, 130});
 
         // Columns of the display form: BBBBB GGGGG CCCCCCCCCCC KK.
         AddGuides(Field(), {

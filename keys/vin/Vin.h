@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -64,5 +65,11 @@ bool SearchVin(const Plan& plan, RowStore& sink, SearchPump& pump);
 // A listed row split back into the eight fields (the list click): characters
 // 1, 2, 3, 4-8, 9, 10, 11 and 12-17. Nothing is normalised.
 VinFields VinRowFields(std::string_view row);
+
+// A whole VIN in one piece, as pasted into one box, split into the eight
+// fields: blanks and hyphens are dropped and small letters become capitals;
+// what is left must be seventeen digits, letters or unknown markers.
+// Anything else is no whole VIN.
+std::optional<VinFields> SplitVin(std::string_view text);
 
 }  // namespace ferrino

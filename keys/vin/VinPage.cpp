@@ -6,6 +6,10 @@
 // copies it back into the fields: nothing is normalised and "Calcule" does
 // not run. "Effacer" empties the fields and hides the list but leaves the
 // arrows and labels as they are.
+//
+// The eight boxes behave as one field (TFieldChain): typing moves on to the
+// next box when one is full, Backspace at the start of a box goes back into
+// the previous one, and a whole VIN pasted into any box fills all eight.
 #include <QFontMetrics>
 #include <array>
 
@@ -44,6 +48,7 @@ public:
             x += field->width() + kGap;
         }
         const int right = x - kGap;
+        ChainFields();
 
         TCandidateList* list = AddList(QStringLiteral("LB_vin"), {kLeft, kTop + kHeight + 4, right - kLeft, 122});
         // Both the click and the double click copy the row; a double click does

@@ -133,3 +133,31 @@ TEST(Cip, AnyBytesAreSafe) {
         CipRowFields(text);
     }
 }
+
+// A whole CIP/ACL code with its key pasted into one field of the page.
+TEST(Cip, SplitWholeNumber) {
+    const struct {
+        const char* text;
+        bool whole;
+        const char* code;
+        const char* key;
+    } cases[] = {
+        {"1234562", true, "123456", "2"},
+        {"123456 2", true, "123456", "2"},
+        {" 123 456  2 \n", true, "123456", "2"},
+        {"12?456 ?", true, "12?456", "?"},
+        {"123456", false, "", ""},
+        {"12345 2", false, "", ""},
+        {"123456 23", false, "", ""},
+        {"12345678", false, "", ""},
+        {"12A456 2", false, "", ""},
+        {"", false, "", ""},
+    };
+    for (const auto& c : cases) {
+        const std::optional<CipFields> fields = SplitCip(c.text);
+        ASSERT_EQ(fields.has_value(), c.whole) << c.text;
+        if (!c.whole) continue;
+        EXPECT_EQ(fields->code, c.code) << c.text;
+        EXPECT_EQ(fields->key, c.key) << c.text;
+    }
+}

@@ -172,3 +172,33 @@ TEST(RowStore, KeepsRowsInOrder) {
     rows.Clear();
     EXPECT_TRUE(rows.Empty());
 }
+
+// Growth when a row is far longer than the room left (the first blocks are
+// small), and room made ahead: earlier rows stay as they were.
+TEST(RowStore, GrowsForLongRowsAndKeepsEarlierOnes) {
+    RowStore rows;
+    rows.Add("first");
+    const std::string longRow(5000, 'L');
+    rows.Add(longRow);
+    rows.Add("third");
+    const std::string huge(3u << 20, 'H');  // beyond the first large block
+    rows.Add(huge);
+    ASSERT_EQ(rows.Size(), 4u);
+    EXPECT_EQ(rows.Row(0), "first");
+    EXPECT_EQ(rows.Row(1), longRow);
+    EXPECT_EQ(rows.Row(2), "third");
+    EXPECT_EQ(rows.Row(3), huge);
+    rows.ReserveMore(100000, 8u << 20);
+    EXPECT_EQ(rows.Row(1), longRow);
+    EXPECT_EQ(rows.Row(3), huge);
+    for (int i = 0; i < 100000; ++i) rows.Add("r");
+    EXPECT_EQ(rows.Row(0), "first");
+    EXPECT_EQ(rows.Row(3), huge);
+    EXPECT_EQ(rows.Row(100003), "r");
+    EXPECT_EQ(rows.Characters(), 5u + 5000u + 5u + (3u << 20) + 100000u);
+    // Dropped rows leave their room for the next ones.
+    rows.Drop();
+    EXPECT_TRUE(rows.Empty());
+    rows.Add(longRow);
+    EXPECT_EQ(rows.Row(0), longRow);
+}

@@ -272,3 +272,78 @@ TEST(Iban, CountryList) {
         }
     }
 }
+
+// A whole IBAN pasted or typed into one field of the page.
+TEST(Iban, SplitWholeNumber) {
+    struct Case {
+        const char* text;
+        bool whole;
+        const char* country;
+        const char* key;
+        const char* bban;
+    };
+    const Case cases[] = {
+        // Published examples, in their printed and electronic forms.
+        {"FR76 3000 6000 0112 3456 7890 189", true, "FR", "76", "30006000011234567890189"},
+        {"FR7630006000011234567890189", true, "FR", "76", "30006000011234567890189"},
+        {"GB29 NWBK 6016 1331 9268 19", true, "GB", "29", "NWBK60161331926819"},
+        {"de89 3704 0044 0532 0130 00", true, "DE", "89", "370400440532013000"},
+        {"  CH93 0076 2011 6238 5295 7\n", true, "CH", "93", "00762011623852957"},
+        {"IBAN BE71 0961 2345 6769", true, "BE", "71", "096123456769"},
+        {"IBAN : NL91 ABNA 0417 1643 00", true, "NL", "91", "ABNA0417164300"},
+        {"FR\t76 3000 6000", true, "FR", "76", "30006000"},
+        // Unknown markers anywhere but the country code.
+        {"FR?? 3000 6000 0112 3456 7890 1??", true, "FR", "??", "300060000112345678901??"},
+        // Thirty BBAN characters at most.
+        {"MT84 MALT 0110 0001 2345 MTLC AST0 01S", true, "MT", "84", "MALT011000012345MTLCAST001S"},
+        {"LC55 HEMM 0001 0001 0012 0012 0002 3015 1", true, "LC", "55", "HEMM0001000100120012000230151"},
+        {"FR76 3000 6000 0112 3456 7890 1234 5678 90", true, "FR", "76", "300060000112345678901234567890"},
+        {"FR76 3000 6000 0112 3456 7890 1234 5678 901", false, "", "", ""},
+        // Not a whole IBAN: a BBAN alone, a key missing, signs, a country without BBAN.
+        {"3000 6000 0112 3456 7890 189", false, "", "", ""},
+        {"NWBK 6016 1331 9268 19", false, "", "", ""},
+        {"FR7", false, "", "", ""},
+        {"FR76", false, "", "", ""},
+        {"FR76-3000-6000", false, "", "", ""},
+        {"F776 3000", false, "", "", ""},
+        {"FRA6 3000", false, "", "", ""},
+        {"", false, "", "", ""},
+        {"FR76 3000 É", false, "", "", ""},
+    };
+    for (const Case& c : cases) {
+        const std::optional<IbanParts> parts = SplitIban(c.text);
+        ASSERT_EQ(parts.has_value(), c.whole) << c.text;
+        if (!c.whole) continue;
+        EXPECT_EQ(parts->country, c.country) << c.text;
+        EXPECT_EQ(parts->key, c.key) << c.text;
+        EXPECT_EQ(parts->bban, c.bban) << c.text;
+    }
+}
+
+TEST(Iban, PrintedRow) {
+    const struct {
+        const char* row;
+        const char* printed;
+    } cases[] = {
+        {"FR 76 3000 6000 0112 3456 7890 189 ", "FR76 3000 6000 0112 3456 7890 189"},
+        {"GB 29 NWBK 6016 1331 9268 19 ", "GB29 NWBK 6016 1331 9268 19"},
+        {"DE 89 3704 0044 0532 0130 00 ", "DE89 3704 0044 0532 0130 00"},
+        {"FR 76 ", "FR76"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        std::string out = "before|";
+        AppendPrintedIbanRow(c.row, out);
+        EXPECT_EQ(out, std::string("before|") + c.printed) << c.row;
+    }
+    // The rows a search lists print as the published form.
+    RowStore rows;
+    IbanSearchPlan plan = IbanPlan("3000600001123456789018?", "76");
+    Window window;
+    SearchPump pump = window.Pump();
+    SearchIban(plan, window.country, rows, pump);
+    ASSERT_EQ(rows.Size(), 1u);
+    std::string printed;
+    AppendPrintedIbanRow(rows.Row(0), printed);
+    EXPECT_EQ(printed, "FR76 3000 6000 0112 3456 7890 189");
+}

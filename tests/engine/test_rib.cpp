@@ -72,6 +72,9 @@ TEST(Rib, Format) {
         {"?0006", "?0006"},
         {std::string("3\x80" "0006 abc"), "30006"},
         {"30006 00001 12345678901 ?9", "30006 00001 12345678901 ?9"},
+        // A letter in the key is an unknown marker, in its first position too.
+        {"30006 00001 12345678901 A9", "30006 00001 12345678901 ?9"},
+        {"30006 00001 12345678901 9A", "30006 00001 12345678901 9"},
     };
     for (const auto& [typed, shown] : cases) EXPECT_EQ(FormatRib(typed), shown) << typed;
 }
@@ -128,6 +131,10 @@ TEST(Rib, SearchExamples) {
                                         "30002 00550 0000157845R 02", "30002 00550 0000157845Z 02"}));
     EXPECT_EQ(Search("3000? 00001 12345678901 89"), std::vector<std::string>{"30006 00001 12345678901 89"});
     EXPECT_EQ(Search("300?? ?0001 12345678901").size(), 1000u);
+    // A letter typed in the key's first position is unknown: any first digit.
+    EXPECT_EQ(Search("30006 00001 1234567890? A9"),
+              (std::vector<std::string>{"30006 00001 12345678901 89", "30006 00001 1234567890A 89",
+                                        "30006 00001 1234567890J 89"}));
 }
 
 TEST(Rib, UnknownBankDigitTriesDigitsOnlyAndAccountCharactersDigitsThenLetters) {

@@ -240,3 +240,32 @@ TEST(Vin, AnyBytesAreSafe) {
         VinRowFields(text);
     }
 }
+
+// A whole VIN pasted into one box of the page.
+TEST(Vin, SplitWholeNumber) {
+    const struct {
+        const char* text;
+        bool whole;
+        VinFields fields;
+    } cases[] = {
+        {"1M8GDM9AXKP042788", true, {"1", "M", "8", "GDM9A", "X", "K", "P", "042788"}},
+        {"1m8gdm9axkp042788", true, {"1", "M", "8", "GDM9A", "X", "K", "P", "042788"}},
+        {"1M8 GDM9A X KP 042788", true, {"1", "M", "8", "GDM9A", "X", "K", "P", "042788"}},
+        {"WP0-ZZZ99Z-TS392124\n", true, {"W", "P", "0", "ZZZ99", "Z", "T", "S", "392124"}},
+        {"LMN12345?67890121", true, {"L", "M", "N", "12345", "?", "6", "7", "890121"}},
+        {"1M8GDM9AXKP04278", false, {}},
+        {"1M8GDM9AXKP0427888", false, {}},
+        {"1M8GDM9AXKP04278É", false, {}},
+        {"1M8GDM9AXKP04278*", false, {}},
+        {"", false, {}},
+    };
+    for (const auto& c : cases) {
+        const std::optional<VinFields> fields = SplitVin(c.text);
+        ASSERT_EQ(fields.has_value(), c.whole) << c.text;
+        if (c.whole) {
+            EXPECT_EQ(*fields, c.fields) << c.text;
+        }
+    }
+    // The published example's check character is what the engine computes.
+    EXPECT_EQ(ComputeVinKey("1M8GDM9AXKP042788"), "X");
+}

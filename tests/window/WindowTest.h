@@ -7,12 +7,22 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 
 #include "MainWindow.h"
 #include "PageControl.h"
+
+// The window tests never write into the real home: what the window saves
+// (its page and position, the last folder a list was saved to) goes into a
+// folder of each test program's own, made before the application starts.
+inline const bool kPrivateSettings = [] {
+    static QTemporaryDir folder;
+    qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
+    return folder.isValid();
+}();
 
 template <class T = QWidget>
 T* Find(QWidget* root, const char* name) {

@@ -19,10 +19,15 @@ namespace {
 QString Blanks(int count) { return QString(count, QLatin1Char(' ')); }
 
 // What the scrolling text should start with for a given version.
+// The build's address is left out when there is none.
 QString ExpectedText(const QString& version) {
-    return QStringLiteral("Ferrino ") + version + QLatin1Char(' ') + QString::fromUtf8(ferrino::build::kAuthor) +
-           QLatin1Char(' ') + QString::fromUtf8(ferrino::build::kWebAddress);
+    QString text = QStringLiteral("Ferrino ") + version + QLatin1Char(' ') + QString::fromUtf8(ferrino::build::kAuthor);
+    if (const QString address = QString::fromUtf8(ferrino::build::kWebAddress); !address.isEmpty())
+        text += QLatin1Char(' ') + address;
+    return text;
 }
+
+const QString kAddress = QStringLiteral("https://ferrino.test");
 
 QString TurnedRight(const QString& text, int characters) {
     return text.right(characters) + text.left(text.size() - characters);
@@ -67,6 +72,7 @@ private slots:
     void frameAndControls();
     void hoverUnderlinesAndScrollingGoesOn();
     void clickOpensAddressAndStays();
+    void noAddressNoLink();
     void closing_data();
     void closing();
     void showModalMakesAFreshBoxEachTime();
@@ -259,7 +265,11 @@ void TestAboutBox::frameAndControls() {
     QCOMPARE(label->font().pixelSize(), 16);
     QVERIFY(label->font().bold() && label->font().italic() && !label->font().underline());
     QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::blue));
-    QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+    // A hand over the line only when the build gives an address to open.
+    QCOMPARE(label->cursor().shape(), QString::fromUtf8(ferrino::build::kWebAddress).isEmpty() ? Qt::ArrowCursor
+                                                                                               : Qt::PointingHandCursor);
+    TAboutBox linked(QStringLiteral("1.1"), nullptr, QStringLiteral("Équipe Ferrino"), kAddress);
+    QCOMPARE(linked.JvScrollingLabel1->cursor().shape(), Qt::PointingHandCursor);
 
     QCOMPARE(box.FreeWareLabel->text(), QStringLiteral("FreeWare"));
     QCOMPARE(box.OKButton->text(), QStringLiteral("OK"));
@@ -271,7 +281,7 @@ void TestAboutBox::frameAndControls() {
 }
 
 void TestAboutBox::hoverUnderlinesAndScrollingGoesOn() {
-    TAboutBox box(QStringLiteral("1.2.0.1"), nullptr);
+    TAboutBox box(QStringLiteral("1.2.0.1"), nullptr, QStringLiteral("Équipe Ferrino"), kAddress);
     box.show();
     TScrollingLabel* label = box.JvScrollingLabel1;
     const QString start = label->Text();
@@ -289,18 +299,45 @@ void TestAboutBox::hoverUnderlinesAndScrollingGoesOn() {
 }
 
 void TestAboutBox::clickOpensAddressAndStays() {
-    const QUrl expected = QUrl::fromUserInput(QString::fromUtf8(ferrino::build::kWebAddress));
+    const QUrl expected = QUrl::fromUserInput(kAddress);
     QVERIFY(expected.isValid());
-    QCOMPARE(TAboutBox::WebAddress(), expected);
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(expected.scheme(), &catcher, "open");
-    TAboutBox box(QStringLiteral("1.1"), nullptr);
+    TAboutBox box(QStringLiteral("1.1"), nullptr, QStringLiteral("Équipe Ferrino"), kAddress);
+    QCOMPARE(box.WebAddress(), expected);
+    QVERIFY(box.JvScrollingLabel1->Text().startsWith(QStringLiteral("Ferrino 1.1 Équipe Ferrino https://ferrino.test")));
     box.show();
     QTest::mouseClick(box.JvScrollingLabel1, Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(expected.scheme());
     QCOMPARE(catcher.urls, QList<QUrl>{expected});
     QVERIFY(box.isVisible());
     QVERIFY(box.JvScrollingLabel1->Scrolling());
+}
+
+void TestAboutBox::noAddressNoLink() {
+    // Without an address (the build's default) the line names the author and
+    // stops; it is no link: no hand, no underline, a click opens nothing.
+    UrlCatcher catcher;
+    for (const char* scheme : {"http", "https", "file"}) QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "open");
+    TAboutBox box(QStringLiteral("1.2.0.1"), nullptr, QStringLiteral("Équipe Ferrino"), QString());
+    box.show();
+    TScrollingLabel* label = box.JvScrollingLabel1;
+    QVERIFY(!box.HasLink());
+    QVERIFY(box.WebAddress().isEmpty());
+    const QString text = label->Text();
+    QVERIFY2(text.startsWith(QStringLiteral("Ferrino 1.2.0.1 Équipe Ferrino ")), qPrintable(text));
+    QCOMPARE(text.trimmed(), QStringLiteral("Ferrino 1.2.0.1 Équipe Ferrino"));
+    QVERIFY(!text.contains(QStringLiteral("example")) && !text.contains(QStringLiteral("http")));
+    QCOMPARE(label->cursor().shape(), Qt::ArrowCursor);
+    SendEnter(label);
+    QVERIFY(!label->font().underline());
+    QTest::mouseClick(label, Qt::LeftButton);
+    for (const char* scheme : {"http", "https", "file"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    QVERIFY(catcher.urls.isEmpty());
+    QVERIFY(box.isVisible());
+    // The build's own box follows the build's setting.
+    TAboutBox built(QStringLiteral("1.1"), nullptr);
+    QCOMPARE(built.HasLink(), !QString::fromUtf8(ferrino::build::kWebAddress).isEmpty());
 }
 
 void TestAboutBox::closing_data() {

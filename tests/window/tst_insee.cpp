@@ -14,6 +14,7 @@ private slots:
     void searchListsRowsAndHidesGuides();
     void tooManyUnknownsSlidesTheMessageIn();
     void listClickAndDoubleClick();
+    void clickOnTheSelectedRowAfterEditing();
     void clearKeepsTheMessage();
     void arrowsPointFromTheirPartToTheirLabel();
 };
@@ -134,6 +135,27 @@ void TestInseePage::listClickAndDoubleClick() {
     QCOMPARE(field->text(), QStringLiteral("1 85 05 78 006 084 91"));
     QVERIFY(!list->isVisible());
     QVERIFY(Find(&s.window, "Finsee1")->isVisible());
+}
+
+// The row already selected, clicked again after the field was edited, goes
+// back into the field.
+void TestInseePage::clickOnTheSelectedRowAfterEditing() {
+    ShownWindow s;
+    QLineEdit* field = Field(&s.window, "EM_INSEE");
+    Type(field, "1 85 05 78 006 0?4");
+    ClickCalcule(&s.window);
+    QAbstractItemView* list = List(&s.window, "LB_insee");
+    const QRect row3 = list->visualRect(list->model()->index(3, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row3.center());
+    QCOMPARE(field->text(), Rows(list)[3]);
+    Type(field, "2 99");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row3.center());
+    QCOMPARE(field->text(), Rows(list)[3]);
+    // And by the keyboard: Space on the current row.
+    Type(field, "2 99");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Space);
+    QCOMPARE(field->text(), Rows(list)[3]);
 }
 
 void TestInseePage::clearKeepsTheMessage() {

@@ -31,6 +31,7 @@
 #include "common/Verdict.h"
 #include "ean/Ean.h"
 #include "iban/Countries.h"
+#include "iban/Iban.h"
 
 using emscripten::val;
 
@@ -290,6 +291,13 @@ val EanTypeNames() {
     return names;
 }
 
+// A listed IBAN row in the printed form a copy gives ("FR76 3000 …").
+std::string PrintedIbanRow(const std::string& row) {
+    std::string out;
+    ferrino::AppendPrintedIbanRow(ToEngine(row), out);
+    return FromEngine(out);
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(ferrino) {
@@ -314,4 +322,5 @@ EMSCRIPTEN_BINDINGS(ferrino) {
     emscripten::function("frenchCount", &FrenchCount);
     emscripten::function("countryRows", &CountryRows);
     emscripten::function("eanTypeNames", &EanTypeNames);
+    emscripten::function("printedIbanRow", &PrintedIbanRow);
 }

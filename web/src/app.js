@@ -4,7 +4,7 @@
 // does on each page what the window does.
 
 import { PAGES, CLEAR_FOCUS, CLEAR_HIDE_LIST, CLEAR_SHOW_GUIDES } from './pages.js';
-import { PackedRows, TextRows } from './rows.js';
+import { PackedRows, TextRows, printedRow } from './rows.js';
 import { capitals } from './text.js';
 import { SearchWorker } from './engine.js';
 
@@ -257,13 +257,7 @@ export class App {
             if (!text) return;
             event.preventDefault();
             if (page.pastesWhole && page.pastesWhole(text, page.fields[index])) {
-                // Each field takes no more than can be typed into it.
-                const fields = this.kindOf(state).split(capitals(text));
-                state.inputs.forEach((field, i) => {
-                    const limit = Number(field.dataset.limit);
-                    writeField(field, limit ? (fields[i] ?? '').slice(0, limit) : fields[i] ?? '');
-                });
-                this.hideCountries(state);
+                this.fillWhole(state, text);
                 return;
             }
             document.execCommand('insertText', false, capitals(text.replace(/[\r\n]+/g, ' ')));
@@ -273,6 +267,14 @@ export class App {
                 const { selectionStart, selectionEnd } = input;
                 input.value = capitals(input.value);
                 input.setSelectionRange(selectionStart, selectionEnd);
+            }
+            // IBAN: a whole number typed into the country field fills the three fields.
+            if (state.countries && index === 0 && input.value.length > 2 && page.pastesWhole?.(input.value, page.fields[0])) {
+                this.fillWhole(state, input.value);
+                state.inputs[2].focus();
+                const end = state.inputs[2].value.length;
+                state.inputs[2].setSelectionRange(end, end);
+                return;
             }
             // VIN: a full box hands over to the next one.
             const limit = Number(input.dataset.limit);
@@ -304,6 +306,17 @@ export class App {
             if (document.hasFocus()) this.fieldExit(state, index);
         });
         input.addEventListener('mousedown', () => this.hideCountries(state));
+    }
+
+    // A whole number spread over the page's fields, as the kind splits it;
+    // each field takes no more than can be typed into it.
+    fillWhole(state, text) {
+        const fields = this.kindOf(state).split(capitals(text));
+        state.inputs.forEach((field, i) => {
+            const limit = Number(field.dataset.limit);
+            writeField(field, limit ? (fields[i] ?? '').slice(0, limit) : fields[i] ?? '');
+        });
+        this.hideCountries(state);
     }
 
     // The field's exit normalisation.
@@ -452,20 +465,20 @@ export class App {
         const state = this.states[this.current];
         const index = state.list.selectedIndex;
         if (state.list.hidden || index < 0) return;
-        await copyText(state.list.rowText(index).trimEnd());
+        await copyText(printedRow(state.list.rowText(index), state.page.printedDropsBlankAt ?? -1));
     }
 
     async copyAll() {
         const state = this.states[this.current];
         if (state.list.hidden || !state.list.rowCount) return;
-        const text = new TextDecoder().decode(state.list.source.lines());
+        const text = new TextDecoder().decode(state.list.source.lines({ dropBlankAt: state.page.printedDropsBlankAt ?? -1, lastBreak: false }));
         await copyText(text);
     }
 
     saveList() {
         const state = this.states[this.current];
         if (state.list.hidden || !state.list.rowCount) return;
-        const blob = new Blob([state.list.source.lines()], { type: 'text/plain;charset=utf-8' });
+        const blob = new Blob([state.list.source.lines({ dropBlankAt: state.page.printedDropsBlankAt ?? -1 })], { type: 'text/plain;charset=utf-8' });
         const url = URL.createObjectURL(blob);
         const link = element('a', { href: url, download: `ferrino-${state.page.kind}.txt`, className: 'offscreen' });
         document.body.append(link);

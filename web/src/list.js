@@ -215,6 +215,11 @@ export class CandidateList extends HTMLElement {
             case 'PageUp': target = current < 0 ? 0 : current - page; break;
             case 'Home': target = 0; break;
             case 'End': target = count - 1; break;
+            case ' ':
+                // Space chooses the current row again, as a click does.
+                event.preventDefault();
+                if (current >= 0) this.choose(current);
+                return;
             case 'Enter':
                 event.preventDefault();
                 this.dispatchEvent(new CustomEvent('activate'));

@@ -53,6 +53,8 @@ export const PAGES = [
         clear: CLEAR_FOCUS | CLEAR_HIDE_LIST | CLEAR_SHOW_GUIDES, clearFields: [2, 1],
         showGuidesFirst: true,
         click: { fields: [1, 2], format: true, calcule: true },
+        // Rows are copied and saved in the printed form "FR76 3000 …".
+        printedDropsBlankAt: 2,
         // A whole IBAN pasted into any field fills the three.
         pastesWhole: (text) => /^[A-Za-z]{2}[0-9?*]{2}./.test(text.replace(/[\s.-]/g, '')),
     },

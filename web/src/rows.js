@@ -44,9 +44,12 @@ export class PackedRows {
         return decodeBytes(batch.bytes, i ? batch.ends[i - 1] : 0, batch.ends[i]);
     }
 
-    // Every row followed by a line feed, as UTF-8 bytes; a line does not end
-    // with blanks (an IBAN row ends with the blank after its last group).
-    lines() {
+    // The rows as lines of UTF-8 text, in the form a copy or a file gives
+    // them: no blanks at the end of a line, and, where `dropBlankAt` is a
+    // column, the blank there left out (the IBAN page's printed form,
+    // "FR76 3000 …", as AppendPrintedIbanRow in keys/iban/Iban.h). A line
+    // break after every row, or (`lastBreak` false) between rows only.
+    lines({ dropBlankAt = -1, lastBreak = true } = {}) {
         const out = new Uint8Array(this.characters + this.count);
         let at = 0;
         let foreign = false;
@@ -56,16 +59,24 @@ export class PackedRows {
                 let end = ends[i];
                 const next = end;
                 while (end > begin && bytes[end - 1] === 32) --end;
-                for (let j = begin; j < end; ++j) out[at++] = bytes[j];
+                const dropped = dropBlankAt >= 0 && begin + dropBlankAt < end && bytes[begin + dropBlankAt] === 32 ? begin + dropBlankAt : -1;
+                for (let j = begin; j < end; ++j) if (j !== dropped) out[at++] = bytes[j];
                 out[at++] = 10;
                 begin = next;
             }
             if (!foreign) for (let i = 0; i < bytes.length; ++i) if (bytes[i] >= 0x80) { foreign = true; break; }
         }
-        // A character the engine could not read shows as U+FFFD: three bytes in UTF-8.
+        if (!lastBreak && at > 0) --at;
         const text = out.subarray(0, at);
+        // A character the engine could not read shows as U+FFFD: three bytes in UTF-8.
         return foreign ? new TextEncoder().encode(decodeBytes(text)) : text;
     }
+}
+
+// One row in the form of lines() (see there).
+export function printedRow(text, dropBlankAt = -1) {
+    const trimmed = text.replace(/ +$/, '');
+    return dropBlankAt >= 0 && trimmed[dropBlankAt] === ' ' ? trimmed.slice(0, dropBlankAt) + trimmed.slice(dropBlankAt + 1) : trimmed;
 }
 
 // A fixed list of texts (the IBAN page's countries) behind the same reading.
@@ -79,7 +90,8 @@ export class TextRows {
     text(index) {
         return this.texts[index] ?? '';
     }
-    lines() {
-        return new TextEncoder().encode(this.texts.map((t) => t.trimEnd() + '\n').join(''));
+    lines({ dropBlankAt = -1, lastBreak = true } = {}) {
+        const text = this.texts.map((t) => printedRow(t, dropBlankAt)).join('\n');
+        return new TextEncoder().encode(lastBreak && this.texts.length ? `${text}\n` : text);
     }
 }

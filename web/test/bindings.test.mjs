@@ -8,7 +8,7 @@ import { test, describe, before } from 'node:test';
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { siteFolder } from './site.mjs';
-import { PackedRows } from '../src/rows.js';
+import { PackedRows, TextRows, printedRow } from '../src/rows.js';
 
 const require = createRequire(import.meta.url);
 let engine;
@@ -320,6 +320,23 @@ test('the largest search comes in batches, in order, and stops when asked', () =
     assert.equal(stopped.result.stopped, true);
     assert.ok(stopped.rows.length >= 1000 && stopped.rows.length < 1679616);
     assert.match(stopped.result.text, /^Recherche interrompue : /);
+});
+
+test('rows copied and saved in the printed form the window gives them', () => {
+    const iban = kind('iban');
+    const { rows } = search(iban, ['DE', '??', '3704 0044 0532 0130 0?']);
+    const packed = new PackedRows();
+    const encoded = new TextEncoder().encode(rows.join(''));
+    let end = 0;
+    packed.append(encoded, Uint32Array.from(rows, (row) => (end += row.length)));
+    const printed = rows.map((row) => engine.printedIbanRow(row));
+    assert.equal(printed[0], 'DE89 3704 0044 0532 0130 00');
+    assert.deepEqual(rows.map((row) => printedRow(row, 2)), printed);
+    assert.equal(new TextDecoder().decode(packed.lines({ dropBlankAt: 2 })), `${printed.join('\n')}\n`);
+    assert.equal(new TextDecoder().decode(packed.lines({ dropBlankAt: 2, lastBreak: false })), printed.join('\n'));
+    // Other rows lose their trailing blanks only; the fixed lists too.
+    assert.equal(printedRow('1 85 05 78 006 084 91'), '1 85 05 78 006 084 91');
+    assert.equal(new TextDecoder().decode(new TextRows(['AD (ANDORRE)\t', 'B  ']).lines()), 'AD (ANDORRE)\t\nB\n');
 });
 
 test('a plan beyond the limit is never searched', () => {

@@ -105,6 +105,11 @@ describe('the page opened from its folder', () => {
         // The keyboard moves the selection, and the list click follows.
         await page.keyboard.press('ArrowDown');
         assert.equal(await value(page, 'EM_INSEE'), '1 85 05 78 006 094 81');
+        // Space on the current row puts it back after the field was edited.
+        await page.evaluate(() => { document.getElementById('EM_INSEE').value = '1'; });
+        await page.focus('#LB_insee');
+        await page.keyboard.press('Space');
+        assert.equal(await value(page, 'EM_INSEE'), '1 85 05 78 006 094 81');
         await page.click('#LB_insee-row8', { count: 2 });
         await idle(page);
         assert.equal(await status(page), 'Clé correcte.');
@@ -249,6 +254,10 @@ describe('the page opened from its folder', () => {
         await paste('Edit_Iban_country', 'gb29 nwbk 6016 1331 9268 19');
         assert.deepEqual([await value(page, 'Edit_Iban_country'), await value(page, 'em_iban_cle'), await value(page, 'em_iban')],
             ['GB', '29', 'NWBK60161331926819']);
+        // Typed into the country field, a whole IBAN fills the three as well.
+        await typeInto(page, 'Edit_Iban_country', 'de89 3704 0044 0532 0130 00');
+        assert.deepEqual([await value(page, 'Edit_Iban_country'), await value(page, 'em_iban_cle'), await value(page, 'em_iban')],
+            ['DE', '89', '3704 0044 0532 0130 00']);
         await paste('em_iban', `FR?? ${'1'.repeat(300)}`);
         assert.equal((await value(page, 'em_iban')).length, 30);
         await paste('Edit_Iban_country', 'FR76 3000 6000 0112 3456 7890 189');
@@ -362,7 +371,7 @@ describe('the page served over HTTP', () => {
         assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '30006 00001 1234567890A 89');
         await page.click('#Btncopyall');
         assert.equal(await page.evaluate(() => navigator.clipboard.readText()),
-            '30006 00001 12345678901 89\n30006 00001 1234567890A 89\n30006 00001 1234567890J 89\n');
+            '30006 00001 12345678901 89\n30006 00001 1234567890A 89\n30006 00001 1234567890J 89');
 
         const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'ferrino-save-'));
         try {
@@ -375,6 +384,15 @@ describe('the page served over HTTP', () => {
         } finally {
             fs.rmSync(downloads, { recursive: true, force: true });
         }
+
+        // IBAN rows in their printed form.
+        await page.click('#Tab_iban');
+        await typeInto(page, 'em_iban_cle', '??');
+        await typeInto(page, 'em_iban', '3000600001123456789018?');
+        await calcule(page);
+        await page.click('#Lb_iban-row9');
+        await page.click('#Btncopy');
+        assert.equal(await page.evaluate(() => navigator.clipboard.readText()), 'FR76 3000 6000 0112 3456 7890 189');
     });
 });
 
