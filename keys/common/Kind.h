@@ -23,6 +23,7 @@
 
 #include "Enumeration.h"
 #include "RowStore.h"
+#include "Typos.h"
 #include "Verdict.h"
 
 namespace ferrino {
@@ -87,10 +88,13 @@ public:
     // The state of the key and the kind's further checks.
     virtual Verdict Check(const Reading& reading) const = 0;
 
-    // Every number one typing slip away from the reading's (whose body must
-    // hold no unknown character) that the page's candidate test accepts, as
-    // search rows. False when stopped.
-    virtual bool Corrections(const Reading& reading, RowStore& rows, SearchPump& pump) const = 0;
+    // Every number one typing slip away from the reading's that the page's
+    // candidate test accepts, as search rows; nothing unless the whole number
+    // is known (body and key). False when stopped.
+    bool Corrections(const Reading& reading, RowStore& rows, SearchPump& pump) const;
+
+    // What a slip may put at each position of the number, and the test.
+    virtual TypoRules Typos(const Reading& reading) const = 0;
 
     // Convenience: Read(Split(number)).
     Reading ReadText(std::string_view number) const { return Read(Split(number)); }

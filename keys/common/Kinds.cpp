@@ -30,6 +30,12 @@ namespace ferrino {
 
 std::optional<InputFault> NumberKind::CheckInput(std::string_view) const { return std::nullopt; }
 
+bool NumberKind::Corrections(const Reading& reading, RowStore& rows, SearchPump& pump) const {
+    // Only a whole number has slips to look for: every body character and the key known.
+    if (!Check(reading).WholeNumber()) return true;
+    return FindTypingErrors(reading.number, Typos(reading), rows, pump);
+}
+
 namespace {
 
 constexpr std::string_view kKeyDigits = kDigits;
@@ -45,8 +51,13 @@ std::size_t BodyUnknowns(const Plan& plan, std::size_t keyAt, std::size_t keyLen
 // The keys a body calls for, as most kinds have them: one, never none.
 std::vector<std::string> One(std::string key) { return {std::move(key)}; }
 
-// Corrections need a whole number: every body character and the key known.
-bool Correctable(const Verdict& verdict) { return verdict.WholeNumber(); }
+// The verdict of a kind whose body has one key, `key()`, asked for only when
+// no body character is unknown.
+template <class Key>
+Verdict OneKeyVerdict(const Plan& plan, std::string typed, Key key) {
+    const std::size_t unknowns = plan.unknowns.size();
+    return KeyVerdict(unknowns, plan.limit, std::move(typed), unknowns ? std::vector<std::string>{} : One(key()));
+}
 
 // A page with one number field: the field takes the whole number and its
 // pattern is the number.
@@ -108,17 +119,16 @@ public:
         return verdict;
     }
 
-    bool Corrections(const Reading& reading, RowStore& rows, SearchPump& pump) const override {
-        if (!Correctable(Check(reading))) return true;
+    TypoRules Typos(const Reading& reading) const override {
         const std::size_t keyAt = ops_.keyAt(reading.number);
         TypoRules rules;
-        rules.alphabet = [&](std::string_view number, std::size_t pos) -> std::string {
+        rules.alphabet = [this, keyAt](std::string_view number, std::size_t pos) -> std::string {
             if (pos >= keyAt && pos < keyAt + ops_.keyLength) return std::string(ops_.keySymbols);
             if (ops_.alphabet) return ops_.alphabet(number, pos);
             return SlotSymbols(ops_.plan, number, pos);
         };
-        rules.test = [&](std::string_view candidate, RowStore& sink) { return ops_.test(candidate, candidate, sink); };
-        return FindTypingErrors(reading.number, rules, rows, pump);
+        rules.test = [this](std::string_view candidate, RowStore& sink) { return ops_.test(candidate, candidate, sink); };
+        return rules;
     }
 
 private:
@@ -201,10 +211,9 @@ public:
             verdict.limit = 4 + kIbanLongestBban;
             return verdict;
         }
-        const std::size_t unknowns = reading.plan.unknowns.size();
-        Verdict verdict = KeyVerdict(unknowns, reading.plan.limit, reading.keyPattern,
-                                     unknowns ? std::vector<std::string>{} : One(ComputeIbanKey(reading.plan.pattern, reading.country)));
-        if (unknowns) return verdict;
+        Verdict verdict = OneKeyVerdict(reading.plan, reading.keyPattern,
+                                        [&] { return ComputeIbanKey(reading.plan.pattern, reading.country); });
+        if (verdict.unknowns) return verdict;
         const std::string code = IbanCountryCode(reading.country);
         const IbanCountry* country = FindIbanCountry(code);
         if (!country) {
@@ -232,8 +241,7 @@ public:
         return verdict;
     }
 
-    bool Corrections(const Reading& reading, RowStore& rows, SearchPump& pump) const override {
-        if (!Correctable(Check(reading))) return true;
+    TypoRules Typos(const Reading&) const override {
         TypoRules rules;
         rules.alphabet = [](std::string_view number, std::size_t pos) -> std::string {
             if (pos < 2) return {};  // the country code
@@ -244,7 +252,7 @@ public:
         rules.test = [](std::string_view candidate, RowStore& sink) {
             return TestIbanCandidate(candidate.substr(4), candidate.substr(2, 2), candidate.substr(0, 2), sink);
         };
-        return FindTypingErrors(reading.number, rules, rows, pump);
+        return rules;
     }
 
 private:
@@ -328,10 +336,9 @@ public:
 
     // A VIN never holds I, O or Q (they read as 1 and 0).
     Verdict Check(const Reading& reading) const override {
-        const std::size_t unknowns = reading.plan.unknowns.size();
-        Verdict verdict = KeyVerdict(unknowns, reading.plan.limit, std::string(Slice(reading.number, kVinKeyIndex, 1)),
-                                     unknowns ? std::vector<std::string>{} : One(ComputeVinKey(reading.plan.pattern)));
-        if (!unknowns && reading.number.find_first_of("IOQ") != std::string::npos)
+        Verdict verdict = OneKeyVerdict(reading.plan, std::string(Slice(reading.number, kVinKeyIndex, 1)),
+                                        [&] { return ComputeVinKey(reading.plan.pattern); });
+        if (!verdict.unknowns && reading.number.find_first_of("IOQ") != std::string::npos)
             verdict.findings.push_back({false, true, "caractère interdit : I, O ou Q", "Un VIN ne contient ni I, ni O, ni Q."});
         return verdict;
     }
@@ -344,15 +351,14 @@ public:
         return std::nullopt;
     }
 
-    bool Corrections(const Reading& reading, RowStore& rows, SearchPump& pump) const override {
-        if (!Correctable(Check(reading))) return true;
+    TypoRules Typos(const Reading&) const override {
         TypoRules rules;
         rules.alphabet = [](std::string_view number, std::size_t pos) -> std::string {
             if (pos == kVinKeyIndex) return "0123456789X";
             return SlotSymbols([](std::string_view text) { return VinPlan(VinRowFields(text)); }, number, pos);
         };
         rules.test = [](std::string_view candidate, RowStore& sink) { return TestVinCandidate(candidate, candidate, sink); };
-        return FindTypingErrors(reading.number, rules, rows, pump);
+        return rules;
     }
 };
 
@@ -419,13 +425,11 @@ public:
     }
 
     Verdict Check(const Reading& reading) const override {
-        const std::size_t unknowns = reading.plan.unknowns.size();
-        return KeyVerdict(unknowns, reading.plan.limit, std::string(Slice(reading.number, kCipCodeLength, kCipKeyLength)),
-                          unknowns ? std::vector<std::string>{} : One(ComputeCipKey(reading.plan.pattern)));
+        return OneKeyVerdict(reading.plan, std::string(Slice(reading.number, kCipCodeLength, kCipKeyLength)),
+                             [&] { return ComputeCipKey(reading.plan.pattern); });
     }
 
-    bool Corrections(const Reading& reading, RowStore& rows, SearchPump& pump) const override {
-        if (!Correctable(Check(reading))) return true;
+    TypoRules Typos(const Reading&) const override {
         TypoRules rules;
         rules.alphabet = [](std::string_view number, std::size_t pos) -> std::string {
             if (pos >= kCipCodeLength) return std::string(kKeyDigits);
@@ -433,7 +437,7 @@ public:
                                number, pos);
         };
         rules.test = [](std::string_view candidate, RowStore& sink) { return TestCipCandidate(candidate, candidate, sink); };
-        return FindTypingErrors(reading.number, rules, rows, pump);
+        return rules;
     }
 };
 
