@@ -177,14 +177,15 @@ void Runner::Calcule(std::string_view number, const Reading& reading) {
 }
 
 void Runner::Check(std::string_view number, const Reading& reading) {
-    const Plan& plan = reading.plan;
     const Verdict verdict = kind_.Check(reading);
     const bool valid = verdict.Valid();
     Raise(verdict.key == KeyState::TooMany ? kTrouble : valid ? kAllWell : kWrongKey);
 
     std::string& text = out_.Text();
     if (json_) {
-        BeginJson(number, Outcome(plan));
+        // A check is about the body's unknown characters (a complete La
+        // Poste SIRET searches its key, yet is complete).
+        BeginJson(number, verdict.key == KeyState::TooMany ? "too_many" : verdict.unknowns ? "incomplete" : "complete");
         text += ",\"number\":";
         AppendJson(text, reading.shown, true);
         text += valid ? ",\"valid\":true" : ",\"valid\":false";

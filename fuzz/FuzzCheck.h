@@ -9,12 +9,15 @@
 //     may show;
 //   - a key is defined for any text and agrees with the number's own check
 //     rule, recomputed here the plain way;
-//   - "Calcule" on the normalised field: a completed number passes its own
-//     candidate test and lists exactly its display form (where the kind does
-//     not refuse it); too many unknowns leave the field as it was; a search
-//     lists exactly what the enumeration described below lists, in the same
-//     order, with the same pumps, and every row is complete, has no unknown
-//     marker, agrees with the pattern and the key, and is its own display form;
+//   - "Calcule" on the normalised field: the plan makes exactly the slots the
+//     kind's rules call for (which may depend on the rest of the pattern, and
+//     may include the key position, as for a La Poste SIRET); a completed
+//     number passes its own candidate test and lists exactly its display form
+//     (where the kind does not refuse it); too many unknowns leave the field
+//     as it was; a search lists exactly what the enumeration described below
+//     lists, in the same order, with the same pumps, and every row is
+//     complete, has no unknown marker, agrees with the pattern and the key,
+//     and is its own display form;
 //   - the same operations on the raw text (what the window never passes) do
 //     not crash.
 // A failed check prints the file, line, condition and the texts involved, then
@@ -235,13 +238,24 @@ inline Outcome RunSearch(const SearchRun& run, const PumpSettings& settings, con
 
 // The row a candidate lists, if any.
 using RowOf = std::function<std::optional<std::string>(const std::string& candidate)>;
+// The rows a candidate lists, in order: most kinds list one row or none, a
+// La Poste SIRET without a key typed one row per fitting key.
+using RowsOf = std::function<std::vector<std::string>(const std::string& candidate)>;
+
+inline RowsOf AsRows(const RowOf& rowOf) {
+    return [rowOf](const std::string& candidate) {
+        std::vector<std::string> rows;
+        if (std::optional<std::string> row = rowOf(candidate)) rows.push_back(std::move(*row));
+        return rows;
+    };
+}
 
 // The search as the program describes it, written out plainly: one loop per
 // slot, the leftmost outermost, each running through its symbols; before each
 // value a pump and a look at the stop request; a value passed over is skipped
 // after that; the innermost loop tests each candidate and, with four slots,
 // pumps and looks once more after each test.
-inline Outcome ExpectedSearch(const Plan& plan, const RowOf& rowOf, const PumpSettings& settings, const PollHook& hook) {
+inline Outcome ExpectedSearch(const Plan& plan, const RowsOf& rowsOf, const PumpSettings& settings, const PollHook& hook) {
     return RunSearch(
         [&](RowStore& sink, SearchPump& pump) {
             const std::size_t slots = plan.unknowns.size();
@@ -258,7 +272,7 @@ inline Outcome ExpectedSearch(const Plan& plan, const RowOf& rowOf, const PumpSe
                         if (!loop(level + 1)) return false;
                         continue;
                     }
-                    if (std::optional<std::string> row = rowOf(candidate)) sink.Add(*row);
+                    for (const std::string& row : rowsOf(candidate)) sink.Add(row);
                     if (slots == 4) {
                         pump.Pump();
                         if (pump.StopRequested()) return false;
@@ -293,7 +307,8 @@ struct RowRules {
     // The row laid out as the pattern is (separators removed): character i
     // stands for pattern position i.
     std::function<std::string(std::string_view row)> flat;
-    // Whether pattern position i belongs to the body (is enumerated when unknown).
+    // Whether pattern position i belongs to the body: when it is no slot, the
+    // row holds the pattern's character there.
     std::function<bool(std::size_t i)> inBody;
     // Pattern positions of the key: "?" there agrees with any character.
     std::vector<std::size_t> keyPositions;
@@ -306,7 +321,8 @@ struct RowRules {
 // Each row: no unknown marker, known body characters as in the pattern, slot
 // characters among the slot's tried values, key characters agreeing with the
 // pattern's, the kind's own checks; rows in strictly increasing order of
-// their slot values.
+// their slot values, then of their key characters (a candidate that lists
+// several rows lists them by increasing key).
 inline void CheckRows(const Plan& plan, const std::vector<std::string>& rows, const RowRules& rules, const std::string& context) {
     std::vector<std::size_t> previous;
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -314,18 +330,18 @@ inline void CheckRows(const Plan& plan, const std::vector<std::string>& rows, co
         const auto ctx = [&] { return context + Context("row", row, "pattern", plan.pattern); };
         FUZZ_CHECK(row.find(ferrino::kUnknown, std::min(rules.knownFrom, row.size())) == std::string::npos, ctx());
         const std::string flat = rules.flat(row);
-        std::vector<std::size_t> values;
+        std::vector<std::size_t> order;
         std::size_t slot = 0;
         for (std::size_t i = 0; i < plan.pattern.size(); ++i) {
-            if (!rules.inBody(i)) continue;
-            FUZZ_CHECK(i < flat.size(), ctx() + Context("missing body position", Number(i)));
             if (slot < plan.unknowns.size() && plan.unknowns[slot].pos == i) {
                 const Slot& s = plan.unknowns[slot++];
+                FUZZ_CHECK(i < flat.size(), ctx() + Context("missing slot position", Number(i)));
                 const std::size_t v = s.symbols.find(flat[i]);
                 FUZZ_CHECK(v != std::string_view::npos, ctx() + Context("slot position", Number(i)));
                 FUZZ_CHECK(v >= 64 || !((s.passOver >> v) & 1U), ctx() + Context("passed-over value at", Number(i)));
-                values.push_back(v);
-            } else {
+                order.push_back(v);
+            } else if (rules.inBody(i)) {
+                FUZZ_CHECK(i < flat.size(), ctx() + Context("missing body position", Number(i)));
                 FUZZ_CHECK(flat[i] == plan.pattern[i], ctx() + Context("changed body position", Number(i)));
             }
         }
@@ -333,35 +349,49 @@ inline void CheckRows(const Plan& plan, const std::vector<std::string>& rows, co
             if (p >= plan.pattern.size()) continue;
             FUZZ_CHECK(p < flat.size() && (plan.pattern[p] == ferrino::kUnknown || plan.pattern[p] == flat[p]),
                        ctx() + Context("key position", Number(p)));
+            order.push_back(static_cast<unsigned char>(flat[p]));
         }
         if (rules.check) rules.check(row);
-        FUZZ_CHECK(r == 0 || previous < values, ctx() + Context("previous row", rows[r - 1]));
-        previous = std::move(values);
+        FUZZ_CHECK(r == 0 || previous < order, ctx() + Context("previous row", rows[r - 1]));
+        previous = std::move(order);
     }
 }
 
 // ---------------------------------------------------------------- the plan
 
+// The slot the plan must make at a position of its pattern, or nothing.
+using SlotRule = std::function<std::optional<Slot>(std::string_view pattern, std::size_t pos)>;
+
+// The usual rule: an unknown marker at a body position is a slot trying
+// `symbols`, passing over none.
+inline SlotRule UnknownsOf(std::function<bool(std::size_t)> inBody, std::string_view symbols) {
+    return [inBody = std::move(inBody), symbols](std::string_view pattern, std::size_t pos) -> std::optional<Slot> {
+        if (pattern[pos] != ferrino::kUnknown || !inBody(pos)) return std::nullopt;
+        return Slot{pos, symbols, 0};
+    };
+}
+
 // The plan reads the pattern right: no blank, at least `length` characters,
-// the limit of four, and one slot per unknown body position, left to right,
-// each as `slotAt` makes it.
-inline void CheckPlan(const Plan& plan, std::size_t length, const std::function<bool(std::size_t)>& inBody,
-                      const std::function<Slot(std::size_t)>& slotAt, const std::string& context) {
+// the limit of four, and exactly the slots `slotAt` asks for, left to right.
+inline void CheckPlan(const Plan& plan, std::size_t length, const SlotRule& slotAt, const std::string& context) {
     const std::string ctx = context + Context("pattern", plan.pattern);
     FUZZ_CHECK(plan.pattern.size() >= length, ctx);
     FUZZ_CHECK(plan.pattern.find(' ') == std::string::npos, ctx);
     FUZZ_CHECK(plan.limit == 4, ctx);
     std::size_t slot = 0;
     for (std::size_t i = 0; i < plan.pattern.size(); ++i) {
-        if (!inBody(i) || plan.pattern[i] != ferrino::kUnknown) continue;
-        FUZZ_CHECK(slot < plan.unknowns.size(), ctx + Context("unknown without slot", Number(i)));
+        const std::optional<Slot> want = slotAt(plan.pattern, i);
+        if (!want) continue;
+        FUZZ_CHECK(slot < plan.unknowns.size(), ctx + Context("no slot at", Number(i)));
         const Slot& got = plan.unknowns[slot++];
-        const Slot want = slotAt(i);
         FUZZ_CHECK(got.pos == i, ctx + Context("slot", Number(slot - 1), "at", Number(got.pos), "expected at", Number(i)));
-        FUZZ_CHECK(got.symbols == want.symbols, ctx + Context("slot at", Number(i), "symbols", got.symbols));
-        FUZZ_CHECK(got.passOver == want.passOver, ctx + Context("slot at", Number(i)));
+        FUZZ_CHECK(got.symbols == want->symbols,
+                   ctx + Context("slot at", Number(i), "symbols", got.symbols, "expected", want->symbols));
+        FUZZ_CHECK(got.passOver == want->passOver, ctx + Context("slot at", Number(i)));
     }
-    FUZZ_CHECK(slot == plan.unknowns.size(), ctx + Context("slots", Number(plan.unknowns.size()), "unknowns", Number(slot)));
+    FUZZ_CHECK(slot == plan.unknowns.size(),
+               ctx + Context("slots", Number(plan.unknowns.size()), "expected", Number(slot), "extra at",
+                             Number(plan.unknowns[std::min(slot, plan.unknowns.size() - 1)].pos)));
 }
 
 // ---------------------------------------------------------------- searches
@@ -370,6 +400,7 @@ struct SearchCase {
     SearchRun search;           // the kind's search
     SearchRun plain;            // optional: Enumerate over the kind's candidate test
     RowOf rowOf;                // what a candidate should list
+    RowsOf rowsOf;              // or, when set, the rows it should list
     RowRules rules;
     std::function<void()> reset;   // optional: puts the window back before each run
     PollHook hook;                 // optional: what the window does when polled
@@ -384,7 +415,7 @@ inline void CheckSearch(const Plan& plan, const SearchCase& c, const PumpSetting
     };
     const Outcome got = run(c.search);
     if (c.reset) c.reset();
-    const Outcome want = ExpectedSearch(plan, c.rowOf, settings, c.hook);
+    const Outcome want = ExpectedSearch(plan, c.rowsOf ? c.rowsOf : AsRows(c.rowOf), settings, c.hook);
     const std::string ctx = context + Context("pattern", plan.pattern, "slots", Number(plan.unknowns.size()), "every",
                                               Number(settings.every), "stop at poll", Number(settings.stopAt));
     CheckSameOutcome(got, want, "kind's search", ctx);
@@ -407,15 +438,23 @@ inline void RunShortSearch(const SearchRun& search) {
 struct FieldKind {
     std::function<std::string(std::string_view)> normalise;   // the field's exit normalisation
     std::string_view shownAlphabet;                           // what the normalised field may hold
+    // Whether a normalised field ends as it may; null: EndsShown (no trailing
+    // unknown marker, blank or hyphen).
+    std::function<bool(std::string_view shown)> endsShown;
     std::size_t shownMax = 0;                                 // its longest form (0: no limit)
     std::function<Plan(std::string_view)> plan;
     std::function<std::string(const Plan&)> complete;
     std::function<bool(const Plan&, RowStore&, SearchPump&)> searchPlan;
     std::function<bool(std::string_view, std::string_view, RowStore&)> test;
     std::function<std::optional<std::string>(const std::string& candidate, const std::string& pattern)> rowOf;
-    std::function<Slot(std::size_t)> slotAt;
-    std::size_t length = 0;                                   // the pattern's full length
+    // When set, used instead of rowOf: every row a candidate lists.
+    std::function<std::vector<std::string>(const std::string& candidate, const std::string& pattern)> rowsOf;
+    SlotRule slotAt;
+    std::size_t length = 0;                                   // the pattern's shortest full length
     RowRules rows;
+    // When set, used instead of rows: the rules for rows of this pattern
+    // (the AVS number's two forms).
+    std::function<RowRules(const std::string& pattern)> rowsFor;
     bool fastSearch = false;                                  // also compare with Enumerate over the test
     // Whether the candidate test refuses the completed number (its plan and
     // its shown text); such a number lists nothing.
@@ -426,7 +465,8 @@ struct FieldKind {
 inline void CheckCalcule(const FieldKind& kind, const std::string& shown, const PumpSettings& settings, const std::string& context) {
     const Plan plan = kind.plan(shown);
     const std::string ctx = context + Context("field", shown);
-    CheckPlan(plan, kind.length, kind.rows.inBody, kind.slotAt, ctx);
+    CheckPlan(plan, kind.length, kind.slotAt, ctx);
+    const auto rulesFor = [&](const std::string& pattern) { return kind.rowsFor ? kind.rowsFor(pattern) : kind.rows; };
     if (plan.Complete()) {
         const std::string completed = kind.normalise(kind.complete(plan));
         const Plan again = kind.plan(completed);
@@ -440,7 +480,7 @@ inline void CheckCalcule(const FieldKind& kind, const std::string& shown, const 
         } else {
             FUZZ_CHECK(listed && sink.Size() == 1, cctx);
             FUZZ_CHECK(sink.Row(0) == completed, cctx + Context("listed", sink.Row(0)));
-            CheckRows(again, {completed}, kind.rows, cctx);
+            CheckRows(again, {completed}, rulesFor(again.pattern), cctx);
         }
     } else if (plan.TooMany()) {
         // The field receives the pattern and is normalised again.
@@ -453,8 +493,11 @@ inline void CheckCalcule(const FieldKind& kind, const std::string& shown, const 
                 return ferrino::Enumerate(
                     plan, ferrino::TestVisitor{[&](const std::string& candidate) { kind.test(candidate, plan.pattern, sink); }}, pump);
             };
-        c.rowOf = [&](const std::string& candidate) { return kind.rowOf(candidate, plan.pattern); };
-        c.rules = kind.rows;
+        if (kind.rowsOf)
+            c.rowsOf = [&](const std::string& candidate) { return kind.rowsOf(candidate, plan.pattern); };
+        else
+            c.rowOf = [&](const std::string& candidate) { return kind.rowOf(candidate, plan.pattern); };
+        c.rules = rulesFor(plan.pattern);
         CheckSearch(plan, c, settings, ctx);
     }
 }
@@ -465,7 +508,8 @@ inline void CheckField(const FieldKind& kind, const std::string& typed, const Pu
     const std::string ctx = Context("typed", typed);
     const std::string shown = kind.normalise(typed);
     FUZZ_CHECK(kind.normalise(shown) == shown, ctx + Context("shown", shown, "again", kind.normalise(shown)));
-    FUZZ_CHECK(OnlyOf(shown, kind.shownAlphabet) && EndsShown(shown), ctx + Context("shown", shown));
+    FUZZ_CHECK(OnlyOf(shown, kind.shownAlphabet) && (kind.endsShown ? kind.endsShown(shown) : EndsShown(shown)),
+               ctx + Context("shown", shown));
     FUZZ_CHECK(kind.shownMax == 0 || shown.size() <= kind.shownMax, ctx + Context("shown", shown));
     CheckCalcule(kind, shown, settings, ctx);
 

@@ -1,6 +1,9 @@
 // What the fuzz targets of the Luhn numbers (bank card, SIREN, SIRET, SIN and
 // the Luhn pieces themselves) share: one field of a body of N digits and a
-// check digit, shown in groups.
+// check digit, shown in groups. Some bodies (the La Poste SIRETs) take a
+// digit-sum key instead: the sum of all the digits, none doubled, is a
+// multiple of 5, so two keys fit and "Calcule" on the complete body searches
+// the key position.
 #pragma once
 
 #include "FuzzCheck.h"
@@ -20,6 +23,17 @@ inline bool LuhnHolds(std::string_view body, char key) {
         sum += v / 10 + v % 10;
     }
     return sum % 10 == 0;
+}
+
+// The digit-sum keys of a body of digits: each key that brings the sum of all
+// the digits, none doubled, to a multiple of 5, in increasing order.
+inline std::vector<std::string> DigitSumKeys(std::string_view body) {
+    int sum = 0;
+    for (char c : body) sum += c - '0';
+    std::vector<std::string> keys;
+    for (char key = '0'; key <= '9'; ++key)
+        if ((sum + key - '0') % 5 == 0) keys.emplace_back(1, key);
+    return keys;
 }
 
 // The key of any text over any body length agrees with the rule above, reading
@@ -44,7 +58,40 @@ struct LuhnField {
     std::size_t body = 0;
     std::vector<std::size_t> groups;
     std::function<bool(std::string_view body)> refuses;   // may be empty
+    // The bodies (N digits) that take a digit-sum key; may be empty.
+    std::function<bool(std::string_view body)> digitSum;
+    // The engine's list of the keys that fit a text's body; may be empty.
+    std::function<std::vector<std::string>(std::string_view)> keys;
 };
+
+// The keys that fit a body of digits, by the rules above.
+inline std::vector<std::string> ExpectedKeys(const LuhnField& luhn, std::string_view body) {
+    if (luhn.digitSum && luhn.digitSum(body)) return DigitSumKeys(body);
+    for (char key = '0'; key <= '9'; ++key)
+        if (LuhnHolds(body, key)) return {std::string(1, key)};
+    return {};
+}
+
+// Whether a body and its key hold: the digit sum for a digit-sum body, Luhn
+// otherwise.
+inline bool RowKeyHolds(const LuhnField& luhn, std::string_view body, char key) {
+    const std::vector<std::string> keys = ExpectedKeys(luhn, body);
+    return std::find(keys.begin(), keys.end(), std::string(1, key)) != keys.end();
+}
+
+// The engine's list of fitting keys agrees with the rules above for a body of
+// digits (what a field holds when its body has no unknown marker; the text's
+// other characters read as "0"); any text is safe.
+inline void CheckLuhnKeys(const LuhnField& luhn, const std::string& text) {
+    if (!luhn.keys) return;
+    luhn.keys(text);
+    const std::string body = DigitBody(text, luhn.body);
+    const std::vector<std::string> got = luhn.keys(body);
+    const std::vector<std::string> want = ExpectedKeys(luhn, body);
+    std::string listed;
+    for (const std::string& key : got) listed += key + ' ';
+    FUZZ_CHECK(got == want, Context("body", body, "keys", listed));
+}
 
 inline FieldKind MakeLuhnKind(const LuhnField& luhn) {
     const std::size_t body = luhn.body;
@@ -57,14 +104,29 @@ inline FieldKind MakeLuhnKind(const LuhnField& luhn) {
     k.complete = luhn.complete;
     k.searchPlan = luhn.search;
     k.test = luhn.test;
-    k.rowOf = [luhn, body](const std::string& candidate, const std::string& pattern) -> std::optional<std::string> {
+    // A candidate lists nothing when refused; a digit-sum body lists each
+    // fitting key that agrees with the key the search wrote (when it searches
+    // the key position) and the typed one; any other body its Luhn key when it
+    // agrees with the typed one.
+    k.rowsOf = [luhn, body](const std::string& candidate, const std::string& pattern) {
+        std::vector<std::string> rows;
         const std::string number = candidate.substr(0, body);
-        if (luhn.refuses && luhn.refuses(number)) return std::nullopt;
-        const std::string key = luhn.computeKey(number);
-        if (pattern[body] != ferrino::kUnknown && pattern[body] != key[0]) return std::nullopt;
-        return luhn.format(number + key);
+        if (luhn.refuses && luhn.refuses(number)) return rows;
+        for (const std::string& key : ExpectedKeys(luhn, number)) {
+            if (ferrino::IsDigit(candidate[body]) && candidate[body] != key[0]) continue;
+            if (pattern[body] != ferrino::kUnknown && pattern[body] != key[0]) continue;
+            rows.push_back(luhn.format(number + key));
+        }
+        return rows;
     };
-    k.slotAt = [](std::size_t pos) { return Slot{pos, ferrino::kDigits, 0}; };
+    // Unknown body digits; a complete digit-sum body searches its key.
+    k.slotAt = [luhn, body](std::string_view pattern, std::size_t pos) -> std::optional<Slot> {
+        if (pos < body && pattern[pos] == ferrino::kUnknown) return Slot{pos, ferrino::kDigits, 0};
+        const std::string_view number = pattern.substr(0, body);
+        if (pos == body && number.find(ferrino::kUnknown) == std::string_view::npos && luhn.digitSum && luhn.digitSum(number))
+            return Slot{pos, ferrino::kDigits, 0};
+        return std::nullopt;
+    };
     k.length = body + 1;
     k.rows.flat = [](std::string_view row) { return Without(row, " "); };
     k.rows.inBody = [body](std::size_t i) { return i < body; };
@@ -72,7 +134,7 @@ inline FieldKind MakeLuhnKind(const LuhnField& luhn) {
     k.rows.check = [luhn, body, shownLength](std::string_view row) {
         const std::string flat = Without(row, " ");
         FUZZ_CHECK(row.size() == shownLength && flat.size() == body + 1 && OnlyOf(flat, ferrino::kDigits), Context("row", row));
-        FUZZ_CHECK(LuhnHolds(flat.substr(0, body), flat[body]), Context("row", row));
+        FUZZ_CHECK(RowKeyHolds(luhn, flat.substr(0, body), flat[body]), Context("row", row));
         FUZZ_CHECK(!luhn.refuses || !luhn.refuses(flat.substr(0, body)), Context("row", row));
         FUZZ_CHECK(luhn.format(row) == row, Context("row", row));
     };
@@ -90,6 +152,7 @@ inline void CheckLuhnInput(const FieldKind& kind, const LuhnField& luhn, const s
     const std::string text = in.Rest();
     CheckLuhnKey(luhn.computeKey, text, luhn.body);
     FUZZ_CHECK(luhn.computeKey(text) == ferrino::ComputeLuhnKey(text, luhn.body), Context("body", text));
+    CheckLuhnKeys(luhn, text);
     CheckField(kind, text, pump);
 }
 

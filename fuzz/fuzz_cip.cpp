@@ -59,8 +59,7 @@ fuzz::RowRules Rows() {
 void CheckCalcule(const std::string& code, const std::string& key, const fuzz::PumpSettings& settings) {
     const std::string context = fuzz::Context("code field", code, "key field", key);
     const Plan plan = CipPlan(code, key);
-    fuzz::CheckPlan(plan, kCipLength, [](std::size_t i) { return i < kCipCodeLength; },
-                    [](std::size_t pos) { return Slot{pos, kDigits, 0}; }, context);
+    fuzz::CheckPlan(plan, kCipLength, fuzz::UnknownsOf([](std::size_t i) { return i < kCipCodeLength; }, kDigits), context);
     const fuzz::RowRules rules = Rows();
 
     if (plan.Complete()) {

@@ -54,7 +54,7 @@ const fuzz::FieldKind& Kind() {
             if (pattern[kIsbnBody] != kUnknown && !(form.valid && pattern[kIsbnBody] == key[0])) return std::nullopt;
             return form.shown;
         };
-        k.slotAt = [](std::size_t pos) { return Slot{pos, kDigits, 0}; };
+        k.slotAt = fuzz::UnknownsOf([](std::size_t i) { return i < kIsbnBody; }, kDigits);
         k.length = kIsbnLength;
         k.rows.flat = [](std::string_view row) { return fuzz::Without(row, "-"); };
         k.rows.inBody = [](std::size_t i) { return i < kIsbnBody; };

@@ -3,7 +3,9 @@
 //   byte 1  body length N, 0 to 24
 //   byte 2  bits 0-1: what the field keeps (the default, the card's rule,
 //           everything but blanks, digits only); bits 2-3: which bodies a search refuses
-//           (none, a leading 0, all zeros, an odd last digit)
+//           (none, a leading 0, all zeros, an odd last digit); bits 4-5: which
+//           bodies take a digit-sum key, as La Poste's SIRETs (none, a leading
+//           3, all, an odd digit sum)
 //   byte 3  draws the groups the number is shown in
 //   rest    the field
 #include "LuhnField.h"
@@ -18,6 +20,14 @@ bool KeepsDigits(char c) { return IsDigit(c); }
 bool RefusesLeadingZero(std::string_view body) { return !body.empty() && body.front() == '0'; }
 bool RefusesZeros(std::string_view body) { return body.find_first_not_of('0') == std::string_view::npos; }
 bool RefusesOddLast(std::string_view body) { return !body.empty() && (body.back() - '0') % 2 == 1; }
+
+bool LeadingThree(std::string_view body) { return !body.empty() && body.front() == '3'; }
+bool Always(std::string_view) { return true; }
+bool OddDigitSum(std::string_view body) {
+    int sum = 0;
+    for (char c : body) sum += c - '0';
+    return sum % 2 == 1;
+}
 
 std::vector<std::size_t> DrawGroups(std::size_t length, unsigned seed) {
     std::vector<std::size_t> groups;
@@ -43,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     static constexpr bool (*kKeeps[])(char) = {nullptr, KeepsDigitCapitalOrUnknown, KeepsAllButBlanks, KeepsDigits};
     static constexpr bool (*kRefuses[])(std::string_view) = {nullptr, RefusesLeadingZero, RefusesZeros, RefusesOddLast};
-    const LuhnKind kind{body, groups, kKeeps[options & 3U], kRefuses[(options >> 2) & 3U]};
+    static constexpr bool (*kDigitSum[])(std::string_view) = {nullptr, LeadingThree, Always, OddDigitSum};
+    const LuhnKind kind{body, groups, kKeeps[options & 3U], kRefuses[(options >> 2) & 3U], kDigitSum[(options >> 4) & 3U]};
     FUZZ_CHECK(kind.GroupsCoverNumber(), fuzz::Context("body length", fuzz::Number(body)));
 
     fuzz::LuhnField luhn;
@@ -56,8 +67,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     luhn.body = body;
     luhn.groups = groups;
     if (kind.refuses) luhn.refuses = kind.refuses;
+    if (kind.digitSumKey) luhn.digitSum = kind.digitSumKey;
+    luhn.keys = [&](std::string_view t) { return LuhnKeys(t, kind); };
 
     fuzz::CheckLuhnKey(luhn.computeKey, text, body);
+    fuzz::CheckLuhnKeys(luhn, text);
     // Any body length, the text's own included.
     for (std::size_t length : {std::size_t{0}, std::size_t{1}, text.size(), text.size() + 3})
         fuzz::CheckLuhnKey([&](std::string_view t) { return ComputeLuhnKey(t, length); }, text, length);

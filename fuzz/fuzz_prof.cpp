@@ -54,7 +54,8 @@ const fuzz::FieldKind& Kind() {
             return FormatProf(candidate.substr(0, kProfBody) + key);
         };
         // Every slot counts through 0-9, A, B; all but position 2 pass over A and B.
-        k.slotAt = [](std::size_t pos) {
+        k.slotAt = [](std::string_view pattern, std::size_t pos) -> std::optional<Slot> {
+            if (pos >= kProfBody || pattern[pos] != kUnknown) return std::nullopt;
             return Slot{pos, "0123456789AB", pos == kLetterPos ? 0 : (std::uint64_t{1} << 10) | (std::uint64_t{1} << 11)};
         };
         k.length = kProfLength;

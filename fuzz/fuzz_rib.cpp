@@ -59,7 +59,10 @@ const fuzz::FieldKind& Kind() {
                 if (pattern[kRibBody + i] != kUnknown && pattern[kRibBody + i] != key[i]) return std::nullopt;
             return FormatRib(body + key);
         };
-        k.slotAt = [](std::size_t pos) { return Slot{pos, pos < kBranchEnd ? kDigits : kDigitsAndLetters, 0}; };
+        k.slotAt = [](std::string_view pattern, std::size_t pos) -> std::optional<Slot> {
+            if (pos >= kRibBody || pattern[pos] != kUnknown) return std::nullopt;
+            return Slot{pos, pos < kBranchEnd ? kDigits : kDigitsAndLetters, 0};
+        };
         k.length = kRibLength;
         k.rows.flat = [](std::string_view row) { return fuzz::Without(row, " "); };
         k.rows.inBody = [](std::size_t i) { return i < kRibBody; };

@@ -12,7 +12,9 @@ using namespace ferrino;
 
 namespace {
 
-constexpr std::string_view kSymbols = "123456789ABCDEFGHIJKLMNOPQRSTUVWXY";
+// What a VIN can hold, as a search tries it: "0"-"9", then "A"-"Z" without
+// I, O and Q (they read as 1 and 0).
+constexpr std::string_view kSymbols = "0123456789ABCDEFGHJKLMNPRSTUVWXYZ";
 // What a normalised field holds within its width.
 constexpr std::string_view kShownAlphabet = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ ?";
 constexpr int kWeights[kVinLength] = {8, 7, 6, 5, 4, 3, 2, 10, 0, 9, 8, 7, 6, 5, 4, 3, 2};
@@ -77,8 +79,8 @@ void CheckCalcule(const VinFields& fields, const fuzz::PumpSettings& settings) {
     std::string context;
     for (const std::string& field : fields) context += fuzz::Context("field", field);
     const Plan plan = VinPlan(fields);
-    fuzz::CheckPlan(plan, kVinLength, [](std::size_t i) { return i < kVinLength && i != kVinKeyIndex; },
-                    [](std::size_t pos) { return Slot{pos, kSymbols, 0}; }, context);
+    fuzz::CheckPlan(plan, kVinLength, fuzz::UnknownsOf([](std::size_t i) { return i < kVinLength && i != kVinKeyIndex; }, kSymbols),
+                    context);
     const fuzz::RowRules rules = Rows();
 
     if (plan.Complete()) {

@@ -21,7 +21,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 build=$root/build-fuzz
 
-all_kinds=(insee rib iban prof avs isbn card siren siret sin luhn ean vin cip)
+all_kinds=(insee rib iban prof avs isbn card siren siret sin luhn ean vin cip kinds)
 if [ $# -gt 0 ]; then kinds=("$@"); else kinds=("${all_kinds[@]}"); fi
 
 mkdir -p "$build/artifacts" "$build/logs"

@@ -10,6 +10,7 @@ FERRINO_PACKAGES=(
     desktop-file-utils appstream
     clang libclang-rt-14-dev
     dpkg-dev file
+    python3-stdnum
     # The browser page: Emscripten (its optimizer runs on Node with Debian's
     # acorn), Node and npm for its tests, Chromium to run them in.
     emscripten node-acorn nodejs npm chromium

@@ -517,6 +517,15 @@ private:
     }
 };
 
+// A SIRET begins with a SIREN, which has a key of its own.
+std::vector<Finding> SiretFindings(std::string_view pattern) {
+    const std::string siren(Slice(pattern, 0, kSirenLength));
+    const std::string key = ComputeSirenKey(siren);
+    if (siren.substr(kSirenBody) == key) return {};
+    return {{false, false, "clé SIREN",
+             "Clé du SIREN erronée : " + siren.substr(kSirenBody) + " saisie, " + key + " attendue."}};
+}
+
 // An AVS body whose check value is 10 has no check digit.
 std::vector<std::string> AvsKeys(std::string_view pattern) {
     const std::string key = ComputeAvsKey(pattern);
@@ -558,7 +567,8 @@ std::unique_ptr<NumberKind> MakeKind(std::string_view name, int codeType) {
                              .test = TestSirenCandidate, .keys = Keys(ComputeSirenKey), .keyAt = At(kSirenBody)});
     if (name == "siret")
         return Single(name, {.format = FormatSiret, .plan = SiretPlan, .complete = CompleteSiret, .search = SearchSiret,
-                             .test = TestSiretCandidate, .keys = SiretKeys, .keyAt = At(kSiretBody)});
+                             .test = TestSiretCandidate, .keys = SiretKeys, .keyAt = At(kSiretBody),
+                             .findings = SiretFindings});
     if (name == "ean") {
         const bool known = codeType >= 0 && codeType < kEanTypeCount;
         return MakeEan(known ? static_cast<EanType>(codeType) : EanType::Ean13);

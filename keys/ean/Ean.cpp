@@ -53,7 +53,8 @@ std::string_view EanTypeName(EanType type) { return Info(type).name; }
 std::size_t EanLength(EanType type) { return Info(type).length; }
 
 EanType EanTypeForShownLength(std::size_t shownLength, EanType current, EanType listedBy) {
-    if (ShownLength(Info(listedBy)) == shownLength) return listedBy;
+    const int row = static_cast<int>(listedBy);
+    if (row >= 0 && row < kEanTypeCount && ShownLength(Info(listedBy)) == shownLength) return listedBy;
     for (int row = 0; row < kEanTypeCount; ++row)
         if (ShownLength(kTypes[static_cast<std::size_t>(row)]) == shownLength) return static_cast<EanType>(row);
     return current;
@@ -93,7 +94,10 @@ std::string ComputeEanKey(std::string_view text, std::size_t n) {
 }
 
 std::string ExpandUpcE(std::string_view text) {
-    const std::string d = PadRight(std::string(Slice(text, 0, 7)), 7, '0');
+    // A missing or non-digit character counts as 0, as in every key.
+    std::string d(7, '0');
+    for (std::size_t i = 0; i < 7 && i < text.size(); ++i)
+        if (IsDigit(text[i])) d[i] = text[i];
     // d[0] is the number system, d[1..6] the data digits.
     const char last = d[6];
     if (last <= '2') return d.substr(0, 3) + last + "0000" + d.substr(3, 3);

@@ -24,7 +24,10 @@ int DigitSum(std::string_view digits) {
 }  // namespace
 
 std::vector<std::string> LuhnKeys(std::string_view body, const LuhnKind& kind) {
-    const std::string digits = PadRight(std::string(Slice(body, 0, kind.body)), kind.body, '0');
+    // The body as the key reads it: a missing or non-digit character counts as 0.
+    std::string digits(kind.body, '0');
+    for (std::size_t i = 0; i < kind.body && i < body.size(); ++i)
+        if (IsDigit(body[i])) digits[i] = body[i];
     if (!kind.digitSumKey || !kind.digitSumKey(digits)) return {ComputeLuhnKey(digits, kind.body)};
     std::vector<std::string> keys;
     const int sum = DigitSum(digits);

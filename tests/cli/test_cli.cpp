@@ -485,6 +485,8 @@ TEST(CliCheck, WholeNumbers) {
          "OK 356000000 4983 7\nOK 356000000 4983 2\nERREUR 356000000 4983 3 (clé attendue : 2 ou 7)\n", 1},
         {{"siret", "356 000 000 4983"}, "356000000 4983 2\n356000000 4983 7\n", 0},
         {{"siret", "356 000 000 0004"}, "356000000 0004 8\n", 0},
+        // The SIREN inside has its own key: a swap there can keep the SIRET's.
+        {{"siret", "--check", "35060000095318"}, "ERREUR 350600000 9531 8 (clé SIREN)\n", 1},
         // The blanks of French typography are blanks.
         {{"sin", "--check", "046\xC2\xA0" "454\xE2\x80\xAF" "286"}, "OK 046 454 286\n", 0},
         {{"insee", "--check", "2 53 07 2B 073 004 70"}, "OK 2 53 07 2B 073 004 70\n", 0},

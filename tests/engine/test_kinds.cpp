@@ -108,6 +108,7 @@ TEST(Verdict, EveryKind) {
         {{"siret"}, "356000000 4983 3", "Clé erronée : 3 saisie, 2 ou 7 attendue."},
         {{"siret"}, "356000000 4983", "Clé calculée : 2 ou 7."},
         {{"siret"}, "356000000 0004 8", "Clé correcte."},
+        {{"siret"}, "350600000 9531 8", "Clé correcte. Clé du SIREN erronée : 0 saisie, 3 attendue."},
         {{"ean", 4}, "34252619", "Aucune clé possible pour ce numéro."},
         {{"ean", 4}, "04252614", "Clé correcte."},
         {{"vin"}, "1M8GDM9AXKP042788", "Clé correcte."},

@@ -1,0 +1,476 @@
+#!/usr/bin/python3
+"""A second opinion on ferrino-cli's keys: python-stdnum (Debian python3-stdnum).
+
+    /usr/bin/python3 tests/stdnum/test_stdnum.py PATH/TO/ferrino-cli [COUNT]
+
+For each kind stdnum knows, random numbers drawn with a fixed seed (COUNT per
+kind, 1500 by default) go through ferrino-cli in batch mode (one process per
+kind and mode, numbers on stdin, --json) and through stdnum, and must agree:
+
+  keys      the key(s) "Calcule" writes (or lists, for a La Poste SIRET) for
+            a number typed without its key are the ones stdnum accepts;
+  --check   every number stdnum accepts is OK; every one-character
+            substitution (another symbol the position may hold) and every
+            swap of two different neighbours of a valid number gets the same
+            answer from both (a key that cannot see the error lets both pass).
+
+IBAN also: the length registered for every country of stdnum's registry, an
+unregistered country code, a wrong length, a wrong IBAN key are errors with
+their cause, and for France and Monaco the RIB inside the BBAN (stdnum does
+not look at it: its key is computed here from the published rule). UPC-E,
+which stdnum does not expand, is checked on its UPC-A expansion (written
+here) with stdnum's EAN key.
+
+A disagreement fails the test and is listed with the number, stdnum's answer
+and ferrino's, except the known differences (printed as NOTE, each with its
+reason). Exit code 77 (ctest SKIP) when python-stdnum is not installed.
+"""
+
+import itertools
+import json
+import random
+import re
+import subprocess
+import sys
+import time
+
+SKIP = 77
+
+try:
+    import stdnum
+    from stdnum import ean, iban, isbn, luhn
+    from stdnum.ca import sin
+    from stdnum.ch import ssn
+    from stdnum.fr import nir, siren, siret
+except ImportError as error:
+    print(f"SKIP: python-stdnum is not installed (Debian package python3-stdnum, "
+          f"run with /usr/bin/python3): {error}")
+    sys.exit(SKIP)
+
+DIGITS = "0123456789"
+CAPITALS = "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+
+
+class Results:
+    """Disagreements, known differences and counts, kind by kind."""
+
+    def __init__(self):
+        self.failures = []
+        self.notes = {}
+        self.counts = {}
+
+    def count(self, kind, what, n=1):
+        self.counts.setdefault(kind, {}).setdefault(what, 0)
+        self.counts[kind][what] += n
+
+    def fail(self, kind, what, number, theirs, ours):
+        self.failures.append(f"{kind}: {what}: {number!r}: stdnum {theirs}, ferrino {ours}")
+
+    def note(self, kind, reason, number, theirs, ours):
+        self.notes.setdefault((kind, reason), []).append(f"{number!r}: stdnum {theirs}, ferrino {ours}")
+
+
+class Cli:
+    """ferrino-cli in batch mode: numbers on stdin, one JSON object per number."""
+
+    def __init__(self, path):
+        self.path = path
+        self.processes = 0
+
+    def run(self, kind, lines, *options):
+        self.processes += 1
+        args = [self.path, kind, *options, "--json"]
+        done = subprocess.run(args, input="".join(line + "\n" for line in lines),
+                              capture_output=True, text=True, check=False)
+        if done.returncode not in (0, 1):
+            raise SystemExit(f"{' '.join(args)} exited with {done.returncode}: {done.stderr}")
+        objects = [json.loads(line) for line in done.stdout.splitlines() if line.strip()]
+        if len(objects) != len(lines):
+            raise SystemExit(f"{' '.join(args)}: {len(objects)} answers for {len(lines)} numbers")
+        for line, answer in zip(lines, objects):
+            if answer["input"] != line:
+                raise SystemExit(f"{' '.join(args)}: answer for {answer['input']!r} in place of {line!r}")
+        return objects
+
+
+def compact(text):
+    return re.sub(r"[ .\-]", "", text)
+
+
+def keys_of_answer(answer, body, key_length):
+    """The keys "Calcule" gave: that of the completed number, or those of the
+    rows of a search over the key position. A number shown without its key
+    (no key exists) gives none."""
+    if answer["outcome"] == "complete":
+        numbers = [answer["number"]]
+    else:
+        numbers = answer.get("rows", [])
+    keys = []
+    for number in map(compact, numbers):
+        if len(number) == len(body) + key_length:
+            keys.append(number[len(body):])
+        elif len(number) != len(body):
+            raise SystemExit(f"ferrino-cli gave {number!r} for {body!r}")
+    return sorted(keys)
+
+
+def stdnum_keys(valid, body, alphabet, length):
+    return sorted(key for key in map("".join, itertools.product(alphabet, repeat=length)) if valid(body + key))
+
+
+class Kind:
+    """One kind compared with stdnum.
+
+    valid(number)      stdnum's verdict on a compact number
+    draw(rng)          a random body (the number without its key)
+    key_alphabet       what the key may be
+    key_length         characters of the key
+    alphabet(n, i)     what position i of number n may hold (substitutions)
+    cli, options       ferrino-cli's kind and options
+    key_at(n)          where the key starts in a body + key
+    """
+
+    def __init__(self, name, cli, valid, draw, key_alphabet=DIGITS, key_length=1,
+                 alphabet=None, options=(), shown=None, explain=None, extra=(), explain_keys=None):
+        self.name = name
+        self.cli = cli
+        self.valid = valid
+        self.draw = draw
+        self.key_alphabet = key_alphabet
+        self.key_length = key_length
+        self.alphabet = alphabet or (lambda number, i: DIGITS)
+        self.options = tuple(options)
+        # How a body is written for ferrino-cli when its key is asked for.
+        self.shown = shown or (lambda body: body + "?" * key_length)
+        # A known reason why the two may disagree on a number's check, or
+        # on a body's keys, or None.
+        self.explain = explain or (lambda number, theirs, ours: None)
+        self.explain_keys = explain_keys or (lambda body, theirs, ours: None)
+        # Bodies always compared, besides the random ones.
+        self.extra = list(extra)
+
+
+def keys(kind, rng, count, cli, results):
+    """Keys of random bodies; returns the valid numbers made of them."""
+    bodies = kind.extra + [kind.draw(rng) for _ in range(count)]
+    answers = cli.run(kind.cli, [kind.shown(body) for body in bodies], *kind.options)
+    valid_numbers = []
+    for body, answer in zip(bodies, answers):
+        theirs = stdnum_keys(kind.valid, body, kind.key_alphabet, kind.key_length)
+        ours = keys_of_answer(answer, body, kind.key_length)
+        results.count(kind.name, "keys compared")
+        if len(theirs) != 1:
+            results.count(kind.name, f"of which {len(theirs)} keys fit")
+        if theirs != ours:
+            reason = kind.explain_keys(body, theirs, ours)
+            if reason:
+                results.note(kind.name, reason, body, theirs, ours)
+            else:
+                results.fail(kind.name, "keys", body, theirs, ours)
+        valid_numbers.extend(body + key for key in theirs)
+    return valid_numbers
+
+
+def corruptions(kind, number, rng):
+    """One random substitution and one random swap of two different
+    neighbours of `number`, where possible."""
+    out = []
+    positions = list(range(len(number)))
+    rng.shuffle(positions)
+    for i in positions:
+        symbols = [c for c in kind.alphabet(number, i) if c != number[i]]
+        if symbols:
+            out.append(("substitution", number[:i] + rng.choice(symbols) + number[i + 1:]))
+            break
+    for i in positions:
+        if i + 1 < len(number) and number[i] != number[i + 1] and number[i + 1] in kind.alphabet(number, i) \
+                and number[i] in kind.alphabet(number, i + 1):
+            out.append(("swap", number[:i] + number[i + 1] + number[i] + number[i + 2:]))
+            break
+    return out
+
+
+def checks(kind, numbers, rng, cli, results):
+    """--check on valid numbers and on their corruptions, against stdnum."""
+    cases = [("valid", number) for number in numbers]
+    for number in numbers:
+        cases.extend(corruptions(kind, number, rng))
+    answers = cli.run(kind.cli, [number for _, number in cases], *kind.options, "--check")
+    for (what, number), answer in zip(cases, answers):
+        theirs = kind.valid(number)
+        ours = answer["valid"]
+        results.count(kind.name, f"--check {what}")
+        if what != "valid" and not theirs:
+            results.count(kind.name, f"--check {what} rejected by stdnum")
+        if theirs == ours:
+            continue
+        ours_text = "OK" if ours else "ERREUR (" + answer.get("cause", "") + ")"
+        theirs_text = "valid" if theirs else "invalid"
+        reason = kind.explain(number, theirs, ours)
+        if reason:
+            results.note(kind.name, reason, number, theirs_text, ours_text)
+        else:
+            results.fail(kind.name, f"--check {what}", number, theirs_text, ours_text)
+
+
+# ---------------------------------------------------------------- the kinds
+
+
+def digits(rng, n):
+    return "".join(rng.choice(DIGITS) for _ in range(n))
+
+
+def draw_insee(rng):
+    """Sex, year, month, département (one in five Corsican), commune, order."""
+    department = rng.choice(["2A", "2B"]) if rng.random() < 0.2 else digits(rng, 2)
+    return rng.choice("12") + digits(rng, 2) + "%02d" % rng.randint(1, 12) + department + digits(rng, 6)
+
+
+def insee_alphabet(number, i):
+    # A letter only in position 7, after a "2" (a Corsican département).
+    if i == 6 and number[5] == "2":
+        return DIGITS + "AB"
+    return DIGITS
+
+
+def luhn_key(body):
+    return luhn.calc_check_digit(body)
+
+
+def draw_siret(rng):
+    """A valid SIREN and an establishment number; one in four a La Poste
+    establishment (SIREN 356 000 000)."""
+    if rng.random() < 0.25:
+        return "356000000" + digits(rng, 4)
+    head = digits(rng, 8)
+    return head + luhn_key(head) + digits(rng, 4)
+
+
+HEAD_OFFICE = ("La Poste's head office 356 000 000 0004 keeps its Luhn key 8 alone; stdnum also takes the "
+               "digit-sum keys 2 and 7 for the same establishment number")
+
+
+def siret_explain_keys(body, theirs, ours):
+    if body == "3560000000004" and ours == ["8"] and "8" in theirs:
+        return HEAD_OFFICE
+    if body.startswith("356000000") and body[9:13] == "0000" and not ours:
+        return ("a La Poste establishment numbered 0000: \"Calcule\" searches the key position and "
+                "refuses establishment 0000, so lists nothing (--check accepts both keys)")
+    return None
+
+
+def siret_explain(number, theirs, ours):
+    if number[:13] == "3560000000004" and theirs and not ours:
+        return HEAD_OFFICE
+    return None
+
+
+def draw_luhn(rng):
+    return digits(rng, rng.randint(1, 31))
+
+
+def draw_avs(rng):
+    return "756" + digits(rng, 9)
+
+
+def avs_alphabet(number, i):
+    return "" if i < 3 else DIGITS  # the 756 is not a typing error
+
+
+def ean_key(valid_length):
+    def valid(number):
+        return len(number) == valid_length and ean.is_valid(number)
+    return valid
+
+
+def upce_expansion(number):
+    """The UPC-A number (eleven digits) a UPC-E number system and six data
+    digits stand for."""
+    s, d = number[0], number[1:7]
+    last = d[5]
+    if last in "012":
+        return s + d[0:2] + last + "0000" + d[2:5]
+    if last == "3":
+        return s + d[0:3] + "00000" + d[3:5]
+    if last == "4":
+        return s + d[0:4] + "00000" + d[4]
+    return s + d[0:5] + "0000" + last
+
+
+def upce_valid(number):
+    return (len(number) == 8 and number.isdigit() and number[0] in "01"
+            and ean.calc_check_digit(upce_expansion(number)) == number[7])
+
+
+def kinds():
+    return [
+        Kind("insee", "insee", nir.is_valid, draw_insee, key_length=2, alphabet=insee_alphabet,
+             extra=["253072B073004", "1850578006084"]),
+        Kind("siren", "siren", siren.is_valid, lambda rng: digits(rng, 8)),
+        Kind("siret", "siret", siret.is_valid, draw_siret, explain=siret_explain, explain_keys=siret_explain_keys,
+             # La Poste's head office (a Luhn key), and an establishment 0000.
+             extra=["3560000000004", "3560000000000", "7328293200007"]),
+        Kind("ean13", "ean", ean_key(13), lambda rng: digits(rng, 12), options=("--type", "ean13")),
+        Kind("ean8", "ean", ean_key(8), lambda rng: digits(rng, 7), options=("--type", "ean8")),
+        Kind("upca", "ean", ean_key(12), lambda rng: digits(rng, 11), options=("--type", "upca")),
+        # Numbers systems 2-9 have no check digit: stdnum's expansion gives
+        # none, ferrino-cli shows the number without one.
+        Kind("upce", "ean", upce_valid, lambda rng: rng.choice("0101012345") + digits(rng, 6),
+             options=("--type", "upce")),
+        Kind("isbn10", "isbn", lambda n: len(n) == 10 and isbn.is_valid(n), lambda rng: digits(rng, 9),
+             key_alphabet=DIGITS + "X",
+             alphabet=lambda number, i: DIGITS + "X" if i == 9 else DIGITS),
+        Kind("luhn", "luhn", luhn.is_valid, draw_luhn),
+        Kind("carte", "carte", luhn.is_valid, lambda rng: digits(rng, 15)),
+        Kind("sin", "sin", sin.is_valid, lambda rng: digits(rng, 8)),
+        Kind("avs", "avs", ssn.is_valid, draw_avs, alphabet=avs_alphabet, extra=["756921707698"]),
+    ]
+
+
+# ---------------------------------------------------------------- IBAN
+
+
+def iban_registry():
+    """{country code: BBAN structure} from stdnum's copy of the IBAN registry."""
+    path = stdnum.__file__.rsplit("/", 1)[0] + "/iban.dat"
+    registry = {}
+    with open(path, encoding="utf-8") as data:
+        for line in data:
+            match = re.match(r'^([A-Z]{2}) .*bban="([^"]+)"', line)
+            if match:
+                registry[match.group(1)] = match.group(2)
+    return registry
+
+
+def draw_bban(rng, structure):
+    symbols = {"n": DIGITS, "a": CAPITALS, "c": DIGITS + CAPITALS}
+    out = ""
+    for count, kind in re.findall(r"(\d+)!([nac])", structure):
+        # Letters are rarer than digits in real accounts: "c" mostly digits.
+        pool = symbols[kind] if kind != "c" or rng.random() < 0.2 else DIGITS
+        out += "".join(rng.choice(pool) for _ in range(int(count)))
+    return out
+
+
+RIB_LETTERS = {c: str(i % 9 + 1) for i, c in enumerate("ABCDEFGHIJKLMNOPQR")}
+RIB_LETTERS.update({c: str(i + 2) for i, c in enumerate("STUVWXYZ")})
+
+
+def rib_key(bank, branch, account):
+    """The key of a French RIB: 97 - (89 bank + 15 branch + 3 account) mod 97,
+    the account's letters counting A-I 1-9, J-R 1-9, S-Z 2-9."""
+    account = "".join(RIB_LETTERS.get(c, c) for c in account)
+    return "%02d" % (97 - (89 * int(bank) + 15 * int(branch) + 3 * int(account)) % 97)
+
+
+def with_iban_key(country, bban):
+    return country + iban.calc_check_digits(country + "00" + bban) + bban
+
+
+def iban_valid(number):
+    # The country's own national checks (a few countries) are left out: they
+    # are not what ferrino-cli checks.
+    return iban.is_valid(number, check_country=False)
+
+
+def check_iban(rng, count, cli, results):
+    name = "iban"
+    registry = iban_registry()
+    codes = sorted(registry)
+    per_country = max(4, count // len(codes))
+
+    # Keys, and valid numbers (French and Monegasque RIBs with their key).
+    bodies = []
+    for code in codes:
+        # France and Monaco more often: their RIB is checked too.
+        for _ in range(per_country * (8 if code in ("FR", "MC") else 1)):
+            bban = draw_bban(rng, registry[code])
+            if code in ("FR", "MC"):
+                bban = bban[:21] + rib_key(bban[:5], bban[5:10], bban[10:21])
+            bodies.append((code, bban))
+    answers = cli.run("iban", [code + "??" + bban for code, bban in bodies])
+    valid_numbers = []
+    for (code, bban), answer in zip(bodies, answers):
+        theirs = iban.calc_check_digits(code + "00" + bban)
+        ours = compact(answer["number"])[2:4]
+        results.count(name, "keys compared")
+        if theirs != ours:
+            results.fail(name, "key", code + "??" + bban, theirs, ours)
+        valid_numbers.append(code + theirs + bban)
+    results.count(name, "registered countries", len(codes))
+
+    # --check: valid numbers; a wrong key; a wrong length (key recomputed);
+    # an unregistered country (key recomputed); a wrong RIB key in France and
+    # Monaco (IBAN key recomputed).
+    cases = []
+    unregistered = [c for c in ("US", "CA", "JP", "CN", "AU", "IN", "NZ", "XX", "ZZ", "QQ") if c not in registry]
+    for number in valid_numbers:
+        code, key, bban = number[:2], number[2:4], number[4:]
+        cases.append(("valid", number, None))
+        i = rng.randrange(4, len(number))
+        same_class = DIGITS if number[i].isdigit() else CAPITALS
+        cases.append(("substitution", number[:i] + rng.choice(same_class.replace(number[i], "")) + number[i + 1:],
+                      "clé attendue"))
+        if rng.random() < 0.5:
+            longer = bban[:len(bban) // 2] + rng.choice(DIGITS) + bban[len(bban) // 2:]
+        else:
+            longer = bban[:-1]
+        cases.append(("length", with_iban_key(code, longer), "longueur : %d attendus pour %s" % (4 + len(bban), code)))
+        cases.append(("country", with_iban_key(rng.choice(unregistered), bban), "pays sans IBAN"))
+        if code in ("FR", "MC"):
+            wrong = "%02d" % ((int(bban[21:]) + rng.randint(1, 95)) % 97 + 1)
+            if wrong != bban[21:]:
+                cases.append(("RIB key", with_iban_key(code, bban[:21] + wrong), "clé RIB"))
+    answers = cli.run("iban", [number for _, number, _ in cases], "--check")
+    for (what, number, cause), answer in zip(cases, answers):
+        results.count(name, f"--check {what}")
+        theirs = iban_valid(number)
+        if what == "RIB key":
+            # stdnum accepts it (it has no French RIB check): the RIB key
+            # written here decides.
+            theirs = False
+            if not iban_valid(number):
+                results.fail(name, "stdnum on a valid IBAN with a wrong RIB key", number, "invalid", "-")
+        ours = answer["valid"]
+        ours_text = "OK" if ours else "ERREUR (" + answer.get("cause", "") + ")"
+        if theirs != ours:
+            results.fail(name, f"--check {what}", number, "valid" if theirs else "invalid", ours_text)
+        elif cause and not answer.get("cause", "").startswith(cause):
+            results.fail(name, f"--check {what}: cause", number, cause, ours_text)
+
+
+# ---------------------------------------------------------------- main
+
+
+def main():
+    if len(sys.argv) < 2:
+        raise SystemExit(__doc__)
+    cli = Cli(sys.argv[1])
+    count = int(sys.argv[2]) if len(sys.argv) > 2 else 1500
+    rng = random.Random(20261208)
+    results = Results()
+    start = time.monotonic()
+    for kind in kinds():
+        numbers = keys(kind, rng, count, cli, results)
+        checks(kind, numbers, rng, cli, results)
+    check_iban(rng, count, cli, results)
+    elapsed = time.monotonic() - start
+
+    print(f"python-stdnum {stdnum.__version__}, {cli.processes} runs of ferrino-cli, {elapsed:.1f} s")
+    for kind, counts in results.counts.items():
+        print(f"  {kind:7} " + ", ".join(f"{what} {n}" for what, n in counts.items()))
+    for (kind, reason), cases in results.notes.items():
+        print(f"NOTE {kind}: {len(cases)} known difference(s): {reason}")
+        for case in cases[:5]:
+            print(f"    {case}")
+    if results.failures:
+        print(f"{len(results.failures)} disagreement(s) with python-stdnum:")
+        for failure in results.failures[:60]:
+            print(f"  {failure}")
+        return 1
+    print("ferrino-cli agrees with python-stdnum")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
