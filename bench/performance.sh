@@ -25,6 +25,8 @@ done
 cli="$(bench/cli_check.sh "$build/cli/ferrino-cli")"
 
 cpu="$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
+# The browser page's section is bench/web.sh's: it stays as it is.
+web="$(sed -n '/^## In the browser/,$p' docs/performance.md 2>/dev/null || true)"
 {
     echo "# Performance"
     echo
@@ -43,5 +45,9 @@ cpu="$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
     printf '%s' "$lists"
     echo
     echo "Command line: $cli"
+    if [ -n "$web" ]; then
+        echo
+        echo "$web"
+    fi
 } > docs/performance.md
 cat docs/performance.md

@@ -12,12 +12,21 @@ FERRINO_PACKAGES=(
     clang libclang-rt-14-dev
     dpkg-dev file
     python3-stdnum
+    # The browser page: Emscripten (its optimizer runs on Node with Debian's
+    # acorn), Node and npm for its tests, Chromium to run them in.
+    emscripten node-acorn nodejs npm chromium
 )
 
 ferrino_install_missing() {
     local missing=()
+    # Packages an installed one provides count as there (a Node.js package
+    # from another source than Debian provides npm, and conflicts with it).
+    local provided
+    provided=" $(dpkg-query -W -f='${db:Status-Abbrev} ${Provides}\n' 2>/dev/null |
+        awk '/^ii/ { $1 = ""; print }' | tr ',' '\n' | awk '{ print $1 }' | tr '\n' ' ') "
     for package in "${FERRINO_PACKAGES[@]}"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' &&
+            [[ "$provided" != *" $package "* ]]; then
             missing+=("$package")
         fi
     done
@@ -35,4 +44,9 @@ ferrino_build() {
     shift
     cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$folder" -j "$(nproc)"
+}
+
+# ferrino_build_web [FOLDER]: the browser page into FOLDER/web/site (default build-web).
+ferrino_build_web() {
+    web/build.sh "${1:-build-web}"
 }
