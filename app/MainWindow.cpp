@@ -25,6 +25,7 @@
 #include "PageControl.h"
 #include "Pages.h"
 #include "SearchFrame.h"
+#include "StatusBar.h"
 #include "Version.h"
 
 namespace {
@@ -105,13 +106,13 @@ TMainWindow::TMainWindow(QWidget* parent) : QDialog(parent) {
     const int buttonsTop = pageControl_->geometry().bottom() + 7;
     BuildButtons(buttonsTop);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    const int statusTop = buttonsTop + kButtonHeight + 7;
-    StatusBar1->setGeometry(0, statusTop, controlSize.width() + 2 * kMargin, 19);
+    auto* statusBar = new TStatusBar(QStringLiteral("StatusBar1"), this);
+    StatusBar1 = statusBar;
+    const int statusTop = buttonsTop + kButtonHeight + 5;
+    const int statusHeight = statusBar->PreferredHeight();
+    StatusBar1->setGeometry(0, statusTop, controlSize.width() + 2 * kMargin, statusHeight);
     ferrino::a11y::AnnounceStatusMessages(StatusBar1);
-    setFixedSize(controlSize.width() + 2 * kMargin, statusTop + 19);
+    setFixedSize(controlSize.width() + 2 * kMargin, statusTop + statusHeight);
 
     frame_ = new TSearchFrame(BitBtn2, [this] {
         for (TKeyPage* page : pages_) page->List()->Publish();

@@ -33,8 +33,8 @@ public:
         // Columns of 756.1234.5678.97.
         AddGuides(Field(), {
             {"Favs5", "Lavs5", "Code pays", 1.5, {40, 100}},
-            {"Favs6", "Lavs6", "Numéro personnel", 9.5, {150, 150}},
-            {"Favs7", "Lavs7", "Clé de contrôle", 15.5, {292, 100}},
+            {"Favs6", "Lavs6", "Numéro personnel", 9.5, {252, 150}},
+            {"Favs7", "Lavs7", "Clé de contrôle", 15.5, {300, 100}},
         }, kCurrentForm);
     }
 

@@ -47,6 +47,7 @@ private slots:
     void verdictOfCalcule_data();
     void verdictOfCalcule();
     void verdictIsClearedByEffacerAndPages();
+    void longVerdictWrapsInsteadOfBeingCut();
     void stoppedSearchSaysSo();
     void undoBringsBackWhatWasTyped_data();
     void undoBringsBackWhatWasTyped();
@@ -113,6 +114,30 @@ void TestVerdict::verdictIsClearedByEffacerAndPages() {
     Type(Field(&s.window, "em_rib"), "30006000011234567890189");
     ClickCalcule(&s.window);
     QCOMPARE(Status(s.window), QStringLiteral("Clé correcte."));
+}
+
+// An IBAN's verdict is longer than the window is wide: its end shows on a
+// second line.
+void TestVerdict::longVerdictWrapsInsteadOfBeingCut() {
+    ShownWindow s;
+    s.Page(kIban);
+    TypeAll(&s.window, {{"em_iban_cle", "27"}, {"em_iban", "30006000011234567890100"}});
+    ClickCalcule(&s.window);
+    QStatusBar* bar = Find<QStatusBar>(&s.window, "StatusBar1");
+    QVERIFY(bar->fontMetrics().horizontalAdvance(Status(s.window)) > bar->width());
+    QVERIFY(bar->geometry().bottom() < s.window.height());
+    // The ink of the message reaches over more than one line.
+    const QImage image = bar->grab().toImage();
+    int first = -1;
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 96) {
+                if (first < 0) first = y;
+                last = y;
+            }
+    QVERIFY(first >= 0);
+    QVERIFY2(last - first > bar->fontMetrics().lineSpacing(), qPrintable(QString::number(last - first)));
 }
 
 void TestVerdict::stoppedSearchSaysSo() {
