@@ -29,16 +29,25 @@ work="$(mktemp -d "${TMPDIR:-/tmp}/ferrino-cli-bench.XXXXXX")"
 trap 'rm -rf "$work"' EXIT
 numbers="$work/sirets.txt"
 
-# Thirteen random digits and their Luhn key (the digit next to the key and
-# every second one leftwards doubled).
+# A SIREN (eight random digits and their Luhn key: every second digit from
+# the second doubled), four random digits of establishment, and the SIRET's
+# Luhn key (the digit next to the key and every second one leftwards doubled).
 awk -v count="$count" 'BEGIN {
     srand(20240101)
     for (n = 0; n < count; n++) {
         body = ""
         sum = 0
-        for (i = 1; i <= 13; i++) {
+        for (i = 1; i <= 8; i++) {
             d = int(rand() * 10)
             body = body d
+            v = (i % 2 == 0) ? 2 * d : d
+            sum += int(v / 10) + v % 10
+        }
+        body = body ((10 - sum % 10) % 10)
+        for (i = 10; i <= 13; i++) body = body int(rand() * 10)
+        sum = 0
+        for (i = 1; i <= 13; i++) {
+            d = substr(body, i, 1) + 0
             v = (i % 2 == 1) ? 2 * d : d
             sum += int(v / 10) + v % 10
         }

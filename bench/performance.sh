@@ -24,6 +24,35 @@ for kind in rib iban; do  # each in a process of its own: the peak memory is the
 done
 cli="$(bench/cli_check.sh "$build/cli/ferrino-cli")"
 
+# The command line's largest search of every kind: rows written as they are
+# found, so that the peak memory stays a few MB.
+memory=""
+while IFS='|' read -r kind number; do
+    peak="$( { /usr/bin/time -f '%M' "$build/cli/ferrino-cli" $kind "$number" >/dev/null; } 2>&1 | tail -1)"
+    rows="$("$build/cli/ferrino-cli" $kind "$number" | wc -l)"
+    memory+="| $kind | \`$number\` | $rows | $((peak / 1024)) MB |"$'\n'
+done <<'SEARCHES'
+insee|185057800
+rib|30006 00001 1234567????
+iban|FR?? 3000 6000 0112 3456 789? ???
+prof|?? ? ?2345
+avs|756.1234.5???.??
+isbn|20703
+carte|49701012345
+siren|1234
+siret|123456782
+ean|40063813
+sin|1234
+vin|1?3GD?9??K?042788
+cip|12
+luhn|1234 5678 9012 3456 7890 1234 567? ????
+SEARCHES
+
+# The typing-error search of a wrong number, the longest kinds first.
+cmake --build "$build" -j "$(nproc)" --target ferrino_engine_bench >/dev/null
+corrections="$("$build/bench/ferrino_engine_bench" --benchmark_filter='^Corrections' 2>/dev/null |
+    awk '/^Corrections/ { printf "| %s | %s %s |\n", $1, $4, $5 }')"
+
 cpu="$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
 # The browser page's section is bench/web.sh's: it stays as it is.
 web="$(sed -n '/^## In the browser/,$p' docs/performance.md 2>/dev/null || true)"
@@ -45,6 +74,18 @@ web="$(sed -n '/^## In the browser/,$p' docs/performance.md 2>/dev/null || true)
     printf '%s' "$lists"
     echo
     echo "Command line: $cli"
+    echo
+    echo "The command line's largest search of every kind, every row written (peak memory of the process):"
+    echo
+    echo "| Kind | Number | Rows | Peak memory |"
+    echo "|---|---|---:|---:|"
+    printf '%s' "$memory"
+    echo
+    echo "The search for typing errors of one wrong number (CPU time, Google Benchmark):"
+    echo
+    echo "| Number | Time |"
+    echo "|---|---:|"
+    printf '%s\n' "$corrections"
     if [ -n "$web" ]; then
         echo
         echo "$web"

@@ -31,7 +31,7 @@ const std::vector<Largest>& Searches() {
         {"SIRET", "LB_siret", 10000, {{"em_siret", "123456782"}}},
         {"Codes EAN (EAN 13)", "LB_ean", 10000, {{"em_ean", "40063813"}}},
         {"S.I.N.", "Lb_sin", 10000, {{"em_sin", "1234"}}},
-        {"VIN", "LB_vin", 1336336,
+        {"VIN", "LB_vin", 1185921,
          {{"Vin1", "L"}, {"Vin2", "M"}, {"Vin3", "N"}, {"VIn4", "12345"}, {"Vin5", "?"}, {"Vin6", "6"}, {"VIn7", "7"}, {"Vin8", "89????"}}},
         {"CIP/ACL", "LB_cip", 10000, {{"Fcip1", "12????"}, {"Fcip2", ""}}},
     };

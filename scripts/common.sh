@@ -10,7 +10,7 @@ FERRINO_PACKAGES=(
     dbus at-spi2-core python3-pyatspi qt6-base-private-dev
     desktop-file-utils appstream
     clang libclang-rt-14-dev
-    dpkg-dev file
+    dpkg-dev file time
     python3-stdnum
     # The browser page: Emscripten (its optimizer runs on Node with Debian's
     # acorn), Node and npm for its tests, Chromium to run them in.
