@@ -175,8 +175,6 @@ void TKeyPage::AddGuides(TNumberField* field, std::initializer_list<TGuide> guid
     for (TCandidateList* list : lists_) list->raise();
 }
 
-QString TKeyPage::RowText(TCandidateList* list, int row) { return list->RowText(row); }
-
 TSingleFieldPage::TSingleFieldPage(const QString& objectName, const QString& tabCaption,
                                    std::unique_ptr<ferrino::NumberKind> kind, int clearRule, QWidget* parent)
     : TKeyPage(objectName, tabCaption, std::move(kind), parent), clearRule_(clearRule) {}

@@ -74,7 +74,6 @@ public:
     void SetGuidesVisible(bool visible);
     bool GuidesVisible() const;
     void SetGuideSet(int set);
-    int GuideSet() const { return guideSet_; }
 
 signals:
     // A double click in the candidate list asks for "Calcule".
@@ -102,7 +101,6 @@ protected:
     void FieldExit(std::size_t index);
     // Writes texts into the fields (as an undoable change of each field whose text differs).
     void WriteFields(const ferrino::Fields& texts);
-    static QString RowText(TCandidateList* list, int row);
 
 private:
     // How far below an arrow's start a list's top edge may lie and still have the arrow start there.

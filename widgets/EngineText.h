@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/Utf8.h"
+
 // Every character that is not plain ASCII becomes one byte that is neither a
 // digit, a letter nor the unknown marker, so that it can never pass for "?"
 // (as a Latin-1 conversion would make of the characters it cannot map). The
@@ -17,7 +19,7 @@ inline std::string ToEngine(const QString& text) {
     out.reserve(static_cast<std::size_t>(text.size()));
     for (char32_t c : text.toUcs4()) {
         if (c < 0x80) out += static_cast<char>(c);
-        else out += QChar::category(c) == QChar::Separator_Space ? ' ' : kForeignByte;
+        else out += ferrino::IsSpaceSeparator(c) ? ' ' : kForeignByte;
     }
     return out;
 }

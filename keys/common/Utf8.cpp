@@ -18,13 +18,11 @@ char32_t CodePoint(std::string_view sequence) {
     return c;
 }
 
-// The space separators of Unicode beyond ASCII (category Zs): no-break space,
-// the spaces of typography, the narrow no-break space and their like.
+}  // namespace
+
 bool IsSpaceSeparator(char32_t c) {
     return c == 0x00A0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F || c == 0x3000;
 }
-
-}  // namespace
 
 std::size_t Utf8Sequence(std::string_view text, std::size_t at, bool* wellFormed) {
     const unsigned char lead = Byte(text, at);

@@ -19,6 +19,11 @@ namespace ferrino {
 // unreadable character.
 std::size_t Utf8Sequence(std::string_view text, std::size_t at, bool* wellFormed);
 
+// A space separator of Unicode beyond ASCII (category Zs): the no-break space,
+// the spaces of typography, the narrow no-break space and their like. Both
+// the window and ToEngine read them as ordinary blanks.
+bool IsSpaceSeparator(char32_t c);
+
 // The number as the window's field holds it: small letters become capitals
 // (the field's upper-case entry), every other ASCII byte stays, a space
 // separator (no-break space, narrow no-break space...) becomes a blank, and
