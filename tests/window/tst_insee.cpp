@@ -113,14 +113,19 @@ void TestInseePage::tooManyUnknownsSlidesTheMessageIn() {
     QVERIFY(!message->isVisible());
 }
 
-void TestInseePage::listClickAndDoubleClick() {
-    ShownWindow s;
-    QLineEdit* field = Field(&s.window, "EM_INSEE");
+// Searches 1 85 05 78 006 0?4 (ten rows) and clicks the fourth row.
+static QAbstractItemView* SearchAndClickRow3(ShownWindow& s, QLineEdit* field) {
     Type(field, "1 85 05 78 006 0?4");
     ClickCalcule(&s.window);
     QAbstractItemView* list = List(&s.window, "LB_insee");
-    const QRect row3 = list->visualRect(list->model()->index(3, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row3.center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(3, 0)).center());
+    return list;
+}
+
+void TestInseePage::listClickAndDoubleClick() {
+    ShownWindow s;
+    QLineEdit* field = Field(&s.window, "EM_INSEE");
+    QAbstractItemView* list = SearchAndClickRow3(s, field);
     QCOMPARE(field->text(), Rows(list)[3]);
     QVERIFY(field->text().startsWith(QStringLiteral("1 85 05 78 006 034 ")));
     QVERIFY(list->isVisible());
@@ -142,11 +147,8 @@ void TestInseePage::listClickAndDoubleClick() {
 void TestInseePage::clickOnTheSelectedRowAfterEditing() {
     ShownWindow s;
     QLineEdit* field = Field(&s.window, "EM_INSEE");
-    Type(field, "1 85 05 78 006 0?4");
-    ClickCalcule(&s.window);
-    QAbstractItemView* list = List(&s.window, "LB_insee");
+    QAbstractItemView* list = SearchAndClickRow3(s, field);
     const QRect row3 = list->visualRect(list->model()->index(3, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row3.center());
     QCOMPARE(field->text(), Rows(list)[3]);
     Type(field, "2 99");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row3.center());
