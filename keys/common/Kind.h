@@ -96,6 +96,15 @@ public:
     // What a slip may put at each position of the number, and the test.
     virtual TypoRules Typos(const Reading& reading) const = 0;
 
+    // The one test of a whole number: what the verdict calls "Clé correcte."
+    // and --check "OK". Every search row, every correction and every
+    // completed number passes it.
+    bool IsRight(const Fields& fields) const;
+    // The same test on a text as a person writes it (CheckInput included),
+    // and on a row as a search lists it.
+    bool IsRightText(std::string_view number) const;
+    bool IsRightRow(std::string_view row) const { return IsRight(RowFields(row)); }
+
     // Convenience: Read(Split(number)).
     Reading ReadText(std::string_view number) const { return Read(Split(number)); }
 };
