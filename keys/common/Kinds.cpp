@@ -538,10 +538,11 @@ std::vector<std::string> AvsKeys(std::string_view pattern) {
     return key.size() == 1 ? One(key) : std::vector<std::string>{};
 }
 
-// A slip never changes the 756 of a current AVS number.
-std::string AvsAlphabet(std::string_view number, std::size_t pos) {
-    if (IsCurrentAvs(number) && pos < kAvsCountryLength) return {};
-    return SlotSymbols(AvsPlan, number, pos);
+// A current AVS number is Swiss: its country code is 756.
+std::vector<Finding> AvsFindings(std::string_view pattern) {
+    if (AvsCountryIsRight(pattern)) return {};
+    const std::string code(Slice(pattern, 0, kAvsCountryLength));
+    return {{false, true, "code pays " + code + " : 756 attendu", "Code pays " + code + " : 756 attendu."}};
 }
 
 }  // namespace
@@ -560,7 +561,7 @@ std::unique_ptr<NumberKind> MakeKind(std::string_view name, int codeType) {
     if (name == "avs")
         return Single(name, {.format = FormatAvs, .plan = AvsPlan, .complete = CompleteAvs, .search = SearchAvs,
                              .test = TestAvsCandidate, .keys = AvsKeys, .keyAt = AvsKeyIndex,
-                             .alphabet = AvsAlphabet});
+                             .findings = AvsFindings});
     if (name == "isbn")
         return Single(name, {.format = ShowIsbn, .plan = IsbnPlan, .complete = CompleteIsbn, .search = SearchIsbn,
                              .test = TestIsbnCandidate, .keys = Keys(ComputeIsbnKey), .keyAt = At(kIsbnBody),
