@@ -38,10 +38,11 @@ Types de numéro :
   rib     RIB/RIP : banque, guichet, compte et une clé de 2 chiffres
   iban    IBAN : code pays, clé de 2 chiffres, puis le BBAN
   prof    numéro de professionnel de santé : 8 caractères et une clé
-  avs     numéro AVS : 756.1234.5678.97 (13 chiffres), ou l'ancien numéro de
-          10 chiffres et un chiffre de contrôle
+  avs     numéro AVS : 756.1234.5678.97 (13 chiffres, code pays 756), ou
+          l'ancien numéro de 10 chiffres et un chiffre de contrôle
   isbn    ISBN : 9 chiffres et un caractère de contrôle (chiffre ou X)
-  carte   numéro de carte bancaire : 15 chiffres et une clé
+  carte   numéro de carte bancaire : 15 chiffres et une clé (14 après 34 ou 37,
+          jusqu'à 18 pour une carte de 17 à 19 chiffres)
   siren   numéro SIREN : 8 chiffres et une clé
   siret   numéro SIRET : 13 chiffres et une clé (établissements de La Poste :
           la somme des 14 chiffres est un multiple de 5)
@@ -123,7 +124,11 @@ Avec --check, une ligne par numéro, dans l'ordre :
            BBAN doit aussi être juste « (clé RIB) »
     vin    exactement 17 caractères « (longueur : 17 caractères attendus) »,
            sans I, O ni Q « (caractère interdit : I, O ou Q) »
-    carte  16 chiffres au plus « (longueur : 16 chiffres attendus) »
+    siret  le SIREN qu'il contient doit avoir sa clé « (clé SIREN) »
+    avs    un numéro de 13 chiffres a le code pays 756
+           « (code pays 757 : 756 attendu) »
+  Pour tous les types, un numéro plus long que ce que le type contient est
+  une ERREUR « (longueur : 9 chiffres attendus) », sans correction.
   Un numéro trop court à qui ne manque que la clé est une ERREUR avec la clé
   attendue. S'il manque, ou s'il est inconnu, un caractère hors de la clé :
   ERREUR « (caractères inconnus) », ou « (trop de caractères inconnus) »
