@@ -84,6 +84,9 @@ void TestVerdict::verdictOfCalcule_data() {
                                    {"Vin6", "K"}, {"VIn7", "P"}, {"Vin8", "042788"}}
                          << "Clé erronée : 3 saisie, X attendue." + hint;
     QTest::newRow("ean") << int(kEan) << Typing{{"em_ean", "4006381333931"}} << "Clé correcte.";
+    // The field keeps nine digits of a SIRET typed on the SIREN page; the verdict says what it dropped.
+    QTest::newRow("dropped") << int(kSiren) << Typing{{"EM_siren", "73282932000074"}}
+                             << "Clé correcte. Chiffres en trop ignorés : 14 saisis, 9 attendus.";
 }
 
 void TestVerdict::verdictOfCalcule() {

@@ -139,7 +139,11 @@ export class App {
         });
         tab.addEventListener('click', () => this.select(index));
         const panel = element('section', { id: panelId, role: 'tabpanel', 'aria-labelledby': page.tab, className: 'page', hidden: true });
-        const state = { page, index, tab, panel, inputs: [], rows: new PackedRows(), listType: null, typed: null, written: null };
+        const state = {
+            page, index, tab, panel, inputs: [], rows: new PackedRows(), listType: null, typed: null, written: null,
+            // Per field: the text before its last exit normalisation and what that wrote.
+            typedBeforeExit: [], writtenByExit: [],
+        };
 
         if (page.codeType) {
             const [labelId, labelText] = page.codeType.label;
@@ -238,6 +242,15 @@ export class App {
         return state.inputs.map((input) => input.value);
     }
 
+    // The fields as the user typed them: a field that still shows what its
+    // exit normalisation wrote gives the text it had before, characters
+    // beyond the number's length included, so that the verdict names what
+    // was dropped.
+    typedValues(state) {
+        return state.inputs.map((input, i) =>
+            state.writtenByExit[i] !== undefined && input.value === state.writtenByExit[i] ? state.typedBeforeExit[i] : input.value);
+    }
+
     write(state, fields, indices = fields.map((_, i) => i)) {
         for (const i of indices) if (i < state.inputs.length && fields[i] !== undefined) writeField(state.inputs[i], fields[i]);
     }
@@ -263,6 +276,7 @@ export class App {
             document.execCommand('insertText', false, capitals(text.replace(/[\r\n]+/g, ' ')));
         });
         input.addEventListener('input', (event) => {
+            state.writtenByExit[index] = undefined;
             if (input.value !== capitals(input.value)) {
                 const { selectionStart, selectionEnd } = input;
                 input.value = capitals(input.value);
@@ -322,7 +336,13 @@ export class App {
     // The field's exit normalisation.
     fieldExit(state, index) {
         const input = state.inputs[index];
-        writeField(input, this.kindOf(state).formatField(index, input.value));
+        const shown = this.kindOf(state).formatField(index, input.value);
+        // Leaving a field again keeps what was typed before it was first laid out.
+        if (state.writtenByExit[index] === undefined || input.value !== state.writtenByExit[index]) {
+            state.typedBeforeExit[index] = input.value;
+            state.writtenByExit[index] = shown;
+        }
+        writeField(input, shown);
         this.followGuides(state);
     }
 
@@ -580,10 +600,11 @@ export class App {
         if (page.showGuidesFirst) this.showGuides(state, true);
         this.hideCountries(state);
 
-        const reading = kind.read(this.values(state));
+        const typed = this.typedValues(state);
+        const reading = kind.read(typed);
         this.write(state, reading.fields);
         this.followGuides(state);
-        const verdict = kind.check(reading.fields);
+        const verdict = kind.check(typed);
         state.rows = new PackedRows();
         state.list.setSource(state.rows);
         state.list.hidden = true;
@@ -602,7 +623,7 @@ export class App {
             this.showOutcome(state, false);
         }
         // A typing-error search after this works on the number as read, until the fields change.
-        state.typed = reading.fields;
+        state.typed = typed;
         state.written = this.values(state);
     }
 
@@ -612,12 +633,11 @@ export class App {
         if (this.worker.running) this.worker.stop();
         this.hideCountries(state);
         const now = this.values(state);
-        const asTyped = state.written && state.written.every((text, i) => text === now[i]) ? state.typed : now;
+        const asTyped = state.written && state.written.every((text, i) => text === now[i]) ? state.typed : this.typedValues(state);
         if (state.page.showGuidesFirst) this.showGuides(state, true);
         state.inputs.forEach((_, i) => this.fieldExit(state, i));
         const kind = this.kindOf(state);
-        const reading = kind.read(asTyped);
-        const verdict = kind.check(reading.fields);
+        const verdict = kind.check(asTyped);
         this.setStatus('');
         state.rows = new PackedRows();
         state.list.setSource(state.rows);
@@ -630,7 +650,7 @@ export class App {
             return;
         }
         state.listType = state.select ? state.select.selectedIndex : null;
-        this.runSearch(state, 'corrections', reading.fields, null);
+        this.runSearch(state, 'corrections', asTyped, null);
     }
 
     runSearch(state, op, fields, verdict) {

@@ -165,6 +165,9 @@ test('checks beyond the key: IBAN registry and RIB, VIN letters, La Poste, typog
         ['sin', '046\u00a0454\u202f286', ''],
         ['insee', '2 53 07 2B 073 004 70', ''],
         ['avs', '756.9217.0769.85', ''],
+        ['avs', '757.1234.5678.96', 'code pays 757 : 756 attendu'],
+        ['siren', '3025691401', 'longueur : 9 chiffres attendus'],
+        ['siret', '73282932100072', 'clé SIREN'],
     ];
     for (const [name, number, cause] of cases) {
         const k = kind(name);
