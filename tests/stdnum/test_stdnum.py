@@ -14,6 +14,11 @@ kind and mode, numbers on stdin, --json) and through stdnum, and must agree:
             swap of two different neighbours of a valid number gets the same
             answer from both (a key that cannot see the error lets both pass).
 
+  rows      for SIRET, EAN and AVS, every row a search lists for a valid
+            number with two body characters made unknown, and every
+            correction --corrige lists for a corrupted one, are numbers
+            stdnum accepts.
+
 IBAN also: the length registered for every country of stdnum's registry, an
 unregistered country code, a wrong length, a wrong IBAN key are errors with
 their cause, and for France and Monaco the RIB inside the BBAN (stdnum does
@@ -88,8 +93,8 @@ class Cli:
         if len(objects) != len(lines):
             raise SystemExit(f"{' '.join(args)}: {len(objects)} answers for {len(lines)} numbers")
         for line, answer in zip(lines, objects):
-            if answer["input"] != line:
-                raise SystemExit(f"{' '.join(args)}: answer for {answer['input']!r} in place of {line!r}")
+            if answer.get("input", answer.get("saisi")) != line:  # --corrige writes "saisi"
+                raise SystemExit(f"{' '.join(args)}: answer for {answer!r} in place of {line!r}")
         return objects
 
 
@@ -213,6 +218,25 @@ def checks(kind, numbers, rng, cli, results):
             results.fail(kind.name, f"--check {what}", number, theirs_text, ours_text)
 
 
+def rows_and_corrections(kind, numbers, rng, cli, results):
+    """Every search row and every correction ferrino-cli lists is a number
+    stdnum accepts."""
+    sample = numbers[:300]
+    searches = []
+    for number in sample:
+        body = len(number) - kind.key_length
+        at = rng.sample(range(body), 2)
+        searches.append("".join("?" if i in at else c for i, c in enumerate(number)))
+    wrong = [bad for number in sample for _, bad in corruptions(kind, number, rng) if not kind.valid(bad)]
+    for what, lines, options in (("search row", searches, ()), ("correction", wrong, ("--corrige",))):
+        answers = cli.run(kind.cli, lines, *kind.options, *options)
+        for line, answer in zip(lines, answers):
+            for row in answer.get("rows" if not options else "corrections", []):
+                results.count(kind.name, f"{what}s")
+                if not kind.valid(compact(row)):
+                    results.fail(kind.name, what, line, f"rejects {row!r}", "lists it")
+
+
 # ---------------------------------------------------------------- the kinds
 
 
@@ -269,6 +293,24 @@ def draw_luhn(rng):
     return digits(rng, rng.randint(1, 31))
 
 
+def draw_card(rng):
+    """A body of fifteen digits (not beginning with 34 or 37), of fourteen
+    beginning with 34 or 37, or of sixteen to eighteen."""
+    if rng.random() < 0.2:
+        return rng.choice(["34", "37"]) + digits(rng, 12)
+    while True:
+        body = digits(rng, rng.choice([15, 15, 15, 16, 17, 18]))
+        if body[:2] not in ("34", "37"):
+            return body
+
+
+def card_explain(number, theirs, ours):
+    if (len(number) >= 16) == (number[:2] in ("34", "37")):
+        return ("a typing slip moved the number to another length: 34 and 37 begin a fifteen-digit card, "
+                "fifteen digits otherwise miss the key of a sixteen-digit one")
+    return None
+
+
 def draw_avs(rng):
     return "756" + digits(rng, 9)
 
@@ -321,7 +363,7 @@ def kinds():
              key_alphabet=DIGITS + "X",
              alphabet=lambda number, i: DIGITS + "X" if i == 9 else DIGITS),
         Kind("luhn", "luhn", luhn.is_valid, draw_luhn),
-        Kind("carte", "carte", luhn.is_valid, lambda rng: digits(rng, 15)),
+        Kind("carte", "carte", luhn.is_valid, draw_card, explain=card_explain),
         Kind("sin", "sin", sin.is_valid, lambda rng: digits(rng, 8)),
         Kind("avs", "avs", ssn.is_valid, draw_avs, alphabet=avs_alphabet, extra=["756921707698"]),
     ]
@@ -453,6 +495,8 @@ def main():
     for kind in kinds():
         numbers = keys(kind, rng, count, cli, results)
         checks(kind, numbers, rng, cli, results)
+        if kind.name in ("siret", "ean13", "ean8", "upca", "avs"):
+            rows_and_corrections(kind, numbers, rng, cli, results)
     check_iban(rng, count, cli, results)
     elapsed = time.monotonic() - start
 
