@@ -32,7 +32,12 @@
 //     kind's length: an ISBN field keeps what is typed beyond it), whose key
 //     the kind finds correct; no row twice; rows by the first position
 //     changed; stopped only when asked. Where no correction is possible it
-//     lists nothing.
+//     lists nothing;
+//   - the one test of a whole number (NumberKind::IsRight) holds for every
+//     row a search lists (the first 2000 candidates), every correction, and
+//     every completed number whose verdict names no fault beyond its key
+//     (a SIRET's SIREN, an AVS number's country code, dropped characters)
+//     and for which some key exists.
 #include <algorithm>
 #include <memory>
 #include <set>
@@ -239,6 +244,7 @@ void CheckCorrections(const Entry& entry, const Reading& reading, const Verdict&
         lastFirst = *first;
         const Verdict rowVerdict = kind.Check(again);
         FUZZ_CHECK(rowVerdict.key == KeyState::Correct, rctx + fuzz::Context("its verdict", VerdictText(rowVerdict)));
+        FUZZ_CHECK(kind.IsRightRow(row), rctx + fuzz::Context("its verdict", VerdictText(rowVerdict)));
     }
 }
 
@@ -264,8 +270,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Verdict verdict = kind.Check(reading);
     VerdictText(verdict);
     CheckVerdict(entry, reading, verdict, readable, context);
-    if (reading.plan.Complete()) kind.CompletedShown(reading);
-    if (reading.plan.Searches()) fuzz::RunShortSearch([&](RowStore& rows, SearchPump& p) { return kind.Search(reading, rows, p); });
+    if (reading.plan.Complete()) {
+        kind.CompletedShown(reading);
+        const bool keyOnly = std::all_of(verdict.findings.begin(), verdict.findings.end(), [](const Finding& f) { return f.ok; });
+        if (readable && keyOnly && verdict.key != KeyState::None) {
+            const Fields completed = kind.Complete(reading);
+            FUZZ_CHECK(kind.IsRight(completed), context + fuzz::Context("completed", kind.CompletedShown(reading)));
+        }
+    }
+    if (reading.plan.Searches()) {
+        fuzz::PumpSettings shortRun;
+        shortRun.stopAt = 2000;
+        const fuzz::Outcome rows =
+            fuzz::RunSearch([&](RowStore& sink, SearchPump& p) { return kind.Search(reading, sink, p); }, shortRun, nullptr);
+        for (const std::string& row : rows.rows) FUZZ_CHECK(kind.IsRightRow(row), context + fuzz::Context("search row", row));
+    }
     if (readable) {
         CheckCorrections(entry, reading, verdict, pump, context);
     } else {
