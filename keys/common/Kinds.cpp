@@ -366,7 +366,7 @@ public:
     Verdict Check(const Reading& reading) const override {
         Verdict verdict = OneKeyVerdict(reading.plan, std::string(Slice(reading.number, kVinKeyIndex, 1)),
                                         [&] { return ComputeVinKey(reading.plan.pattern); });
-        if (!verdict.unknowns && reading.number.find_first_of("IOQ") != std::string::npos)
+        if (!verdict.unknowns && reading.number.find_first_of(kVinForbidden) != std::string::npos)
             verdict.findings.push_back({false, true, "caractère interdit : I, O ou Q", "Un VIN ne contient ni I, ni O, ni Q."});
         return verdict;
     }

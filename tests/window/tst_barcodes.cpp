@@ -192,7 +192,7 @@ void TestBarcodes::eanLeavingTheField_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("marker closes up") << 1 << "40063?1333931" << "4 006313 33931";
+    QTest::newRow("marker keeps its place") << 1 << "40063813?3931" << "4 006381 3?3931";
     QTest::newRow("separators") << 1 << "40-06.38 1_33" << "4 006381 33";
     QTest::newRow("EAN 8 cuts") << 0 << "12345678901" << "1234 5678";
     QTest::newRow("UPC-A") << 2 << "036000291452" << "0 36000 291452";
