@@ -120,7 +120,7 @@ TNumberField* TKeyPage::AddField(const QString& name, QRect geometry, int typing
     field->SetTypingLimit(typingLimit);
     connect(field, &TNumberField::correctionsRequested, this, &TKeyPage::correctionsRequested);
     const std::size_t index = fields_.size();
-    connect(field, &QLineEdit::textEdited, this, [this, index] { writtenByExit_[index] = QString(); });
+    connect(field, &TNumberField::userEdited, this, [this, index] { writtenByExit_[index] = QString(); });
     fields_.push_back(field);
     typedBeforeExit_.emplace_back();
     writtenByExit_.emplace_back();
