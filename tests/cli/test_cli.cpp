@@ -446,6 +446,11 @@ TEST(CliJson, StringsAreEscaped) {
          "{\"input\":\"73282932\\u001b0\\u001f\",\"kind\":\"siren\",\"outcome\":\"complete\",\"number\":\"732 829 320\","
          "\"valid\":true,\"expected_key\":\"0\"}\n",
          0},
+        // An overlong sequence (of U+00A0) is three unreadable characters, none a blank.
+        {{"sin", "--json", "--check", "046\xE0\x82\xA0" "454286"},
+         "{\"input\":\"046\\ufffd\\ufffd\\ufffd454286\",\"kind\":\"sin\",\"outcome\":\"incomplete\",\"number\":\"046 ??? 454\","
+         "\"valid\":false,\"expected_key\":null,\"cause\":\"caractères inconnus\"}\n",
+         1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
