@@ -113,7 +113,13 @@ TEST(Insee, LimitsOfTheSearch) {
 }
 
 TEST(Insee, EveryRowIsCompleteAndPassesItsOwnKey) {
-    for (const auto& row : Search("1 85 05 7? 0?6 084")) {
+    const auto rows = Search("1 85 05 7? 0?6 084");
+    ASSERT_EQ(rows.size(), 100u);
+    // Keys from python-stdnum (stdnum.fr.nir).
+    EXPECT_EQ(rows.front(), "1 85 05 70 006 084 16");
+    EXPECT_EQ(rows[57], "1 85 05 75 076 084 12");
+    EXPECT_EQ(rows.back(), "1 85 05 79 096 084 80");
+    for (const auto& row : rows) {
         ASSERT_EQ(row.size(), 21u);
         std::string digits;
         for (char c : row)

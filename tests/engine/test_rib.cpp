@@ -165,6 +165,10 @@ TEST(Rib, LimitsOfTheSearch) {
 TEST(Rib, EveryRowIsCompleteInOrderAndPassesItsOwnKey) {
     const auto rows = Search("30006 0?001 1234?678?0?");
     ASSERT_EQ(rows.size(), 10u * 36 * 36 * 36);
+    // Keys from a RIB check written apart from this program's.
+    EXPECT_EQ(rows.front(), "30006 00001 12340678000 93");
+    EXPECT_EQ(rows[((5 * 36 + 20) * 36 + 10) * 36 + 35], "30006 05001 1234K678A0Z 70");
+    EXPECT_EQ(rows.back(), "30006 09001 1234Z678Z0Z 56");
     for (std::size_t i = 0; i < rows.size(); ++i) {
         ASSERT_EQ(rows[i].size(), 26u);
         ASSERT_EQ(ComputeRibKey(Body(rows[i])), rows[i].substr(24)) << rows[i];
