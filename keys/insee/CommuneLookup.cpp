@@ -191,11 +191,23 @@ std::optional<Commune> FindCommuneBySiren(std::string_view siren)
     if (siren.size() != 9 || !std::all_of(siren.begin(), siren.end(), IsDigit)) return std::nullopt;
     if (LuhnKey(siren.substr(0, 8)) != siren[8]) return std::nullopt;
     const std::int64_t body = ReadNumber(siren.substr(0, 8));
-    for (const DepartementRow& row : DepartementRows()) {
+    // Most communes' SIREN is "21", their département and their number: their
+    // département is read first, then every one.
+    std::string_view likely;
+    if (siren.starts_with("21")) likely = siren.substr(2, siren.starts_with("2197") ? 3 : 2);
+    const auto search = [&](const DepartementRow& row) -> std::optional<Commune> {
         Reader reader(row);
         while (reader.Next()) {
             if (reader.Current().sirenBody == body) return FindCommune(reader.Code());
         }
+        return std::nullopt;
+    };
+    if (const DepartementRow* row = FindDepartement(likely)) {
+        if (auto found = search(*row)) return found;
+    }
+    for (const DepartementRow& row : DepartementRows()) {
+        if (row.code == likely) continue;
+        if (auto found = search(row)) return found;
     }
     return std::nullopt;
 }
