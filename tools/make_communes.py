@@ -29,6 +29,10 @@ SIREN for a commune (c) only: nothing when its SIREN is "21", the
       eight digits of any other SIREN (the ninth is the Luhn key); "!" when
       the commune has none.
 
+Besides, the former codes of communes merged into another one (the package's
+"anciensCodes") that no row holds any more, each with the code of the commune
+it belongs to today, ten characters a pair in order of former code.
+
 Run it after installing the package in a scratch folder:
     npm install --no-save @etalab/decoupage-administratif@6.0.0
     python3 tools/make_communes.py path/to/node_modules
@@ -161,12 +165,23 @@ def main():
         out.append(f"    {{{literal(code)}, {literal(departement['nom'])},")
         out += [f"     {literal(line)}" for line in lines]
         out.append("    },")
+    codes = {row["code"] for row in communes}
+    current = {row["code"] for row in communes if row["type"] == "commune-actuelle"}
+    former = sorted((old, row["code"]) for row in communes for old in row.get("anciensCodes", [])
+                    if old not in codes)
+    if len({old for old, _ in former}) != len(former) or any(now not in current for _, now in former):
+        raise SystemExit("a former code given twice, or to a commune that is none today")
+    out += ["};", "", "constexpr std::string_view kFormerCodes ="]
+    for start in range(0, len(former), 6):
+        out.append("    " + literal("".join(old + now for old, now in former[start:start + 6])))
+    out[-1] += ";"
+    blob += "".join(old + now for old, now in former).encode("ascii")
     out += [
-        "};",
         "",
         "}  // namespace",
         "",
         "std::span<const DepartementRow> DepartementRows() { return kDepartements; }",
+        "std::string_view FormerCommuneCodes() { return kFormerCodes; }",
         "",
         "}  // namespace ferrino",
         "",
@@ -175,7 +190,7 @@ def main():
     if covered != len(communes):
         raise SystemExit("a commune outside every département")
     OUTPUT.write_text("\n".join(out), encoding="utf-8")
-    print(f"{OUTPUT}: {len(departements)} départements, {len(communes)} codes, "
+    print(f"{OUTPUT}: {len(departements)} départements, {len(communes)} codes, {len(former)} former codes, "
           f"{len(blob)} bytes of text, {len(gzip.compress(bytes(blob), 9))} compressed")
 
 

@@ -141,6 +141,8 @@ Commune MakeCommune(const DepartementRow& row, const Reader& reader)
     return commune;
 }
 
+std::optional<Commune> FindFormerCode(std::string_view code);
+
 }  // namespace
 
 std::string_view DepartementOfCommune(std::string_view code)
@@ -157,11 +159,44 @@ std::optional<std::string_view> DepartementName(std::string_view code)
     return row->name;
 }
 
+namespace {
+
+// The commune of a former code, which no row holds any more.
+std::optional<Commune> FindFormerCode(std::string_view code)
+{
+    const std::string_view pairs = FormerCommuneCodes();
+    std::size_t low = 0;
+    std::size_t high = pairs.size() / 10;
+    while (low < high) {
+        const std::size_t middle = (low + high) / 2;
+        const std::string_view former = pairs.substr(middle * 10, 5);
+        if (former == code) {
+            auto commune = FindCommune(pairs.substr(middle * 10 + 5, 5));
+            if (!commune) return std::nullopt;
+            commune->parentCode = commune->code;
+            commune->parentName = commune->name;
+            commune->code = std::string(code);
+            commune->kind = CommuneKind::FormerCode;
+            commune->delegatedName.clear();
+            commune->siren.clear();
+            return commune;
+        }
+        if (former < code) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<Commune> FindCommune(std::string_view code)
 {
     if (code.size() != 5) return std::nullopt;
     const DepartementRow* row = FindDepartement(DepartementOfCommune(code));
-    if (!row) return std::nullopt;
+    if (!row) return FindFormerCode(code);
     const std::string_view wanted = code.substr(row->code.size());
     if (!std::all_of(wanted.begin(), wanted.end(), IsDigit)) return std::nullopt;
     const int number = std::stoi(std::string(wanted));
@@ -180,7 +215,8 @@ std::optional<Commune> FindCommune(std::string_view code)
     }
     // The commune a déléguée, associée or arrondissement belongs to is always a
     // commune of another code, so this looks no further.
-    if (found && found->kind != CommuneKind::Commune && found->parentCode != found->code) {
+    if (!found) return FindFormerCode(code);
+    if (found->kind != CommuneKind::Commune && found->parentCode != found->code) {
         if (const auto parent = FindCommune(found->parentCode)) found->parentName = parent->name;
     }
     return found;

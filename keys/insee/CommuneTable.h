@@ -16,4 +16,8 @@ struct DepartementRow {
 // Every département, in ascending order of code.
 std::span<const DepartementRow> DepartementRows();
 
+// The former codes of communes merged into another, each followed by the code
+// of that commune today: ten characters a pair, in ascending order.
+std::string_view FormerCommuneCodes();
+
 }  // namespace ferrino

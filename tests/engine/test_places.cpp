@@ -33,6 +33,9 @@ TEST(Communes, PublishedCodes)
         {"02285", "Escaufourt", CommuneKind::Associee, "Saint-Souplet", "", ""},
         {"02046", "Barenton-Bugny", CommuneKind::Commune, "", "", "210200457"},
         {"98818", "Noum\u00e9a", CommuneKind::Commune, "", "", ""},
+        {"20004", "Ajaccio", CommuneKind::FormerCode, "Ajaccio", "", ""},
+        {"69232", "Lyon", CommuneKind::FormerCode, "Lyon", "", ""},
+        {"01018", "Valserh\u00f4ne", CommuneKind::FormerCode, "Valserh\u00f4ne", "", ""},
     };
     for (const CommuneRow& row : rows) {
         SCOPED_TRACE(row.code);
@@ -49,7 +52,7 @@ TEST(Communes, PublishedCodes)
 
 TEST(Communes, UnknownCodes)
 {
-    for (const char* code : {"75000", "2A999", "20004", "96001", "7505", "ABCDE", "99109"}) {
+    for (const char* code : {"75000", "2A999", "20999", "96001", "7505", "ABCDE", "99109"}) {
         EXPECT_FALSE(FindCommune(code)) << code;
     }
 }
