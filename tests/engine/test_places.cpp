@@ -33,6 +33,14 @@ TEST(Communes, PublishedCodes)
         {"02285", "Escaufourt", CommuneKind::Associee, "Saint-Souplet", "", ""},
         {"02046", "Barenton-Bugny", CommuneKind::Commune, "", "", "210200457"},
         {"98818", "Noum\u00e9a", CommuneKind::Commune, "", "", ""},
+        {"97120", "Pointe-\u00e0-Pitre", CommuneKind::Commune, "", "", "219711207"},
+        {"97209", "Fort-de-France", CommuneKind::Commune, "", "", "219722097"},
+        {"97302", "Cayenne", CommuneKind::Commune, "", "", "219733029"},
+        {"97611", "Mamoudzou", CommuneKind::Commune, "", "", "200008837"},
+        {"97502", "Saint-Pierre", CommuneKind::Commune, "", "", ""},
+        {"75120", "Paris 20e Arrondissement", CommuneKind::Arrondissement, "Paris", "", ""},
+        {"13216", "Marseille 16e Arrondissement", CommuneKind::Arrondissement, "Marseille", "", ""},
+        {"69389", "Lyon 9e Arrondissement", CommuneKind::Arrondissement, "Lyon", "", ""},
         {"20004", "Ajaccio", CommuneKind::FormerCode, "Ajaccio", "", ""},
         {"69232", "Lyon", CommuneKind::FormerCode, "Lyon", "", ""},
         {"01018", "Valserh\u00f4ne", CommuneKind::FormerCode, "Valserh\u00f4ne", "", ""},
@@ -52,7 +60,7 @@ TEST(Communes, PublishedCodes)
 
 TEST(Communes, UnknownCodes)
 {
-    for (const char* code : {"75000", "2A999", "20999", "96001", "7505", "ABCDE", "99109"}) {
+    for (const char* code : {"75000", "2A999", "20999", "96001", "7505", "750560", "2a004", "", "ABCDE", "99109"}) {
         EXPECT_FALSE(FindCommune(code)) << code;
     }
 }
@@ -85,6 +93,9 @@ TEST(Departements, Names)
     EXPECT_FALSE(DepartementName("96"));
     EXPECT_EQ(DepartementOfCommune("97411"), "974");
     EXPECT_EQ(DepartementOfCommune("2A004"), "2A");
+    EXPECT_EQ(DepartementOfCommune("98818"), "988");
+    EXPECT_EQ(DepartementOfCommune("75056"), "75");
+    EXPECT_EQ(DepartementOfCommune("9"), "");
 }
 
 }  // namespace

@@ -28,6 +28,8 @@ TEST(BankBic, FrenchBankCodes)
         {"10107", "BREDFRPP"},  // BRED Banque Populaire
         {"12548", "AXABFRPP"},  // AXA Banque
         {"18206", "AGRIFRCC892"},  // Crédit Agricole Paris et Île-de-France
+        {"11668", "BERLMCMC"},  // a bank of Monaco (MC in its BIC)
+        {"30066", "CMCIFRPP"},  // CIC
     };
     for (const auto& [code, bic] : rows) EXPECT_EQ(BankBic(code), bic) << code;
     EXPECT_FALSE(BankBic("99999"));
@@ -113,6 +115,11 @@ TEST(Gs1Prefixes, PublishedBarcodes)
         {"9791032305690", "", "", "Livres (ISBN) ; partitions (ISMN) si 979-0"},
         {"9770317847001", "", "", "Publications en s\u00e9rie (ISSN)"},
         {"2000000000008", "", "", "Circulation restreinte (zone g\u00e9ographique)"},
+        {"3800000000001", "BG", "Bulgarie", ""},
+        {"3810000000000", "", "", "Kosovo (GS1 Kosovo)"},
+        {"7610000000000", "CH", "Suisse", ""},
+        {"9580000000000", "MO", "Macao", ""},
+        {"9620000000000", "", "", "GTIN-8 uniquement (GS1 UK, GS1 Pologne, GS1 Global Office)"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.ean);
