@@ -27,5 +27,7 @@ extern const DataSet kCardNetworksDataSet;
 extern const DataSet kGs1PrefixesDataSet;
 extern const DataSet kSepaDataSet;
 extern const DataSet kSinProvincesDataSet;
+extern const DataSet kIbanRegistryDataSet;
+extern const DataSet kCountryNamesDataSet;
 
 }  // namespace ferrino
