@@ -367,9 +367,12 @@ describe('the page served over HTTP', () => {
         await calcule(page);
         assert.equal(await status(page), '3 candidats.');
         await page.click('#LB_rib-row1');
+        const said = (text) => page.waitForFunction((text) => document.getElementById('StatusBar1').textContent === text, {}, text);
         await page.click('#Btncopy');
+        await said('1 ligne copiée.');
         assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '30006 00001 1234567890A 89');
         await page.click('#Btncopyall');
+        await said('3 lignes copiées.');
         assert.equal(await page.evaluate(() => navigator.clipboard.readText()),
             '30006 00001 12345678901 89\n30006 00001 1234567890A 89\n30006 00001 1234567890J 89');
 
@@ -379,6 +382,7 @@ describe('the page served over HTTP', () => {
             await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, browserContextId: context.id });
             await page.click('#Btnsave');
             const file = path.join(downloads, 'ferrino-rib.txt');
+            await said('3 lignes enregistrées.');
             for (let i = 0; i < 100 && !fs.existsSync(file); ++i) await new Promise((resolve) => setTimeout(resolve, 50));
             assert.equal(fs.readFileSync(file, 'utf8'), '30006 00001 12345678901 89\n30006 00001 1234567890A 89\n30006 00001 1234567890J 89\n');
         } finally {
