@@ -24,7 +24,7 @@ int Mod97(std::string_view digits) {
 std::string RibKeys(std::string_view bban) { return ComputeRibKey(bban); }
 
 std::string BelgianKeys(std::string_view bban) {
-    const int r = Mod97(bban.substr(0, 10));
+    const int r = Mod97(Slice(bban, 0, 10));
     return TwoDigits(r ? r : 97);
 }
 
@@ -37,14 +37,14 @@ char CccDigit(std::string_view ten) {
 }
 
 std::string SpanishKeys(std::string_view bban) {
-    return {CccDigit("00" + std::string(bban.substr(0, 8))), CccDigit(bban.substr(10, 10))};
+    return {CccDigit("00" + std::string(Slice(bban, 0, 8))), CccDigit(Slice(bban, 10, 10))};
 }
 
 std::string CinKeys(std::string_view bban) {
     // Odd places (from 1) count by this table, even places by their value.
     static constexpr int kOdd[26] = {1, 0, 5, 7, 9, 13, 15, 17, 19, 21, 2, 4, 18, 20, 11, 3, 6, 8, 12, 14, 16, 10, 22, 25, 24, 23};
     int sum = 0;
-    const std::string_view body = bban.substr(1, 22);
+    const std::string_view body = Slice(bban, 1, 22);
     for (std::size_t i = 0; i < body.size(); ++i) {
         const int value = CinValue(body[i]);
         sum += i % 2 == 0 ? kOdd[value] : value;
@@ -55,22 +55,25 @@ std::string CinKeys(std::string_view bban) {
 std::string NorwegianKeys(std::string_view bban) {
     static constexpr int kWeights[] = {6, 7, 8, 9, 4, 5, 6, 7, 8, 9};
     int sum = 0;
-    for (std::size_t i = 0; i < 10; ++i) sum += kWeights[i] * DigitValue(bban[i]);
+    for (std::size_t i = 0; i < 10 && i < bban.size(); ++i) sum += kWeights[i] * DigitValue(bban[i]);
     const int digit = sum % 11;
     return digit == 10 ? std::string() : std::string(1, static_cast<char>('0' + digit));
 }
 
+// What stands before the last two places.
+std::string_view BeforeLastTwo(std::string_view bban) { return Slice(bban, 0, bban.size() < 2 ? 0 : bban.size() - 2); }
+
 // The last two digits make the whole BBAN 1 mod 97: two keys fit when the
 // smaller one is 00 or 01 (97 and 98 fit too).
 std::string Mod97Is1Keys(std::string_view bban) {
-    const int r = Mod97(bban.substr(0, bban.size() - 2)) * 100 % 97;
+    const int r = Mod97(BeforeLastTwo(bban)) * 100 % 97;
     std::string keys;
     for (int key = (98 - r) % 97; key < 100; key += 97) keys += TwoDigits(key);
     return keys;
 }
 
 std::string RibRuleKeys(std::string_view bban) {
-    return TwoDigits(97 - Mod97(bban.substr(0, bban.size() - 2)) * 100 % 97);
+    return TwoDigits(97 - Mod97(BeforeLastTwo(bban)) * 100 % 97);
 }
 
 }  // namespace
@@ -98,8 +101,10 @@ constexpr NationalKeyRule kNationalKeys[] = {
     {"SM", "clé CIN", 0, 1, CinKeys},                    {"TN", "clé RIB", kLastTwo, 2, RibRuleKeys},
 };
 
-std::size_t KeyAt(const NationalKeyRule& rule, std::string_view bban) {
-    return rule.at == kLastTwo ? bban.size() - rule.length : rule.at;
+// The national key as typed in the BBAN.
+std::string_view TypedKey(const NationalKeyRule& rule, std::string_view bban) {
+    if (rule.at != kLastTwo) return Slice(bban, rule.at, rule.length);
+    return Slice(bban, bban.size() < rule.length ? 0 : bban.size() - rule.length, rule.length);
 }
 
 constexpr bool Allows(char place, char c) {
@@ -169,7 +174,8 @@ std::optional<Finding> BbanRules::Fault(std::string_view bban) const {
 bool BbanRules::NationalKeyAgrees(std::string_view bban) const {
     if (!national_) return true;
     const std::string keys = national_->keys(bban);
-    const std::string_view typed = bban.substr(KeyAt(*national_, bban), national_->length);
+    const std::string_view typed = TypedKey(*national_, bban);
+    if (typed.size() != national_->length) return false;
     for (std::size_t at = 0; at + typed.size() <= keys.size(); at += typed.size())
         if (keys.compare(at, typed.size(), typed) == 0) return true;
     return false;
@@ -182,7 +188,7 @@ std::optional<Finding> BbanRules::NationalKey(std::string_view bban) const {
     const std::string keys = national_->keys(bban);
     if (keys.empty())
         return Finding{false, false, std::string(national_->name) + " : aucune", "Aucune " + std::string(national_->name) + " possible pour ce compte."};
-    const std::string typed(bban.substr(KeyAt(*national_, bban), national_->length));
+    const std::string typed(TypedKey(*national_, bban));
     return Finding{false, false, std::string(national_->name),
                    name + " erronée : " + typed + " saisie, " + Listed(keys, national_->length) + " attendue."};
 }
