@@ -66,6 +66,8 @@ private slots:
     void ibanKeyPattern_data();
     void ibanKeyPattern();
     void ibanCountryReadDuringTheSearch();
+    void ibanTypingErrors_data();
+    void ibanTypingErrors();
     void countryListOpensOnTheCountry_data();
     void countryListOpensOnTheCountry();
     void countryListKeyboard();
@@ -273,8 +275,8 @@ void TestBankPages::ibanCalcule_data() {
     // No completion of the length France registers: the list shows empty.
     QTest::newRow("empty BBAN") << "FR" << "" << "" << "" << "" << 0;
     QTest::newRow("unregistered, empty BBAN") << "ZZ" << "" << "" << "" << "" << 1296;
-    QTest::newRow("empty BBAN, key 76") << "ZZ" << "76" << "" << "76" << "" << 13;
-    QTest::newRow("signs") << "ZZ" << "76" << "3000-6000*0112.3456 7890 189" << "76" << "3000 ?600 0?01 12?3 4567 8901 89 " << 474;
+    QTest::newRow("empty BBAN, key 76") << "ZZ" << "76" << "" << "76" << "" << 14;
+    QTest::newRow("signs") << "ZZ" << "76" << "3000-6000*0112.3456 7890 189" << "76" << "3000 ?600 0?01 12?3 4567 8901 89 " << 488;
     QTest::newRow("signs, French length wrong") << "FR" << "76" << "3000-6000*0112.3456 7890 189" << "76" << "3000 ?600 0?01 12?3 4567 8901 89 " << 0;
     QTest::newRow("five unknowns") << "FR" << "12" << "3000?????" << "12" << "3000 ???? ? " << -1;
     QTest::newRow("country not listed") << "QQ" << "" << "12" << "44" << "12 " << -1;
@@ -367,6 +369,31 @@ void TestBankPages::ibanCountryReadDuringTheSearch() {
     p.Fill(QStringLiteral("AL"), QString(), last.mid(6));
     ClickCalcule(&p.window);
     QCOMPARE(p.key->text(), last.mid(3, 2));  // the key listed is the Albanian one
+}
+
+// F3 lists only numbers the verdict calls right: no letter in a bank code, no
+// RIB or CIN key that fails (the command line's corrections, tests/cli).
+void TestBankPages::ibanTypingErrors_data() {
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("bban");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("RIB key swapped") << "FR" << "76" << "30006000011234567890198"
+                                     << QStringList{"FR 76 3000 6000 0112 3456 7890 189 "};
+    QTest::newRow("IT, two digits swapped") << "IT" << "60" << "X0542811101000000123465"
+                                            << QStringList{"IT 60 X054 2811 1010 0000 0113 465 ", "IT 60 X054 2811 1010 0000 0123 456 "};
+}
+
+void TestBankPages::ibanTypingErrors() {
+    QFETCH(QString, country);
+    QFETCH(QString, key);
+    QFETCH(QString, bban);
+    QFETCH(QStringList, rows);
+    IbanPage p;
+    p.Fill(country, key, bban);
+    p.bban->setFocus();
+    QTest::keyClick(p.bban, Qt::Key_F3);
+    QCOMPARE(Rows(p.candidates), rows);
 }
 
 void TestBankPages::countryListOpensOnTheCountry_data() {
