@@ -274,6 +274,11 @@ test('the typing-error search finds the number a slip away', () => {
     for (const row of rows) assert.equal(insee.check([row]).valid, true, row);
     // Nothing to correct while characters are unknown.
     assert.equal(search(insee, ['1 85 05 78 006 0?4 91'], { corrections: true }).rows.length, 0);
+    // IBAN: as ferrino-cli --corrige and F3, no letter in a bank code and no
+    // RIB key that fails, only the number the verdict calls right.
+    const iban = kind('iban');
+    assert.deepEqual(search(iban, iban.split('FR7630006000011234567890198'), { corrections: true }).rows,
+        ['FR 76 3000 6000 0112 3456 7890 189 ']);
 });
 
 test('the largest search comes in batches, in order, and stops when asked', () => {

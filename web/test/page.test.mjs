@@ -174,6 +174,19 @@ describe('the page opened from its folder', () => {
         await typeInto(page, 'Edit_Iban_country', 'FR');  // as the next tests expect
     });
 
+    test('a BBAN no completion of which can pass lists nothing and says why', async () => {
+        await page.click('#Tab_iban');
+        await typeInto(page, 'Edit_Iban_country', 'FR');
+        await typeInto(page, 'em_iban_cle', '??');
+        await typeInto(page, 'em_iban', '3000600001123456789018??');
+        await calcule(page);
+        assert.deepEqual(await page.$eval('#Lb_iban', (l) => ({ rows: l.rowCount, shown: !l.hidden })), { rows: 0, shown: true });
+        assert.equal(await status(page), 'Aucun candidat. Longueur : 28 caractères, 27 attendus pour FR.');
+        await typeInto(page, 'em_iban', '3O00600001123456789018?');
+        await calcule(page);
+        assert.equal(await status(page), 'Aucun candidat. Caractère 2 du BBAN : O saisi, chiffre attendu pour FR.');
+    });
+
     test('the country list chooses a country by keyboard and mouse', async () => {
         await page.click('#Tab_iban');
         await page.click('#Edit_Iban_country');
