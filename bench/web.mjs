@@ -11,7 +11,7 @@ import { launch, openPage, fileUrl } from '../web/test/browser.mjs';
 import { siteFolder } from '../web/test/site.mjs';
 
 const RUNS = Number(process.env.RUNS || 3);
-const FIELDS = { Edit_Iban_country: 'FR', em_iban_cle: '??', em_iban: '3000600001123456789????' };
+const FIELDS = { Edit_Iban_country: 'CY', em_iban_cle: '??', em_iban: '00200128000000120052????' };
 
 // Peak resident memory (VmHWM) of the browser's renderer processes, in MB.
 function rendererPeakMb(browserPid) {
@@ -216,7 +216,7 @@ console.log(`Measured by \`bench/web.sh\` on ${new Date().toISOString().slice(0,
 console.log('');
 console.log('| What | Goal | Measured |');
 console.log('|---|---:|---:|');
-console.log(`| IBAN \`FR ?? 3000600001123456789????\` (${details.rows.toLocaleString('en').replace(/,/g, ' ')} rows): click to the first rows drawn | < 1 s | ${best.first.toFixed(0)} ms |`);
+console.log(`| IBAN \`CY ?? 00200128000000120052????\` (${details.rows.toLocaleString('en').replace(/,/g, ' ')} rows): click to the first rows drawn | < 1 s | ${best.first.toFixed(0)} ms |`);
 console.log(`| same search: click to the whole list drawn | < 2 s | ${best.all.toFixed(0)} ms |`);
 console.log(`| "Stop" once the first rows are drawn: click to the page idle and drawn | < 50 ms | ${best.stop.toFixed(1)} ms |`);
 console.log(`| "Copier toute la liste" on the same list: click to \`1 679 616 lignes copiées.\` / the page's longest freeze meanwhile (the browser taking the text into its clipboard) | freeze < 1 s | ${best.copy.toFixed(0)} / ${best.freeze.toFixed(0)} ms |`);

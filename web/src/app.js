@@ -797,9 +797,10 @@ export class App {
     }
 
     // The verdict line after "Calcule": the verdict on the number, or what the
-    // search found when characters of the body are unknown.
+    // search found when characters of the body are unknown, followed by why
+    // nothing could be found, if so.
     verdictText(verdict, searched) {
-        if (verdict.key === 'unknowns') return searched;
+        if (verdict.key === 'unknowns') return verdict.text ? `${searched} ${verdict.text}` : searched;
         // A wrong key: the typing-error search may tell which slip made it.
         return verdict.key === 'wrong' ? `${verdict.text} ${TYPING_HINT}` : verdict.text;
     }
