@@ -38,7 +38,10 @@ void TSearchFrame::Run(TKeyPage& page) {
         }
         page.RememberCalcule(read);
         if (verdict.key == ferrino::KeyState::Unknowns) {
+            // The search's count, then why nothing could be listed, if so.
             said = FromUtf8(ferrino::SearchText(page.List()->Rows().Size(), stopped));
+            const std::string why = ferrino::VerdictText(verdict);
+            if (!why.empty()) said += QLatin1Char(' ') + FromUtf8(why);
         } else {
             said = FromUtf8(ferrino::VerdictText(verdict));
             if (verdict.key == ferrino::KeyState::Wrong) said += QStringLiteral(" F3 : chercher les fautes de frappe.");
