@@ -6,8 +6,10 @@ first two characters.
 The data is the npm package vin-decode 0.2.0 (MIT licence): about a thousand
 WMIs and 465 two-character country codes, its English country names put into
 French below. A few WMIs it lacks, which the makers use on cars sold in France
-today, are added from the list of WMIs that Wikipedia's article "Vehicle
-identification number" publishes (CC BY-SA).
+today, and the country codes of the United Kingdom, Slovakia, Romania and the
+Netherlands that it lacks, are added from Wikipedia's article "Vehicle
+identification number" (its list of WMIs and its table of ISO 3780's ranges,
+CC BY-SA).
 
 Run it after installing the package in a scratch folder:
     npm install --no-save vin-decode@0.2.0
@@ -39,12 +41,33 @@ FRENCH = {
     "Venezuela": "Venezuela", "Yugoslavia": "Yougoslavie",
 }
 
-# WMIs the package lacks, from Wikipedia's list of WMIs.
+# WMIs the package lacks, from Wikipedia's list of WMIs: makers of cars sold
+# in France today. The country comes from the first two characters.
 ADDED = {
+    "5YJ": "Tesla",
+    "7SA": "Tesla",
+    "LRW": "Tesla",
+    "XP7": "Tesla",
+    "LFV": "FAW-Volkswagen",
+    "LSV": "SAIC Volkswagen",
+    "SB1": "Toyota",
+    "TMA": "Hyundai",
+    "U5Y": "Kia",
+    "VNK": "Toyota",
     "VR1": "DS Automobiles",
     "VR3": "Peugeot",
     "VR7": "Citroën",
-    "VNK": "Toyota (France)",
+    "W0V": "Opel",
+    "WME": "smart",
+}
+
+# Country codes the package lacks, from the same article's table of the
+# ranges ISO 3780 gives each country.
+ADDED_COUNTRIES = {
+    **{"S" + c: "Royaume-Uni" for c in "ABCDEFGHJKLM"},
+    "U5": "Slovaquie", "U6": "Slovaquie", "U7": "Slovaquie",
+    "UU": "Roumanie",
+    "XP": "Pays-Bas", "XR": "Pays-Bas",
 }
 
 
@@ -65,11 +88,15 @@ def main():
         if wmi in makers:
             raise SystemExit(f"{wmi} is in the package now: drop it from ADDED")
         makers[wmi] = name
+    for code, name in ADDED_COUNTRIES.items():
+        if code in countries:
+            raise SystemExit(f"{code} is in the package now: drop it from ADDED_COUNTRIES")
+        countries[code] = name
 
     out = [
         "// The makers of the world manufacturer identifiers (a VIN's first three",
         "// characters) and the countries of their first two: npm vin-decode",
-        f"// {version} (MIT licence), with a few WMIs from Wikipedia's list (CC BY-SA).",
+        f"// {version} (MIT licence), with a few WMIs and countries from Wikipedia (CC BY-SA).",
         "// Written by tools/make_vin_makers.py; edit that script, not this file.",
         '#include "MakerTable.h"',
         "",

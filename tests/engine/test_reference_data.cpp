@@ -39,24 +39,29 @@ TEST(BankBic, FrenchBankCodes)
 TEST(VinMakers, WorldManufacturerIdentifiers)
 {
     struct Row {
-        const char* vin;
+        const char* vin;  // a WMI or a whole VIN
         const char* maker;
         const char* country;
         bool compulsory;
     };
     const Row rows[] = {
-        {"VF1RFB00X56789012", "Renault", "France", false},
-        {"VF3LCYHZPHS123456", "Peugeot", "France", false},
-        {"VF7SA5FS0BW123456", "Citro\u00ebn", "France", false},
-        {"VR3UPHNKSKT123456", "Peugeot", "France", false},
+        {"VF1", "Renault", "France", false},
+        {"VF3", "Peugeot", "France", false},
+        {"VF7", "Citro\u00ebn", "France", false},
+        {"VR3", "Peugeot", "France", false},
+        {"UU1", "Renault Dacia", "Roumanie", false},
+        {"SAL", "Land Rover", "Royaume-Uni", false},
+        {"TMB", "\u0160koda (Czech Republic)", "Tch\u00e9quie", false},
+        {"XP7", "Tesla", "Pays-Bas", false},
         {"WVWZZZ1JZXW000001", "Volkswagen", "Allemagne", false},
         {"WBA3A5C50CF256985", "BMW", "Allemagne", false},
-        {"ZFA31200000123456", "Fiat", "Italie", false},
-        {"JTDKB20U093123456", "Toyota", "Japon", false},
-        {"1G1YY22G965123456", "Chevrolet USA", "\u00c9tats-Unis", true},
-        {"9BWZZZ377VT004251", "Volkswagen Brazil", "Br\u00e9sil", false},
-        {"LSVAM4187C2184847", "", "Chine", true},
-        {"5YJSA1DG9DFP14705", "", "\u00c9tats-Unis", true},
+        {"ZFA", "Fiat", "Italie", false},
+        {"JTD", "Toyota", "Japon", false},
+        {"1G1", "Chevrolet USA", "\u00c9tats-Unis", true},
+        {"9BW", "Volkswagen Brazil", "Br\u00e9sil", false},
+        {"5YJSA1DG9DFP14705", "Tesla", "\u00c9tats-Unis", true},
+        {"LSVAM4187C2184847", "SAIC Volkswagen", "Chine", true},
+        {"LGX", "", "Chine", true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.vin);
