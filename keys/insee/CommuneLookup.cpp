@@ -141,26 +141,6 @@ Commune MakeCommune(const DepartementRow& row, const Reader& reader)
     return commune;
 }
 
-std::optional<Commune> FindFormerCode(std::string_view code);
-
-}  // namespace
-
-std::string_view DepartementOfCommune(std::string_view code)
-{
-    if (code.size() < 2) return {};
-    const std::size_t width = code.starts_with("97") || code.starts_with("98") ? 3 : 2;
-    return code.size() < width ? std::string_view{} : code.substr(0, width);
-}
-
-std::optional<std::string_view> DepartementName(std::string_view code)
-{
-    const DepartementRow* row = FindDepartement(code);
-    if (!row) return std::nullopt;
-    return row->name;
-}
-
-namespace {
-
 // The commune of a former code, which no row holds any more.
 std::optional<Commune> FindFormerCode(std::string_view code)
 {
@@ -192,6 +172,20 @@ std::optional<Commune> FindFormerCode(std::string_view code)
 
 }  // namespace
 
+std::string_view DepartementOfCommune(std::string_view code)
+{
+    if (code.size() < 2) return {};
+    const std::size_t width = code.starts_with("97") || code.starts_with("98") ? 3 : 2;
+    return code.size() < width ? std::string_view{} : code.substr(0, width);
+}
+
+std::optional<std::string_view> DepartementName(std::string_view code)
+{
+    const DepartementRow* row = FindDepartement(code);
+    if (!row) return std::nullopt;
+    return row->name;
+}
+
 std::optional<Commune> FindCommune(std::string_view code)
 {
     if (code.size() != 5) return std::nullopt;
@@ -213,9 +207,9 @@ std::optional<Commune> FindCommune(std::string_view code)
             found->delegatedName = line.name;
         }
     }
+    if (!found) return FindFormerCode(code);
     // The commune a déléguée, associée or arrondissement belongs to is always a
     // commune of another code, so this looks no further.
-    if (!found) return FindFormerCode(code);
     if (found->kind != CommuneKind::Commune && found->parentCode != found->code) {
         if (const auto parent = FindCommune(found->parentCode)) found->parentName = parent->name;
     }
