@@ -151,6 +151,8 @@ def main():
         "",
         "namespace {",
         "",
+        "using namespace std::string_view_literals;",
+        "",
         "constexpr DepartementRow kDepartements[] = {",
     ]
     blob = bytearray()
@@ -164,6 +166,10 @@ def main():
         blob += "".join(lines).encode("utf-8")
         out.append(f"    {{{literal(code)}, {literal(departement['nom'])},")
         out += [f"     {literal(line)}" for line in lines]
+        # The suffix gives the length of the whole text at once: working it
+        # out character by character in a constant expression exceeds
+        # clang's step limit.
+        out[-1] += "sv"
         out.append("    },")
     codes = {row["code"] for row in communes}
     current = {row["code"] for row in communes if row["type"] == "commune-actuelle"}
@@ -174,7 +180,7 @@ def main():
     out += ["};", "", "constexpr std::string_view kFormerCodes ="]
     for start in range(0, len(former), 6):
         out.append("    " + literal("".join(old + now for old, now in former[start:start + 6])))
-    out[-1] += ";"
+    out[-1] += "sv;"
     blob += "".join(old + now for old, now in former).encode("ascii")
     out += [
         "",

@@ -19,6 +19,8 @@ const DataSet kCommunesDataSet = {
 
 namespace {
 
+using namespace std::string_view_literals;
+
 constexpr DepartementRow kDepartements[] = {
     {"01", "Ain",
      "c0L'Abergement-Cl\303\251menciat\n"
@@ -449,7 +451,7 @@ constexpr DepartementRow kDepartements[] = {
      "D0Virieu-le-Petit\n"
      "c4gnin\n"
      "456c1ongnes\n"
-     "c3nas\n"
+     "c3nas\n"sv
     },
     {"02", "Aisne",
      "c0Abb\303\251court\n"
@@ -1275,7 +1277,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2tigny\n"
      "c1i\303\250ge-Faty\n"
      "c2my\n"
-     "c2ssignicourt\n"
+     "c2ssignicourt\n"sv
     },
     {"03", "Allier",
      "c0Abrest\n"
@@ -1599,7 +1601,7 @@ constexpr DepartementRow kDepartements[] = {
      "d2tray>03168\n"
      "c1oussac\n"
      "c0Ygrande\n"
-     "c1zeure\n"
+     "c1zeure\n"sv
     },
     {"04", "Alpes-de-Haute-Provence",
      "c0Aiglun\n"
@@ -1813,7 +1815,7 @@ constexpr DepartementRow kDepartements[] = {
      "c4emus\n"
      "c5neuve\n"
      "244c1olonne\n"
-     "c3x\n"
+     "c3x\n"sv
     },
     {"05", "Hautes-Alpes",
      "c0Abri\303\250s-Ristolas#20008351\n"
@@ -1983,7 +1985,7 @@ constexpr DepartementRow kDepartements[] = {
      "c0Villar-d'Ar\303\252ne\n"
      "c7Loubi\303\250re\n"
      "c7Saint-Pancrace\n"
-     "c2trolles\n"
+     "c2trolles\n"sv
     },
     {"06", "Alpes-Maritimes",
      "c0Aiglun\n"
@@ -2148,7 +2150,7 @@ constexpr DepartementRow kDepartements[] = {
      "c5neuve-d'Entraunes\n"
      "c;Loubet\n"
      "c0La Brigue\n"
-     "c0Tende\n"
+     "c0Tende\n"sv
     },
     {"07", "Ard\303\250che",
      "c0Accons\n"
@@ -2496,7 +2498,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2viers\n"
      "c1ocance\n"
      "c2g\303\274\303\251\n"
-     "c0La Voulte-sur-Rh\303\264ne\n"
+     "c0La Voulte-sur-Rh\303\264ne\n"sv
     },
     {"08", "Ardennes",
      "c0Acy-Romance\n"
@@ -2984,7 +2986,7 @@ constexpr DepartementRow kDepartements[] = {
      "c1ignicourt\n"
      "c2lliers\n"
      "c0Yoncq\n"
-     "c1vernaumont\n"
+     "c1vernaumont\n"sv
     },
     {"09", "Ari\303\250ge",
      "c0Aigues-Juntes\n"
@@ -3324,7 +3326,7 @@ constexpr DepartementRow kDepartements[] = {
      "c>Par\303\251age\n"
      "c2ra\n"
      "c2vi\303\250s\n"
-     "c0Sainte-Suzanne\n"
+     "c0Sainte-Suzanne\n"sv
     },
     {"10", "Aube",
      "002c0Ailleville~-1\n"
@@ -3762,7 +3764,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2u\303\251\n"
      "c3grey\n"
      "c1ulaines\n"
-     "c0Y\303\250vres-le-Petit\n"
+     "c0Y\303\250vres-le-Petit\n"sv
     },
     {"11", "Aude",
      "c0Aigues-Vives\n"
@@ -4206,7 +4208,7 @@ constexpr DepartementRow kDepartements[] = {
      "c6iscle\n"
      "c6py\n"
      "c5tritouls\n"
-     "c2nassan\n"
+     "c2nassan\n"sv
     },
     {"12", "Aveyron",
      "c0Agen-d'Aveyron\n"
@@ -4510,7 +4512,7 @@ constexpr DepartementRow kDepartements[] = {
      "c5neuve\n"
      "303c2menet\n"
      "305c2viez\n"
-     "307c0Curan\n"
+     "307c0Curan\n"sv
     },
     {"13", "Bouches-du-Rh\303\264ne",
      "c0Aix-en-Provence\n"
@@ -4647,7 +4649,7 @@ constexpr DepartementRow kDepartements[] = {
      "m;3e Arrondissement>13055\n"
      "m;4e Arrondissement>13055\n"
      "m;5e Arrondissement>13055\n"
-     "m;6e Arrondissement>13055\n"
+     "m;6e Arrondissement>13055\n"sv
     },
     {"14", "Calvados",
      "c0Ablon\n"
@@ -5380,7 +5382,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2re Normandie#20006017\n"
      "D4\n"
      "d1ouilly>14342\n"
-     "c0Pont-d'Ouilly\n"
+     "c0Pont-d'Ouilly\n"sv
     },
     {"15", "Cantal",
      "c0Allanche\n"
@@ -5650,7 +5652,7 @@ constexpr DepartementRow kDepartements[] = {
      "c1trac\n"
      "c0Le Rouget-Pers#20005748\n"
      "D9\n"
-     "c0Besse\n"
+     "c0Besse\n"sv
     },
     {"16", "Charente",
      "c0Abzac\n"
@@ -6045,7 +6047,7 @@ constexpr DepartementRow kDepartements[] = {
      "c3zan\n"
      "c0Xambes\n"
      "c0Yviers\n"
-     "c2rac-et-Malleyrand\n"
+     "c2rac-et-Malleyrand\n"sv
     },
     {"17", "Charente-Maritime",
      "a0Agonnay>17397\n"
@@ -6524,7 +6526,7 @@ constexpr DepartementRow kDepartements[] = {
      "c0Yves\n"
      "c0Port-des-Barques\n"
      "c0Le Grand-Village-Plage\n"
-     "c1a Br\303\251e-les-Bains\n"
+     "c1a Br\303\251e-les-Bains\n"sv
     },
     {"18", "Cher",
      "c0Ach\303\250res\n"
@@ -6813,7 +6815,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2non\n"
      "c1orly\n"
      "c3nay\n"
-     "c2uzeron\n"
+     "c2uzeron\n"sv
     },
     {"19", "Corr\303\250ze",
      "c0Affieux~9\n"
@@ -7107,7 +7109,7 @@ constexpr DepartementRow kDepartements[] = {
      "c3nols~2574\n"
      "c2trac-sur-Montane~2583\n"
      "c1outezac~2592\n"
-     "c0Yssandon~2601\n"
+     "c0Yssandon~2601\n"sv
     },
     {"21", "C\303\264te-d'Or",
      "c0Agencourt\n"
@@ -7820,7 +7822,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2sne-Roman\303\251e\n"
      "c2udenay\n"
      "c3geot\n"
-     "c3laines-les-Templiers\n"
+     "c3laines-les-Templiers\n"sv
     },
     {"22", "C\303\264tes-d'Armor",
      "c0Allineuc\n"
@@ -8207,7 +8209,7 @@ constexpr DepartementRow kDepartements[] = {
      "c0Vild\303\251-Guingalan\n"
      "c0Yffiniac\n"
      "c1vias\n"
-     "c3gnac-la-Tour\n"
+     "c3gnac-la-Tour\n"sv
     },
     {"23", "Creuse",
      "c0Ahun~9\n"
@@ -8469,7 +8471,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2llard~2367\n"
      "c0La Villedieu~2376\n"
      "c8neuve~2385\n"
-     "c8telle~2394\n"
+     "c8telle~2394\n"sv
     },
     {"24", "Dordogne",
      "c0Abjat-sur-Bandiat\n"
@@ -9048,7 +9050,7 @@ constexpr DepartementRow kDepartements[] = {
      "584c4efranche-de-Lonchat\n"
      "c>u-P\303\251rigord\n"
      "c5toureix\n"
-     "c2trac\n"
+     "c2trac\n"sv
     },
     {"25", "Doubs",
      "c0Abbans-Dessous\n"
@@ -9647,7 +9649,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2ujeaucourt\n"
      "c1uillafans\n"
      "c5ecin\n"
-     "c1yt-l\303\250s-Belvoir\n"
+     "c1yt-l\303\250s-Belvoir\n"sv
     },
     {"26", "Dr\303\264me",
      "c0Solaure en Diois#20006072\n"
@@ -10020,7 +10022,7 @@ constexpr DepartementRow kDepartements[] = {
      "c0Granges-les-Beaumont\n"
      "c1ervans\n"
      "c0Jaillans\n"
-     "c0Saint-Vincent-la-Commanderie\n"
+     "c0Saint-Vincent-la-Commanderie\n"sv
     },
     {"27", "Eure",
      "c0Aclou\n"
@@ -10675,7 +10677,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2tot\n"
      "c1oiscreville\n"
      "c1raiville\n"
-     "c1al-de-Reuil\n"
+     "c1al-de-Reuil\n"sv
     },
     {"28", "Eure-et-Loir",
      "c0Abondant\n"
@@ -11076,7 +11078,7 @@ constexpr DepartementRow kDepartements[] = {
      "c0Yermenonville\n"
      "c1\303\250vres\n"
      "c1meray\n"
-     "c2onville\n"
+     "c2onville\n"sv
     },
     {"29", "Finist\303\250re",
      "c0Argol\n"
@@ -11368,7 +11370,7 @@ constexpr DepartementRow kDepartements[] = {
      "c5uergat\n"
      "c0Le Tr\303\251voux\n"
      "c0Tr\303\251zilid\303\251\n"
-     "c0Pont-de-Buis-l\303\250s-Quimerch\n"
+     "c0Pont-de-Buis-l\303\250s-Quimerch\n"sv
     },
     {"2A", "Corse-du-Sud",
      "c0Afa\n"
@@ -11494,7 +11496,7 @@ constexpr DepartementRow kDepartements[] = {
      "c1icavo\n"
      "c2gliara\n"
      "362c1onza\n"
-     "c2za\n"
+     "c2za\n"sv
     },
     {"2B", "Haute-Corse",
      "002c0Aghione\n"
@@ -11732,7 +11734,7 @@ constexpr DepartementRow kDepartements[] = {
      "361c1ilia\n"
      "364c1uani\n"
      "c0San-Gavino-di-Fiumorbo\n"
-     "c0Chisa\n"
+     "c0Chisa\n"sv
     },
     {"30", "Gard",
      "c0Aigaliers\n"
@@ -12086,7 +12088,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2ssec\n"
      "c0Montagnac\n"
      "c0Saint-Paul-les-Fonts\n"
-     "c0Rodilhan\n"
+     "c0Rodilhan\n"sv
     },
     {"31", "Haute-Garonne",
      "c0Agassac\n"
@@ -12679,7 +12681,7 @@ constexpr DepartementRow kDepartements[] = {
      "c0Binos\n"
      "c0Escoulis\n"
      "c0Larra\n"
-     "c0Cazac\n"
+     "c0Cazac\n"sv
     },
     {"32", "Gers",
      "c0Aignan\n"
@@ -13148,7 +13150,7 @@ constexpr DepartementRow kDepartements[] = {
      "c5franche-d'Astarac\n"
      "c2ozan\n"
      "c0Saint-Caprais\n"
-     "c0Aussos\n"
+     "c0Aussos\n"sv
     },
     {"33", "Gironde",
      "c0Abzac\n"
@@ -13692,7 +13694,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2relade\n"
      "c3sac\n"
      "c0Yvrac\n"
-     "c0Marcheprime\n"
+     "c0Marcheprime\n"sv
     },
     {"34", "H\303\251rault",
      "c0Abeilhan\n"
@@ -14039,7 +14041,7 @@ constexpr DepartementRow kDepartements[] = {
      "c5veyrac\n"
      "c2ols-en-Laval\n"
      "c6le-Fort\n"
-     "c0La Grande-Motte\n"
+     "c0La Grande-Motte\n"sv
     },
     {"35", "Ille-et-Vilaine",
      "c0Acign\303\251\n"
@@ -14405,7 +14407,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2tr\303\251\n"
      "c0Le Vivier-sur-Mer\n"
      "c3Tronchet\n"
-     "c0Pont-P\303\251an\n"
+     "c0Pont-P\303\251an\n"sv
     },
     {"36", "Indre",
      "c0Aigurande\n"
@@ -14656,7 +14658,7 @@ constexpr DepartementRow kDepartements[] = {
      "d5rs-les-Ormes>36202\n"
      "c4iers\n"
      "c2neuil\n"
-     "c1ouillon\n"
+     "c1ouillon\n"sv
     },
     {"37", "Indre-et-Loire",
      "c0Abilly\n"
@@ -14932,7 +14934,7 @@ constexpr DepartementRow kDepartements[] = {
      "c4iers-au-Bouin\n"
      "c1ou\n"
      "c3vray\n"
-     "c0Yzeures-sur-Creuse\n"
+     "c0Yzeures-sur-Creuse\n"sv
     },
     {"38", "Is\303\250re",
      "c0Les Abrets en Dauphin\303\251#20006012\n"
@@ -15472,7 +15474,7 @@ constexpr DepartementRow kDepartements[] = {
      "c3ssant\n"
      "c2reppe\n"
      "c2urey\n"
-     "c0Chamrousse\n"
+     "c0Chamrousse\n"sv
     },
     {"39", "Jura",
      "c0Abergement-la-Ronce\n"
@@ -16005,7 +16007,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2sbles-Valfin#20007724\n"
      "c1riange\n"
      "c1ulvoz\n"
-     "c0Aresches\n"
+     "c0Aresches\n"sv
     },
     {"40", "Landes",
      "c0Aire-sur-l'Adour\n"
@@ -16339,7 +16341,7 @@ constexpr DepartementRow kDepartements[] = {
      "c6euve-de-Marsan\n"
      "c0Ychoux\n"
      "c1gos-Saint-Saturnin\n"
-     "c1zosse\n"
+     "c1zosse\n"sv
     },
     {"41", "Loir-et-Cher",
      "c0Ambloy\n"
@@ -16644,7 +16646,7 @@ constexpr DepartementRow kDepartements[] = {
      "c8-sur-Loir\n"
      "c2neuil\n"
      "c1ouzon\n"
-     "c0Yvoy-le-Marron\n"
+     "c0Yvoy-le-Marron\n"sv
     },
     {"42", "Loire",
      "c0Abo\303\253n\n"
@@ -16979,7 +16981,7 @@ constexpr DepartementRow kDepartements[] = {
      "c4gneux\n"
      "c2vans\n"
      "c1ougy\n"
-     "c0Chausseterre\n"
+     "c0Chausseterre\n"sv
     },
     {"43", "Haute-Loire",
      "c0Agnat\n"
@@ -17240,7 +17242,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2lleneuve-d'Allier\n"
      "c0Les Villettes\n"
      "267c0Vorey\n"
-     "c0Yssingeaux\n"
+     "c0Yssingeaux\n"sv
     },
     {"44", "Loire-Atlantique",
      "c0Abbaretz\n"
@@ -17469,7 +17471,7 @@ constexpr DepartementRow kDepartements[] = {
      "c3Roche-Blanche\n"
      "c0Geneston\n"
      "c0La Grigonnais\n"
-     "d0Freign\303\251>44180\n"
+     "d0Freign\303\251>44180\n"sv
     },
     {"45", "Loiret",
      "c0Adon\n"
@@ -17815,7 +17817,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2try-aux-Loges\n"
      "c1rigny\n"
      "c0Y\303\250vre-la-Ville\n"
-     "a8e-Ch\303\242tel>45348\n"
+     "a8e-Ch\303\242tel>45348\n"sv
     },
     {"46", "Lot",
      "c0Albas\n"
@@ -18166,7 +18168,7 @@ constexpr DepartementRow kDepartements[] = {
      "c0Mayrac\n"
      "c0Bessonies\n"
      "c0Saint-Jean-Lagineste\n"
-     "c6Pierre-Lafeuille\n"
+     "c6Pierre-Lafeuille\n"sv
     },
     {"47", "Lot-et-Garonne",
      "c0Agen\n"
@@ -18492,7 +18494,7 @@ constexpr DepartementRow kDepartements[] = {
      "c5ton\n"
      "c2razeil\n"
      "c0Xaintrailles\n"
-     "c0Saint-Georges\n"
+     "c0Saint-Georges\n"sv
     },
     {"48", "Loz\303\250re",
      "c0Albaret-le-Comtal\n"
@@ -18692,7 +18694,7 @@ constexpr DepartementRow kDepartements[] = {
      "d0Les Vignes>48094\n"
      "a2 Villard>48039\n"
      "d1a Villedieu>48127\n"
-     "c0Villefort\n"
+     "c0Villefort\n"sv
     },
     {"49", "Maine-et-Loire",
      "d0Les Alleuds>49050\n"
@@ -19100,7 +19102,7 @@ constexpr DepartementRow kDepartements[] = {
      "d0Le Voide>49373\n"
      "d0Vaulandry>49018\n"
      "c0Yzernay\n"
-     "d0Le Fresne-sur-Loire>49160\n"
+     "d0Le Fresne-sur-Loire>49160\n"sv
     },
     {"50", "Manche",
      "d0Acqueville>50041\n"
@@ -19727,7 +19729,7 @@ constexpr DepartementRow kDepartements[] = {
      "d3ey>50484\n"
      "646d0Le Vr\303\251tot>50082\n"
      "c0Yquelon\n"
-     "c1vetot-Bocage\n"
+     "c1vetot-Bocage\n"sv
     },
     {"51", "Marne",
      "c0Ablancourt\n"
@@ -20363,7 +20365,7 @@ constexpr DepartementRow kDepartements[] = {
      "c3meriville\n"
      "662c1itry-l\303\250s-Reims~-49\n"
      "c0Magenta\n"
-     "d0Gernicourt>51171\n"
+     "d0Gernicourt>51171\n"sv
     },
     {"52", "Haute-Marne",
      "c0Ageville\n"
@@ -20900,7 +20902,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2u\303\251court~-156\n"
      "c1raincourt\n"
      "c2oncourt-la-C\303\264te\n"
-     "c0Wassy\n"
+     "c0Wassy\n"sv
     },
     {"53", "Mayenne",
      "c0Ahuill\303\251\n"
@@ -21177,7 +21179,7 @@ constexpr DepartementRow kDepartements[] = {
      "c4epail\n"
      "c4iers-Charlemagne\n"
      "d2marc\303\251>53249\n"
-     "276c1outr\303\251\n"
+     "276c1outr\303\251\n"sv
     },
     {"54", "Meurthe-et-Moselle",
      "c0Abaucourt\n"
@@ -21775,7 +21777,7 @@ constexpr DepartementRow kDepartements[] = {
      "c1onville\n"
      "c2usse\n"
      "c1ures~200\n"
-     "c0Han-devant-Pierrepont~202\n"
+     "c0Han-devant-Pierrepont~202\n"sv
     },
     {"55", "Meuse",
      "c0Abainville\n"
@@ -22342,7 +22344,7 @@ constexpr DepartementRow kDepartements[] = {
      "c1o\303\253l\n"
      "c2imbey\n"
      "a3nville>55093\n"
-     "c0Xivray-et-Marvoisin\n"
+     "c0Xivray-et-Marvoisin\n"sv
     },
     {"56", "Morbihan",
      "c0Allaire\n"
@@ -22607,7 +22609,7 @@ constexpr DepartementRow kDepartements[] = {
      "c0La Vraie-Croix\n"
      "c1e Bono\n"
      "c0Sainte-Anne-d'Auray\n"
-     "c0Kernascl\303\251den\n"
+     "c0Kernascl\303\251den\n"sv
     },
     {"57", "Moselle",
      "c0Aboncourt\n"
@@ -23345,7 +23347,7 @@ constexpr DepartementRow kDepartements[] = {
      "c1ommange\n"
      "c2ufftgen\n"
      "c0Diesen\n"
-     "767c0Stuckange~96\n"
+     "767c0Stuckange~96\n"sv
     },
     {"58", "Ni\303\250vre",
      "c0Achun\n"
@@ -23662,7 +23664,7 @@ constexpr DepartementRow kDepartements[] = {
      "c4iers-le-Sec\n"
      "c4e-Langy\n"
      "c4iers-sur-Yonne\n"
-     "c2try-Lach\303\251\n"
+     "c2try-Lach\303\251\n"sv
     },
     {"59", "Nord",
      "c0Abancourt\n"
@@ -24322,7 +24324,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2rmezeele\n"
      "c1uydcoote\n"
      "c3tpeene\n"
-     "c0Don\n"
+     "c0Don\n"sv
     },
     {"60", "Oise",
      "c0Abancourt\n"
@@ -25015,7 +25017,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2rluis\n"
      "c2vignies\n"
      "c1elles-P\303\251rennes\n"
-     "c0Aux Marais\n"
+     "c0Aux Marais\n"sv
     },
     {"61", "Orne",
      "c0Alen\303\247on\n"
@@ -25542,7 +25544,7 @@ constexpr DepartementRow kDepartements[] = {
      "510c2trai-sous-Laigle\n"
      "d1rigny>61375\n"
      "c0Les Yveteaux\n"
-     "d0Yvrandes>61486\n"
+     "d0Yvrandes>61486\n"sv
     },
     {"62", "Pas-de-Calais",
      "c0Ablain-Saint-Nazaire\n"
@@ -26442,7 +26444,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2tkerque\n"
      "c0Libercourt\n"
      "c1a Capelle-l\303\250s-Boulogne\n"
-     "c0Ytres\n"
+     "c0Ytres\n"sv
     },
     {"63", "Puy-de-D\303\264me",
      "c0Aigueperse\n"
@@ -26916,7 +26918,7 @@ constexpr DepartementRow kDepartements[] = {
      "c3vic\n"
      "c0Youx\n"
      "c1ronde-et-Buron\n"
-     "c1ssac-la-Tourette\n"
+     "c1ssac-la-Tourette\n"sv
     },
     {"64", "Pyr\303\251n\303\251es-Atlantiques",
      "c0Aast\n"
@@ -27478,7 +27480,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2gnes\n"
      "c2llefranque\n"
      "c2odos-Abense-de-Bas\n"
-     "c2ven\n"
+     "c2ven\n"sv
     },
     {"65", "Hautes-Pyr\303\251n\303\251es",
      "c0Adast\n"
@@ -27959,7 +27961,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2scos\n"
      "c3ker\n"
      "481c0Bar\303\250ges\n"
-     "c0Cantaous\n"
+     "c0Cantaous\n"sv
     },
     {"66", "Pyr\303\251n\303\251es-Orientales",
      "c0L'Alb\303\250re\n"
@@ -28187,7 +28189,7 @@ constexpr DepartementRow kDepartements[] = {
      "c3grau\n"
      "c2ra\n"
      "c2v\303\250s\n"
-     "c0Le Vivier\n"
+     "c0Le Vivier\n"sv
     },
     {"67", "Bas-Rhin",
      "c0Achenheim\n"
@@ -28748,7 +28750,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2ttersheim\n"
      "d1\305\223bersdorf>67153\n"
      "a1ollingen>67435\n"
-     "a1utzendorf>67347\n"
+     "a1utzendorf>67347\n"sv
     },
     {"68", "Haut-Rhin",
      "c0Algolsheim\n"
@@ -29131,7 +29133,7 @@ constexpr DepartementRow kDepartements[] = {
      "c1ellenberg\n"
      "c1illisheim\n"
      "c2mmerbach\n"
-     "c6sheim\n"
+     "c6sheim\n"sv
     },
     {"69", "Rh\303\264ne",
      "c0Affoux\n"
@@ -29445,7 +29447,7 @@ constexpr DepartementRow kDepartements[] = {
      "m56e Arrondissement>69123\n"
      "m57e Arrondissement>69123\n"
      "m58e Arrondissement>69123\n"
-     "m59e Arrondissement>69123\n"
+     "m59e Arrondissement>69123\n"sv
     },
     {"70", "Haute-Sa\303\264ne",
      "c0Abelcourt\n"
@@ -30018,7 +30020,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2-le-Ferroux\n"
      "c4\303\250s-Lure\n"
      "c8Rupt\n"
-     "c8Filain\n"
+     "c8Filain\n"sv
     },
     {"71", "Sa\303\264ne-et-Loire",
      "c0L'Abergement-de-Cuisery\n"
@@ -30597,7 +30599,7 @@ constexpr DepartementRow kDepartements[] = {
      "c6en-Charollais\n"
      "c6sur-Loire\n"
      "c1olesvres\n"
-     "c0Fleurville\n"
+     "c0Fleurville\n"sv
     },
     {"72", "Sarthe",
      "c0Aign\303\251\n"
@@ -30978,7 +30980,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2uvray-sur-Huisne\n"
      "d<Loir>72071\n"
      "c0Yvr\303\251-le-P\303\264lin\n"
-     "c7'\303\211v\303\252que\n"
+     "c7'\303\211v\303\252que\n"sv
     },
     {"73", "Savoie",
      "c0Aiguebelette-le-Lac\n"
@@ -31308,7 +31310,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2ons\n"
      "c2viers-du-Lac\n"
      "c1oglans\n"
-     "c0Yenne\n"
+     "c0Yenne\n"sv
     },
     {"74", "Haute-Savoie",
      "c0Abondance\n"
@@ -31605,7 +31607,7 @@ constexpr DepartementRow kDepartements[] = {
      "c1ougy\n"
      "c2vray-en-Bornes\n"
      "c1ulbens\n"
-     "c0Yvoire\n"
+     "c0Yvoire\n"sv
     },
     {"75", "Paris",
      "056c0Paris~-55\n"
@@ -31628,7 +31630,7 @@ constexpr DepartementRow kDepartements[] = {
      "m77e Arrondissement>75056\n"
      "m78e Arrondissement>75056\n"
      "m79e Arrondissement>75056\n"
-     "m620e Arrondissement>75056\n"
+     "m620e Arrondissement>75056\n"sv
     },
     {"76", "Seine-Maritime",
      "c0Allouville-Bellefosse\n"
@@ -32386,7 +32388,7 @@ constexpr DepartementRow kDepartements[] = {
      "c1quebeuf\n"
      "c1vecrique\n"
      "c3tot\n"
-     "c2ille-sur-Seine\n"
+     "c2ille-sur-Seine\n"sv
     },
     {"77", "Seine-et-Marne",
      "c0Ach\303\250res-la-For\303\252t\n"
@@ -32909,7 +32911,7 @@ constexpr DepartementRow kDepartements[] = {
      "c4x\n"
      "c1ulaines-l\303\250s-Provins\n"
      "c9sur-Seine\n"
-     "c0Y\303\250bles\n"
+     "c0Y\303\250bles\n"sv
     },
     {"78", "Yvelines",
      "003c0Ablis\n"
@@ -33173,7 +33175,7 @@ constexpr DepartementRow kDepartements[] = {
      "681c4iers-le-Mahieu\n"
      "683c9Saint-Fr\303\251d\303\251ric\n"
      "686c2roflay\n"
-     "688c1oisins-le-Bretonneux\n"
+     "688c1oisins-le-Bretonneux\n"sv
     },
     {"79", "Deux-S\303\250vres",
      "c0L'Absie\n"
@@ -33514,7 +33516,7 @@ constexpr DepartementRow kDepartements[] = {
      "c9sur-Chiz\303\251\n"
      "354c1ouh\303\251\n"
      "c3ill\303\251\n"
-     "357c0Xaintray\n"
+     "357c0Xaintray\n"sv
     },
     {"80", "Somme",
      "c0Abbeville\n"
@@ -34326,7 +34328,7 @@ constexpr DepartementRow kDepartements[] = {
      "c7eux\n"
      "c1zengremer\n"
      "c3ux\n"
-     "c1onval~0\n"
+     "c1onval~0\n"sv
     },
     {"81", "Tarn",
      "c0Aguts\n"
@@ -34650,7 +34652,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2terbe\n"
      "c2viers-l\303\250s-Lavaur\n"
      "c=Montagnes\n"
-     "c0Sainte-Croix\n"
+     "c0Sainte-Croix\n"sv
     },
     {"82", "Tarn-et-Garonne",
      "c0Albefeuille-Lagarde\n"
@@ -34847,7 +34849,7 @@ constexpr DepartementRow kDepartements[] = {
      "c3lhac-Tescou\n"
      "c1igueron\n"
      "c2llebrumier\n"
-     "c5made\n"
+     "c5made\n"sv
     },
     {"83", "Var",
      "c0Les Adrets-de-l'Est\303\251rel\n"
@@ -35002,7 +35004,7 @@ constexpr DepartementRow kDepartements[] = {
      "c3s-sur-Caramy\n"
      "c0Rayol-Canadel-sur-Mer\n"
      "c0Saint-Mandrier-sur-Mer\n"
-     "c6Antonin-du-Var\n"
+     "c6Antonin-du-Var\n"sv
     },
     {"84", "Vaucluse",
      "c0Althen-des-Paluds\n"
@@ -35155,7 +35157,7 @@ constexpr DepartementRow kDepartements[] = {
      "c5s-sur-Auzon\n"
      "c2ol\303\250s\n"
      "c2san\n"
-     "c2trolles-en-Lub\303\251ron\n"
+     "c2trolles-en-Lub\303\251ron\n"sv
     },
     {"85", "Vend\303\251e",
      "c0L'Aiguillon-la-Presqu'\303\256le#20009683\n"
@@ -35460,7 +35462,7 @@ constexpr DepartementRow kDepartements[] = {
      "c1ouill\303\251-les-Marais\n"
      "c3vant\n"
      "c0Xanton-Chassenon\n"
-     "d0La Faute-sur-Mer>85001\n"
+     "d0La Faute-sur-Mer>85001\n"sv
     },
     {"86", "Vienne",
      "c0Adriers\n"
@@ -35754,7 +35756,7 @@ constexpr DepartementRow kDepartements[] = {
      "c3neuil-sous-Biard\n"
      "c:ur-Vienne\n"
      "c3zailles\n"
-     "c0Yversay\n"
+     "c0Yversay\n"sv
     },
     {"87", "Haute-Vienne",
      "c0Aixe-sur-Vienne~9\n"
@@ -35963,7 +35965,7 @@ constexpr DepartementRow kDepartements[] = {
      "c1icq-sur-Breuilh~1827\n"
      "c2deix~1836\n"
      "c0Le Vigen~1845\n"
-     "c0Villefavard~1854\n"
+     "c0Villefavard~1854\n"sv
     },
     {"88", "Vosges",
      "c0Les Ableuvenettes\n"
@@ -36480,7 +36482,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2ronval\n"
      "c1ertigny\n"
      "c1onrupt-Longemer\n"
-     "c0Zincourt\n"
+     "c0Zincourt\n"sv
     },
     {"89", "Yonne",
      "d0Accolay>89130\n"
@@ -36961,7 +36963,7 @@ constexpr DepartementRow kDepartements[] = {
      "c1oisines\n"
      "d2lgr\303\251>89003\n"
      "c2utenay-sur-Cure\n"
-     "c0Yrouerre\n"
+     "c0Yrouerre\n"sv
     },
     {"90", "Territoire de Belfort",
      "c0Andelnans\n"
@@ -37064,7 +37066,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2scemont\n"
      "c1\303\251trigne\n"
      "c3zelois\n"
-     "c1illars-le-Sec\n"
+     "c1illars-le-Sec\n"sv
     },
     {"91", "Essonne",
      "c0Abb\303\251ville-la-Rivi\303\250re\n"
@@ -37262,7 +37264,7 @@ constexpr DepartementRow kDepartements[] = {
      "687c2ry-Ch\303\242tillon\n"
      "689c0Wissous\n"
      "691c0Yerres\n"
-     "c0Les Ulis\n"
+     "c0Les Ulis\n"sv
     },
     {"92", "Hauts-de-Seine",
      "002c0Antony\n"
@@ -37300,7 +37302,7 @@ constexpr DepartementRow kDepartements[] = {
      "075c0Vanves\n"
      "c2ucresson\n"
      "c1ille-d'Avray\n"
-     "c5neuve-la-Garenne\n"
+     "c5neuve-la-Garenne\n"sv
     },
     {"93", "Seine-Saint-Denis",
      "c0Aubervilliers\n"
@@ -37343,7 +37345,7 @@ constexpr DepartementRow kDepartements[] = {
      "c0Vaujours\n"
      "077c1illemomble\n"
      "c5pinte\n"
-     "c5taneuse\n"
+     "c5taneuse\n"sv
     },
     {"94", "Val-de-Marne",
      "c0Ablon-sur-Seine\n"
@@ -37392,7 +37394,7 @@ constexpr DepartementRow kDepartements[] = {
      "c;Saint-Georges\n"
      "c4iers-sur-Marne\n"
      "c2ncennes\n"
-     "c2try-sur-Seine\n"
+     "c2try-sur-Seine\n"sv
     },
     {"95", "Val-d'Oise",
      "002c0Ableiges\n"
@@ -37577,7 +37579,7 @@ constexpr DepartementRow kDepartements[] = {
      "678c4iers-Adam\n"
      "680c9le-Bel\n"
      "682c<Sec\n"
-     "690c0Wy-dit-Joli-Village\n"
+     "690c0Wy-dit-Joli-Village\n"sv
     },
     {"971", "Guadeloupe",
      "c0Les Abymes~100\n"
@@ -37611,7 +37613,7 @@ constexpr DepartementRow kDepartements[] = {
      "c9Haut\n"
      "c1rois-Rivi\303\250res\n"
      "c0Vieux-Fort\n"
-     "c6Habitants\n"
+     "c6Habitants\n"sv
     },
     {"972", "Martinique",
      "c0L'Ajoupa-Bouillon~200\n"
@@ -37647,7 +37649,7 @@ constexpr DepartementRow kDepartements[] = {
      "c1es Trois-\303\216lets\n"
      "c2 Vauclin\n"
      "c3Morne-Vert\n"
-     "c0Bellefontaine\n"
+     "c0Bellefontaine\n"sv
     },
     {"973", "Guyane",
      "c0R\303\251gina~300\n"
@@ -37671,7 +37673,7 @@ constexpr DepartementRow kDepartements[] = {
      "c0Saint-\303\211lie\n"
      "60c0Apatou\n"
      "c1wala-Yalimapo\n"
-     "c0Papaichton\n"
+     "c0Papaichton\n"sv
     },
     {"974", "La R\303\251union",
      "c0Les Avirons\n"
@@ -37697,11 +37699,11 @@ constexpr DepartementRow kDepartements[] = {
      "c2lazie\n"
      "c0Le Tampon\n"
      "c2s Trois-Bassins\n"
-     "c0Cilaos\n"
+     "c0Cilaos\n"sv
     },
     {"975", "Saint-Pierre-et-Miquelon",
      "c0Miquelon-Langlade!\n"
-     "c0Saint-Pierre!\n"
+     "c0Saint-Pierre!\n"sv
     },
     {"976", "Mayotte",
      "c0Acoua#20000871\n"
@@ -37720,25 +37722,25 @@ constexpr DepartementRow kDepartements[] = {
      "c0Ouangani#20000885\n"
      "c0Pamandzi#20000886\n"
      "c0Sada#20000887\n"
-     "c0Tsingoni#20000888\n"
+     "c0Tsingoni#20000888\n"sv
     },
     {"977", "Saint-Barth\303\251lemy",
-     "c0Saint-Barth\303\251lemy!\n"
+     "c0Saint-Barth\303\251lemy!\n"sv
     },
     {"978", "Saint-Martin",
-     "c0Saint-Martin!\n"
+     "c0Saint-Martin!\n"sv
     },
     {"984", "Terres australes et antarctiques fran\303\247aises",
      "11c0\303\216les Saint-Paul et Nouvelle-Amsterdam!\n"
      "c0Archipel des Kerguelen!\n"
      "c=Crozet!\n"
      "c0La Terre-Ad\303\251lie!\n"
-     "c0\303\216les \303\211parses de l'oc\303\251an Indien!\n"
+     "c0\303\216les \303\211parses de l'oc\303\251an Indien!\n"sv
     },
     {"986", "Wallis et Futuna",
      "11c0Alo!\n"
      "c0Sigave!\n"
-     "c0Uvea!\n"
+     "c0Uvea!\n"sv
     },
     {"987", "Polyn\303\251sie fran\303\247aise",
      "11c0Anaa!\n"
@@ -37788,7 +37790,7 @@ constexpr DepartementRow kDepartements[] = {
      "c2reia!\n"
      "c0Ua-Huka!\n"
      "c3Pou!\n"
-     "c1turoa!\n"
+     "c1turoa!\n"sv
     },
     {"988", "Nouvelle-Cal\303\251donie",
      "c0Belep!\n"
@@ -37823,10 +37825,10 @@ constexpr DepartementRow kDepartements[] = {
      "c1ouho!\n"
      "c0Voh!\n"
      "c0Yat\303\251!\n"
-     "c0Kouaoua!\n"
+     "c0Kouaoua!\n"sv
     },
     {"989", "\303\216le de Clipperton",
-     "c0\303\216le de Clipperton!\n"
+     "c0\303\216le de Clipperton!\n"sv
     },
 };
 
@@ -38205,7 +38207,7 @@ constexpr std::string_view kFormerCodes =
     "892698908689301894698930589068893668938889396894698944489469"
     "894558926490038900829004090041900739006890092900429010690097"
     "911437814391173916139118291228916207862095259950409528295169"
-    "9735197301973549735297355973069735997310";
+    "9735197301973549735297355973069735997310"sv;
 
 }  // namespace
 
