@@ -242,6 +242,8 @@ void TCandidateList::keyPressEvent(QKeyEvent* event) {
         !selectionModel()->hasSelection()) {
         selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
         scrollTo(current);
+        // The row stays current: told all the same, as every move is.
+        ferrino::a11y::AnnounceListCurrent(this, current);
         emit rowClicked();
         event->accept();
         return;
