@@ -5,6 +5,7 @@
 
 #include "CandidateList.h"
 #include "KeyPage.h"
+#include "NumberField.h"
 #include "common/Verdict.h"
 
 TSearchFrame::TSearchFrame(QAbstractButton* closeButton, std::function<void()> publish, QObject* parent)
@@ -78,6 +79,11 @@ void TSearchFrame::Perform(TKeyPage& page, const Action& action) {
     const QString savedCaption = closeButton_->text();
     Enter();
     emit verdict({});
+    // Enter or a double click in the list: the list closes, and the focus it
+    // had goes back to the number field (not on to the next control).
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && (focus == page.List() || page.List()->isAncestorOf(focus)))
+        if (TNumberField* field = page.FirstField()) field->setFocus(Qt::OtherFocusReason);
     page.List()->Clear();
     page.List()->hide();
     QString said;
@@ -102,6 +108,7 @@ void TSearchFrame::Leave(TKeyPage& page, bool searchRan, const QString& savedCap
     PumpNow();
     Busy = false;
     PumpNow();
+    if (searchRan && savedCaption != closeButton_->text()) captionBack_.start();
     closeButton_->setText(savedCaption);
     page.ShowOutcome(searchRan);
     page.List()->Publish();
