@@ -269,15 +269,16 @@ TEST(IsRight, EveryRowCorrectionAndCompletion) {
     struct Case {
         KindName kind;
         std::vector<const char*> texts;  // searches, whole numbers to correct, bodies to complete
-        bool known = false;              // a fault known and not yet mended: not judged
+        bool known = false;              // a disagreement known and left as it is: not judged
     };
     const std::vector<Case> cases = {
         {{"insee"}, {"1 85 05 78 006 0?4 ??", "? 85 05 2? 006 084", "1 85 05 78 006 084 19", "2 53 07 2B 073 004 71"}},
         {{"rib"}, {"30006 00001 1234567890? ??", "30002 00550 0000157845Z 20", "3000?"}},
-        {{"iban"}, {"GB?? NWBK 6016 1331 9268 1?", "GB29 NWBK 6016 1331 9268 91", "DE?? 3704 0044 0532 0130 00"}},
-        // Known: an IBAN search and typing-error search do not yet keep to the
-        // registry's characters nor to the French RIB key ("FR76 3000 6O00 ...").
-        {{"iban"}, {"FR76 3000 6000 0112 3456 7890 198", "FR?? 3000 6000 0112 3456 789? 89"}, true},
+        {{"iban"}, {"GB?? NWBK 6016 1331 9268 1?", "GB29 NWBK 6016 1331 9268 91", "DE?? 3704 0044 0532 0130 00",
+                    "FR76 3000 6000 0112 3456 7890 198", "FR?? 3000 6000 0112 3456 789? 89"}},
+        // Known: a country code without IBAN keeps the key-only search, whose
+        // rows the verdict then refuses ("Pas d'IBAN pour le code pays ZZ.").
+        {{"iban"}, {"ZZ?? 3000600001123456789018?"}, true},
         {{"prof"}, {"?? 1 12345", "2? 1 1234? ?", "0B4284804", "75 1 12345 9", "2A 1 12345"}},
         {{"avs"}, {"123 45 678 9??", "756.1234.5678.9?", "7571234567897", "756.1234.5678.79", "7561234?67897", "12345600055"}},
         {{"isbn"}, {"2-07-03682?-?", "2-07-036822-8", "2-07-036?22-X"}},
