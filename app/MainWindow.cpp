@@ -129,6 +129,15 @@ TMainWindow::TMainWindow(QWidget* parent) : QDialog(parent) {
             StatusBar1->showMessage(text);
     });
     connect(pageControl_, &TPageControl::currentChanged, StatusBar1, &QStatusBar::clearMessage);
+    // A verdict is about the number its page showed: it goes as soon as a
+    // field of that page changes (typed, pasted, undone, or written from a
+    // list), so that it never speaks of another number. What an action
+    // writes into the fields comes before its verdict.
+    for (TKeyPage* page : pages_)
+        for (TNumberField* field : page->NumberFields())
+            connect(field, &QLineEdit::textChanged, StatusBar1, [this, page] {
+                if (Page(pageControl_->currentIndex()) == page) StatusBar1->clearMessage();
+            });
     // F3: the typing errors of the active page's number.
     auto* corrections = new QAction(QStringLiteral("Chercher les fautes de frappe"), this);
     corrections->setObjectName(QStringLiteral("ActionCorrections"));
