@@ -31,6 +31,7 @@ function writeField(input, text) {
     input.undoStack.push({ before: input.value, after: text });
     input.redoStack = [];
     input.value = text;
+    input.dispatchEvent(new Event('written'));
 }
 
 function undoKey(event) {
@@ -256,7 +257,7 @@ export class App {
             const text = event.clipboardData?.getData('text/plain') ?? '';
             if (!text) return;
             event.preventDefault();
-            if (page.pastesWhole && page.pastesWhole(text, page.fields[index])) {
+            if (state.inputs.length > 1 && this.pastesWhole(state, text, index)) {
                 this.fillWhole(state, text);
                 return;
             }
@@ -268,8 +269,10 @@ export class App {
                 input.value = capitals(input.value);
                 input.setSelectionRange(selectionStart, selectionEnd);
             }
+            // A field changed: the verdict spoke of another number.
+            if (this.states[this.current] === state) this.setStatus('');
             // IBAN: a whole number typed into the country field fills the three fields.
-            if (state.countries && index === 0 && input.value.length > 2 && page.pastesWhole?.(input.value, page.fields[0])) {
+            if (state.countries && index === 0 && input.value.length > 2 && this.kindOf(state).splitWhole(input.value)) {
                 this.fillWhole(state, input.value);
                 state.inputs[2].focus();
                 const end = state.inputs[2].value.length;
@@ -285,9 +288,14 @@ export class App {
                 next.select();
             }
         });
+        // What the page writes changes the number too (a listed row, a country...).
+        input.addEventListener('written', () => {
+            if (this.states[this.current] === state) this.setStatus('');
+        });
         input.addEventListener('keydown', (event) => {
             if (undoKey(event)) {
                 event.preventDefault();
+                if (this.states[this.current] === state) this.setStatus('');
                 return;
             }
             if (page.moveOnFull && event.key === 'Backspace' && index > 0 && input.selectionStart === 0 && input.selectionEnd === 0) {
@@ -306,6 +314,15 @@ export class App {
             if (document.hasFocus()) this.fieldExit(state, index);
         });
         input.addEventListener('mousedown', () => this.hideCountries(state));
+    }
+
+    // Whether a paste into field `index` spreads over all the fields: a whole
+    // number (the engine's SplitWhole), or on the VIN and CIP pages more
+    // characters of a number than the box holds.
+    pastesWhole(state, text, index) {
+        if (this.kindOf(state).splitWhole(text)) return true;
+        const limit = Number(state.inputs[index].dataset.limit);
+        return Boolean(state.page.spreadsLong && limit && this.engine.module.numberCharacters(text).length > limit);
     }
 
     // A whole number spread over the page's fields, as the kind splits it;
