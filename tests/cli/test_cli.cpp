@@ -282,6 +282,7 @@ const Case kReadings[] = {
     {{"iban", "--check", "FR"}, "ERREUR FR ?? (caractères inconnus)\n", 1},
     {{"vin", "--check", "LMN12345X678900"}, "ERREUR LMN12345X678900 (longueur : 17 caractères attendus)\n", 1},
     {{"siret", "--check", "12345"}, "ERREUR 12345 (trop de caractères inconnus)\n", 2},
+    {{"insee", "--check", "1 85 05 78 ??? ?84"}, "ERREUR 1 85 05 78 ??? ?84 (caractères inconnus)\n", 1},  // four: searched
     {{"insee", "--check", "n/a"}, "ERREUR (trop de caractères inconnus)\n", 2},
     {{"isbn", "--check", "9992171234"}, "ERREUR 9992171234 (clé attendue : 5)\n", 1},  // no hyphens fit
     // Several numbers: an empty line between outputs; the third has only its message.
@@ -363,6 +364,29 @@ TEST(CliInput, ManyLinesAndLongLinesCrossTheBlocks) {
     EXPECT_EQ(r.status, 2);
 }
 
+// The longest line read is 4 096 bytes, whether a newline ends it or not.
+TEST(CliInput, LongestLine) {
+    const std::string blanks(4096 - 9, ' ');
+    const struct {
+        Args args;
+        std::string input;
+        const char* out;
+        int status;
+    } cases[] = {
+        {{"siren", "--check"}, blanks + "732829320", "OK 732 829 320\n", 0},
+        {{"siren", "--check"}, "732829320" + blanks, "OK 732 829 320\n", 0},
+        {{"siren", "--check"}, blanks + "732829320\n", "OK 732 829 320\n", 0},
+        {{"siren", "--check"}, " " + blanks + "732829320", "ERREUR 73282932 (trop long)\n", 2},
+        {{"siren", "--corrige"}, std::string(4097, '7'), "# 7777777777777777777777777777777777777777\u2026\n", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input.substr(c.input.size() - 12));
+        const Result r = RunCli(c.args, c.input);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.status, c.status);
+    }
+}
+
 TEST(CliInput, FourUnknownVinCharactersListEveryCandidate) {
     const Result r = RunCli({"vin", "??N12345?6789??01"});  // 33^4 rows, a large output
     ASSERT_EQ(r.status, 0);
@@ -382,6 +406,10 @@ TEST(CliInput, CharactersBeyondAscii) {
         {{"sin", "--check", "12\xF0\x9F\x98\x80" "45678"}, "ERREUR 12? 456 78 (caractères inconnus)\n", 1},
         {{"sin", "--check", "12\xFF" "45678"}, "ERREUR 12? 456 78 (caractères inconnus)\n", 1},
         {{"sin", "--check", "12\xE2\x82" "45678"}, "ERREUR 12? 456 78 (caractères inconnus)\n", 1},
+        // An overlong form of U+00A0 is no blank: three unreadable bytes.
+        {{"sin", "--check", "046\xE0\x82\xA0" "454286"}, "ERREUR 046 ??? 454 (caractères inconnus)\n", 1},
+        // The hair space (U+200A), the last of the spaces of typography, is a blank.
+        {{"sin", "--check", "046\xE2\x80\x8A" "454\xE2\x80\x8A" "286"}, "OK 046 454 286\n", 0},
         // The SIREN field drops it.
         {{"siren", "--check", "123\xC3\xA9" "456782"}, "OK 123 456 782\n", 0},
         // The country field keeps it: it is shown as U+FFFD and counts 0 in the key.
@@ -423,17 +451,41 @@ TEST(CliJson, CheckObjects) {
               "{\"input\":\"1234?678903\",\"kind\":\"avs\",\"outcome\":\"incomplete\",\"number\":\"123 4? 678 903\","
               "\"valid\":false,\"expected_key\":null,\"cause\":\"caractères inconnus\"}\n");
     EXPECT_EQ(r.status, 1);
+    // A whole La Poste SIRET is complete, though its key is searched for.
+    const Result laPoste = RunCli({"siret", "--check", "--json", "35600000049837"});
+    EXPECT_EQ(laPoste.out,
+              "{\"input\":\"35600000049837\",\"kind\":\"siret\",\"outcome\":\"complete\",\"number\":\"356000000 4983 7\","
+              "\"valid\":true,\"expected_key\":\"2 ou 7\"}\n");
+    EXPECT_EQ(laPoste.status, 0);
 }
 
 TEST(CliJson, StringsAreEscaped) {
-    // Quote, backslash, tab, a control character, a well-formed é, a stray
-    // byte; the country field shows a foreign character, the key field the
-    // quote and the backslash.
-    const Result r = RunCli({"iban", "--json", "--check", "\xC3\x89R\"\\\t\x01\xC3\xA9\xFF" "00"});
-    EXPECT_EQ(r.out,
-              "{\"input\":\"\xC3\x89R\\\"\\\\\\t\\u0001\xC3\xA9\\ufffd00\",\"kind\":\"iban\",\"outcome\":\"complete\","
-              "\"number\":\"\\ufffdR \\\"\\\\ 00\",\"valid\":false,\"expected_key\":\"17\","
-              "\"cause\":\"pays sans IBAN\"}\n");
+    const Case cases[] = {
+        // Quote, backslash, tab, a control character, a well-formed é, a stray
+        // byte; the country field shows a foreign character, the key field the
+        // quote and the backslash.
+        {{"iban", "--json", "--check", "\xC3\x89R\"\\\t\x01\xC3\xA9\xFF" "00"},
+         "{\"input\":\"\xC3\x89R\\\"\\\\\\t\\u0001\xC3\xA9\\ufffd00\",\"kind\":\"iban\",\"outcome\":\"complete\","
+         "\"number\":\"\\ufffdR \\\"\\\\ 00\",\"valid\":false,\"expected_key\":\"17\","
+         "\"cause\":\"pays sans IBAN\"}\n",
+         1},
+        // Every control character below U+0020, the escape and U+001F included.
+        {{"siren", "--json", "--check", "73282932\x1B" "0\x1F"},
+         "{\"input\":\"73282932\\u001b0\\u001f\",\"kind\":\"siren\",\"outcome\":\"complete\",\"number\":\"732 829 320\","
+         "\"valid\":true,\"expected_key\":\"0\"}\n",
+         0},
+        // An overlong sequence (of U+00A0) is three unreadable characters, none a blank.
+        {{"sin", "--json", "--check", "046\xE0\x82\xA0" "454286"},
+         "{\"input\":\"046\\ufffd\\ufffd\\ufffd454286\",\"kind\":\"sin\",\"outcome\":\"incomplete\",\"number\":\"046 ??? 454\","
+         "\"valid\":false,\"expected_key\":null,\"cause\":\"caractères inconnus\"}\n",
+         1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        const Result r = RunCli(c.args);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.status, c.status);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -544,6 +596,19 @@ TEST(CliCorrige, TextAndJson) {
          "{\"saisi\":\"123456 2\",\"valide\":true,\"corrections\":[]}\n",
          0},
         {{"cip", "--corrige", "--check", "123456"}, "", 2},
+        // Listed rows end with no blank (an IBAN row does in the window's list).
+        {{"iban", "--corrige", "DE99 3704 0044 0532 0130 00"}, "# DE99 3704 0044 0532 0130 00\nDE 89 3704 0044 0532 0130 00\n", 0},
+        {{"iban", "--corrige", "--json", "DE99 3704 0044 0532 0130 00"},
+         "{\"saisi\":\"DE99 3704 0044 0532 0130 00\",\"valide\":false,\"corrections\":[\"DE 89 3704 0044 0532 0130 00\"]}\n", 0},
+        // No key fits, yet the number is whole: it has corrections.
+        {{"avs", "--corrige", "12345600055"},
+         "# 12345600055\n223 45 600 055\n163 45 600 055\n121 45 600 055\n123 15 600 055\n123 41 600 055\n123 45 060 055\n"
+         "123 45 500 055\n123 45 610 055\n123 45 604 055\n123 45 600 505\n123 45 600 955\n123 45 600 025\n",
+         0},
+        // What is refused as a whole number has nothing to correct, and says why in JSON.
+        {{"vin", "--corrige", "1M8GDM9AXKP0427881"}, "# 1M8GDM9AXKP0427881\n", 1},
+        {{"vin", "--corrige", "--json", "1M8GDM9AXKP0427881"},
+         "{\"saisi\":\"1M8GDM9AXKP0427881\",\"valide\":false,\"corrections\":[],\"cause\":\"longueur : 17 caractères attendus\"}\n", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
