@@ -285,11 +285,11 @@ TEST(TypedNumber, SeparatorsAndInvisibleCharactersNeverChangeIt) {
         {{"cip"}, "3400935", "340093 5", "Clé correcte."},
         {{"luhn"}, "79927398713", "7992 7398 713", "Clé correcte."},
     };
-    // Blanks of every kind, the signs people put between groups, and
-    // invisible format characters (U+200B, U+200E, U+202A, U+202E, U+2060,
-    // U+2064, U+FEFF).
+    // Blanks of every kind, the signs people put between groups (hyphens of
+    // word processors included: U+2011, U+2013), and invisible format
+    // characters (U+200B, U+200E, U+202A, U+202E, U+2060, U+2064, U+FEFF).
     const std::vector<std::string> separators = {
-        " ", "-", ".", "_", "/", "\t", " - ", "\xC2\xA0", kNnbsp, "\xE2\x80\x8A", "\xE3\x80\x80",
+        " ", "-", ".", "_", "/", "\t", " - ", "\xC2\xA0", kNnbsp, "\xE2\x80\x8A", "\xE3\x80\x80", "\xE2\x80\x91", "\xE2\x80\x93",
         "\xE2\x80\x8B", "\xE2\x80\x8E", "\xE2\x80\xAA", "\xE2\x80\xAE", "\xE2\x81\xA0", "\xE2\x81\xA4", "\xEF\xBB\xBF"};
     const auto engine = [](std::string_view utf8) {
         std::string out;
