@@ -168,18 +168,18 @@ public:
         return std::nullopt;
     }
 
-    // Leaving a field: the BBAN is laid out, the key keeps the characters of
-    // the number; the country field keeps its text.
+    // Only the BBAN is laid out when a field is left.
     std::string FormatField(std::size_t index, std::string_view text) const override {
-        if (index == 2) return FormatIban(text);
-        return index == 1 ? NumberCharacters(text) : std::string(text);
+        return index == 2 ? FormatIban(text) : std::string(text);
     }
 
+    // The key field keeps what was typed; its characters are read as the
+    // number's (a "*" is unknown).
     Reading Read(const Fields& fields) const override {
         Reading reading;
-        reading.fields = {FieldOf(fields, 0), FormatField(1, FieldOf(fields, 1)), FormatIban(FieldOf(fields, 2))};
+        reading.fields = {FieldOf(fields, 0), FieldOf(fields, 1), FormatIban(FieldOf(fields, 2))};
         reading.country = reading.fields[0];
-        IbanSearchPlan plan = IbanPlan(reading.fields[2], reading.fields[1]);
+        IbanSearchPlan plan = IbanPlan(reading.fields[2], NumberCharacters(reading.fields[1]));
         reading.keyPattern = plan.keyPattern;
         reading.plan = std::move(plan);
         reading.number = IbanCountryCode(reading.country) + reading.keyPattern + reading.plan.pattern;
