@@ -137,8 +137,8 @@ const KindCase kKinds[] = {
      "30006 00001 12345678901 98", "ERREUR 30006 00001 12345678901 98 (clé attendue : 89)"},
     // Country code, key and BBAN; a row has no final blank.
     {"iban", {"iban"}, "FR00 3000 6000 0112 3456 7890 189", "FR 76 3000 6000 0112 3456 7890 189",
-     // A German BBAN: in a French one, the RIB key inside would reject most rows.
-     "DE?? 3704 0044 0532 0130 0?", 36, {{0, "DE 89 3704 0044 0532 0130 00"}}, "FR76 3000 6?0? 0112 ???",
+     // A Cypriot account character: digits and capitals, no national key.
+     "CY?? 0020 0128 0000 0012 0052 760?", 36, {{0, "CY 17 0020 0128 0000 0012 0052 7600"}}, "FR76 3000 6?0? 0112 ???",
      "FR76 3000 6000 0112 3456 7890 189", "FR 76 3000 6000 0112 3456 7890 189",
      "FR67 3000 6000 0112 3456 7890 189", "ERREUR FR 67 3000 6000 0112 3456 7890 189 (clé attendue : 76)"},
     {"prof", {"prof"}, "2a123456", "2A 1 23456 2",
@@ -279,7 +279,8 @@ const Case kReadings[] = {
     // Too short for --check: a missing key is wrong, missing body characters are unknown.
     {{"siret", "--check", "1234567820001"}, "ERREUR 123456782 0001 (clé attendue : 0)\n", 1},
     {{"cip", "--check", "123456"}, "ERREUR 123456 ? (clé attendue : 2)\n", 1},
-    {{"iban", "--check", "FR"}, "ERREUR FR ?? (caractères inconnus)\n", 1},
+    {{"iban", "--check", "FR"}, "ERREUR FR ?? (longueur : 27 attendus pour FR)\n", 1},  // no completion can pass
+    {{"iban", "--check", "ZZ"}, "ERREUR ZZ ?? (caractères inconnus)\n", 1},
     {{"vin", "--check", "LMN12345X678900"}, "ERREUR LMN12345X678900 (longueur : 17 caractères attendus)\n", 1},
     {{"siret", "--check", "12345"}, "ERREUR 12345 (trop de caractères inconnus)\n", 2},
     {{"insee", "--check", "1 85 05 78 ??? ?84"}, "ERREUR 1 85 05 78 ??? ?84 (caractères inconnus)\n", 1},  // four: searched
@@ -436,7 +437,8 @@ TEST(CliJson, CalculeObjects) {
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.status, 2);
     const Result iban = RunCli({"iban", "--json", "FR7? 3000600001123456789018?"});
-    EXPECT_NE(iban.out.find("\"rows\":[\"FR 71 3000 6000 0112 3456 7890 182\",\"FR 76 "), std::string::npos) << iban.out;
+    // Of the ten digits, the RIB key inside lets one through.
+    EXPECT_NE(iban.out.find("\"rows\":[\"FR 76 3000 6000 0112 3456 7890 189\"]}"), std::string::npos) << iban.out;
 }
 
 TEST(CliJson, CheckObjects) {
@@ -547,6 +549,15 @@ TEST(CliCheck, WholeNumbers) {
         {{"iban", "--check", "FR76 3000 6000 0112 3456 7890 18"},
          "ERREUR FR 76 3000 6000 0112 3456 7890 18 (longueur : 27 attendus pour FR)\n", 1},
         {{"iban", "--check", "FR54 3000 6000 0112 3456 7890 100"}, "ERREUR FR 54 3000 6000 0112 3456 7890 100 (clé RIB)\n", 1},
+        {{"iban", "--check", "GB31 NWBK 6016 1331 9268 190"}, "ERREUR GB 31 NWBK 6016 1331 9268 190 (longueur : 22 attendus pour GB)\n", 1},
+        {{"iban", "--check", "FR76 3000 6000 0112 3456 7890 1893 4567 8901"},
+         "ERREUR FR76 3000 6000 0112 3456 7890 1893 4567 \u2026 (trop long)\n", 2},
+        {{"iban", "--check", "FR76 3000 6O00 0112 3456 7890 189"},
+         "ERREUR FR 76 3000 6O00 0112 3456 7890 189 (caractère 6 du BBAN : chiffre attendu pour FR)\n", 1},
+        {{"iban", "--check", "BE41 5390 0754 7035"}, "ERREUR BE 41 5390 0754 7035 (clé nationale)\n", 1},
+        {{"iban", "--check", "IT60 X054 2811 1010 0000 0123 456"}, "OK IT 60 X054 2811 1010 0000 0123 456\n", 0},
+        {{"iban", "--check", "FR?? 3000 6000 0112 3456 7890 1?"},
+         "ERREUR FR ?? 3000 6000 0112 3456 7890 1? (longueur : 27 attendus pour FR)\n", 1},
         {{"iban", "--check", "NO07.8380.08.06006"}, "OK NO 07 8380 0806 006\n", 0},
         {{"iban", "--check", "ES91-2100-0418-4502-0005-1332"}, "OK ES 91 2100 0418 4502 0005 1332\n", 0},
         // VIN: exactly seventeen characters, none of I, O, Q.
@@ -596,6 +607,11 @@ TEST(CliCorrige, TextAndJson) {
          "{\"saisi\":\"123456 2\",\"valide\":true,\"corrections\":[]}\n",
          0},
         {{"cip", "--corrige", "--check", "123456"}, "", 2},
+        // IBAN: slips keep to what each place holds, and the RIB key agrees.
+        {{"iban", "--corrige", "FR7630006000011234567890198"},
+         "# FR7630006000011234567890198\nFR 76 3000 6000 0112 3456 7890 189\n", 0},
+        {{"iban", "--corrige", "IT60 X054 2811 1010 0000 0123 465"},
+         "# IT60 X054 2811 1010 0000 0123 465\nIT 60 X054 2811 1010 0000 0113 465\nIT 60 X054 2811 1010 0000 0123 456\n", 0},
         // Listed rows end with no blank (an IBAN row does in the window's list).
         {{"iban", "--corrige", "DE99 3704 0044 0532 0130 00"}, "# DE99 3704 0044 0532 0130 00\nDE 89 3704 0044 0532 0130 00\n", 0},
         {{"iban", "--corrige", "--json", "DE99 3704 0044 0532 0130 00"},

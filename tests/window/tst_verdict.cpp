@@ -83,6 +83,11 @@ void TestVerdict::verdictOfCalcule_data() {
                           << "Clé correcte. Longueur : 27 caractères, conforme pour FR. Clé RIB correcte.";
     QTest::newRow("iban rib") << int(kIban) << Typing{{"em_iban_cle", "54"}, {"em_iban", "30006000011234567890100"}}
                               << "Clé correcte. Longueur : 27 caractères, conforme pour FR. Clé RIB erronée : 00 saisie, 89 attendue.";
+    // No completion can pass: the search lists nothing and says why.
+    QTest::newRow("iban length") << int(kIban) << Typing{{"em_iban", "3000600001123456789018??"}}
+                                 << "Aucun candidat. Longueur : 28 caractères, 27 attendus pour FR.";
+    QTest::newRow("iban letter") << int(kIban) << Typing{{"em_iban", "3O00600001123456789018?"}}
+                                 << "Aucun candidat. Caractère 2 du BBAN : O saisi, chiffre attendu pour FR.";
     QTest::newRow("vin") << int(kVin)
                          << Typing{{"Vin1", "1"}, {"Vin2", "M"}, {"Vin3", "8"}, {"VIn4", "GDM9A"}, {"Vin5", "3"},
                                    {"Vin6", "K"}, {"VIn7", "P"}, {"Vin8", "042788"}}
