@@ -23,9 +23,10 @@
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
 
-#include "Accessibility.h"
 #include "EngineText.h"
 #include "FixedFont.h"
+#include "accessible/FocusHooks.h"
+#include "accessible/ListHooks.h"
 #include "common/Verdict.h"
 
 int TCandidateModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : published_; }
