@@ -16,7 +16,6 @@
 #include <QTranslator>
 
 #include "AboutBox.h"
-#include "Accessibility.h"
 #include "ButtonPictures.h"
 #include "CandidateList.h"
 #include "Help.h"
@@ -27,6 +26,8 @@
 #include "SearchFrame.h"
 #include "StatusBar.h"
 #include "Version.h"
+#include "accessible/Factory.h"
+#include "accessible/StatusAccessible.h"
 
 namespace {
 
