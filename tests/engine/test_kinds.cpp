@@ -325,6 +325,7 @@ TEST(IsRight, EveryRowCorrectionAndCompletion) {
     // Every kind has its rows in the table above.
     for (std::string_view name : KindNames())
         EXPECT_TRUE(std::any_of(cases.begin(), cases.end(), [&](const Case& c) { return name == c.kind.name; })) << name;
+}
 
 // Separators between the characters of a number, and the invisible
 // characters a copy brings along, never change it: each number below, with
