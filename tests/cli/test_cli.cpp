@@ -321,7 +321,7 @@ TEST(CliReading, SeparatorsNeverChangeANumber) {
         {{"siret", "--check", "356.000.000/4983.7"}, "OK 356000000 4983 7\n", 0},
         {{"ean", "--check", "4-006381-33393\u200B1"}, "OK 4 006381 333931\n", 0},
         {{"carte", "--check", "4970_1012_3456_7893"}, "OK 4970 1012 3456 7893\n", 0},
-        {{"carte", "--check", "4970/1012/3456/7893/4"}, "ERREUR 4970/1012/3456/7893/4 (longueur : 16 chiffres attendus)\n", 1},
+        {{"carte", "--check", "4970/1012/3456/7893/4567/1"}, "ERREUR 4970 1012 3456 7893 456 (longueur : 19 chiffres attendus)\n", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
