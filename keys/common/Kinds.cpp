@@ -544,6 +544,13 @@ std::string AvsAlphabet(std::string_view number, std::size_t pos) {
     return SlotSymbols(AvsPlan, number, pos);
 }
 
+// A slip never changes the prefix 978 or 979 of an ISBN-13, as its search
+// never does. (An "X" in the key of an ISBN-13 fails its test.)
+std::string IsbnAlphabet(std::string_view number, std::size_t pos) {
+    if (IsIsbn13(number) && pos < kIsbn13Prefix) return {};
+    return SlotSymbols(IsbnPlan, number, pos);
+}
+
 }  // namespace
 
 std::unique_ptr<NumberKind> MakeKind(std::string_view name, int codeType) {
@@ -563,8 +570,8 @@ std::unique_ptr<NumberKind> MakeKind(std::string_view name, int codeType) {
                              .alphabet = AvsAlphabet});
     if (name == "isbn")
         return Single(name, {.format = ShowIsbn, .plan = IsbnPlan, .complete = CompleteIsbn, .search = SearchIsbn,
-                             .test = TestIsbnCandidate, .keys = Keys(ComputeIsbnKey), .keyAt = At(kIsbnBody),
-                             .keySymbols = "0123456789X"});
+                             .test = TestIsbnCandidate, .keys = Keys(ComputeIsbnKey), .keyAt = IsbnKeyAt,
+                             .keySymbols = "0123456789X", .alphabet = IsbnAlphabet});
     if (name == "carte")
         return std::make_unique<CardKind>(name, FieldOps{.format = FormatCard, .plan = CardPlan, .complete = CompleteCard, .search = SearchCard,
                              .test = TestCardCandidate, .keys = Keys(ComputeCardKey), .keyAt = At(kCardBody)});
