@@ -40,7 +40,10 @@ Types de numéro :
   prof    numéro de professionnel de santé : 8 caractères et une clé
   avs     numéro AVS : 756.1234.5678.97 (13 chiffres), ou l'ancien numéro de
           10 chiffres et un chiffre de contrôle
-  isbn    ISBN : 9 chiffres et un caractère de contrôle (chiffre ou X)
+  isbn    ISBN-10 : 9 chiffres et un caractère de contrôle (chiffre ou X) ;
+          ISBN-13 : 978 ou 979, 9 chiffres et la clé EAN-13 (un numéro qui
+          commence par 978 ou 979 et a de 11 à 13 caractères) ; découpé par
+          des tirets selon les tranches de l'Agence internationale de l'ISBN
   carte   numéro de carte bancaire : 15 chiffres et une clé
   siren   numéro SIREN : 8 chiffres et une clé
   siret   numéro SIRET : 13 chiffres et une clé (établissements de La Poste :
@@ -109,13 +112,13 @@ Avec --check, une ligne par numéro, dans l'ordre :
   clé écrite est, dans le numéro sans séparateurs : les caractères 14 et 15
   (insee), 22 et 23 (rib), 3 et 4 (iban), le 9e caractère (vin), celui qui
   suit le code (cip), et le dernier pour les autres types (isbn : un chiffre
-  ou X). Une clé absente, inconnue ou fausse est une ERREUR
-  « (clé attendue : <clé>) ». Un numéro AVS dont la valeur de contrôle
-  serait 10, ou un UPC-E d'un autre système que 0 et 1, n'a aucune clé
-  valable : « (clé attendue : aucune) ». Seule la clé compte pour la
-  plupart des types : un SIRET d'établissement 0000, que la recherche
-  écarte, et un ISBN sans découpage en tirets sont vérifiés comme les
-  autres. Quelques types jugent davantage ; la première faute trouvée est
+  ou X, un chiffre pour un ISBN-13). Une clé absente, inconnue ou fausse
+  est une ERREUR « (clé attendue : <clé>) ». Un numéro AVS dont la valeur
+  de contrôle serait 10, ou un UPC-E d'un autre système que 0 et 1, n'a
+  aucune clé valable : « (clé attendue : aucune) ». Seule la clé compte
+  pour la plupart des types : un SIRET d'établissement 0000, que la
+  recherche écarte, et un ISBN hors des tranches de l'Agence, écrit sans
+  tirets, sont vérifiés comme les autres. Quelques types jugent davantage ; la première faute trouvée est
   nommée :
     iban   le pays doit avoir des IBAN « (pays sans IBAN) », l'IBAN la
            longueur inscrite pour ce pays « (longueur : 27 attendus pour FR) »,
