@@ -79,7 +79,10 @@ Range KeyRange(const Entry& entry, std::string_view number) {
     if (name == "iban") return {2, 2};
     if (name == "prof") return {8, 1};
     if (name == "avs") return {number.size() == 13 && number.substr(0, 3) == "756" ? 12U : 10U, 1};
-    if (name == "isbn") return {9, 1};
+    if (name == "isbn") {
+        const bool isbn13 = number.size() > 10 && (number.substr(0, 3) == "978" || number.substr(0, 3) == "979");
+        return {isbn13 ? 12U : 9U, 1};
+    }
     if (name == "carte") return {15, 1};
     if (name == "siren" || name == "sin" || name == "vin") return {8, 1};
     if (name == "siret") return {13, 1};

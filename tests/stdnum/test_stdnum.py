@@ -19,7 +19,9 @@ unregistered country code, a wrong length, a wrong IBAN key are errors with
 their cause, and for France and Monaco the RIB inside the BBAN (stdnum does
 not look at it: its key is computed here from the published rule). UPC-E,
 which stdnum does not expand, is checked on its UPC-A expansion (written
-here) with stdnum's EAN key.
+here) with stdnum's EAN key. ISBN also: hyphens as stdnum's copy of the
+ISBN Agency's ranges split a number (none where they hold no group or
+registrant), every row of a search, every correction of a slip.
 
 A disagreement fails the test and is listed with the number, stdnum's answer
 and ferrino's, except the known differences (printed as NOTE, each with its
@@ -88,7 +90,7 @@ class Cli:
         if len(objects) != len(lines):
             raise SystemExit(f"{' '.join(args)}: {len(objects)} answers for {len(lines)} numbers")
         for line, answer in zip(lines, objects):
-            if answer["input"] != line:
+            if answer.get("input", answer.get("saisi")) != line:  # "saisi" with --corrige
                 raise SystemExit(f"{' '.join(args)}: answer for {answer['input']!r} in place of {line!r}")
         return objects
 
@@ -320,11 +322,134 @@ def kinds():
         Kind("isbn10", "isbn", lambda n: len(n) == 10 and isbn.is_valid(n), lambda rng: digits(rng, 9),
              key_alphabet=DIGITS + "X",
              alphabet=lambda number, i: DIGITS + "X" if i == 9 else DIGITS),
+        Kind("isbn13", "isbn", lambda n: len(n) == 13 and isbn.is_valid(n), lambda rng: rng.choice(["978", "979"]) + digits(rng, 9),
+             alphabet=isbn_alphabet),
         Kind("luhn", "luhn", luhn.is_valid, draw_luhn),
         Kind("carte", "carte", luhn.is_valid, lambda rng: digits(rng, 15)),
         Kind("sin", "sin", sin.is_valid, lambda rng: digits(rng, 8)),
         Kind("avs", "avs", ssn.is_valid, draw_avs, alphabet=avs_alphabet, extra=["756921707698"]),
     ]
+
+
+# ---------------------------------------------------------------- ISBN
+
+
+def isbn_alphabet(number, i):
+    """What a slip may put at position i: the prefix 978 or 979 of an ISBN-13
+    never changes, the key of an ISBN-10 may be X."""
+    if len(number) == 13:
+        return "" if i < 3 else DIGITS
+    return DIGITS + "X" if i == 9 else DIGITS
+
+
+def isbn_shown(number):
+    """How a compact ISBN is shown: stdnum's hyphens when its ranges hold the
+    group and the registrant, none otherwise (stdnum then still splits off
+    what it can)."""
+    from stdnum import numdb
+    thirteen = number if len(number) == 13 else "978" + number
+    parts = numdb.get("isbn").split(thirteen[:-1])
+    return isbn.format(number) if len(parts) == 4 and all(parts) else number
+
+
+def isbn_key(body):
+    """The one key that makes a body of 9 or 12 digits a valid ISBN."""
+    keys = [k for k in DIGITS + "X" if isbn.is_valid(body + k)]
+    if len(keys) != 1:
+        raise SystemExit(f"stdnum gives {keys} for the ISBN body {body!r}")
+    return keys[0]
+
+
+def draw_isbn(rng):
+    """A valid ISBN of either form; most in a group in use (drawn from
+    stdnum's ranges), a few anywhere."""
+    path = stdnum.__file__.rsplit("/", 1)[0] + "/isbn.dat"
+    if not hasattr(draw_isbn, "groups"):
+        draw_isbn.groups = []
+        prefix = None
+        for line in open(path, encoding="utf-8"):
+            if re.match(r"^\d+$", line.strip()) and not line.startswith(" "):
+                prefix = line.strip()
+            match = re.match(r'^ (\d+) agency=', line)
+            if match:
+                draw_isbn.groups.append(prefix + match.group(1))
+    if rng.random() < 0.8:
+        head = rng.choice(draw_isbn.groups)
+    else:
+        head = rng.choice(["978", "979"])
+    body = head + digits(rng, 12 - len(head))
+    if body.startswith("978") and rng.random() < 0.5:
+        body = body[3:]
+    return body + isbn_key(body)
+
+
+def check_isbn(rng, count, cli, results):
+    """Hyphens, search rows and corrections of both forms against stdnum."""
+    name = "isbn"
+    published = ["9782070368228", "207036822X", "9780306406157", "0306406152", "9791090636071", "9992158107",
+                 "8090273416", "8535902775", "1843560283", "0684843285", "080442957X"]
+    numbers = published + [draw_isbn(rng) for _ in range(count)]
+
+    # Hyphens: --check shows a right number as stdnum's ranges split it.
+    answers = cli.run("isbn", numbers, "--check")
+    for number, answer in zip(numbers, answers):
+        results.count(name, "hyphens compared")
+        if not answer["valid"]:
+            results.fail(name, "--check of a valid ISBN", number, "valid", answer.get("cause"))
+        if answer["number"] != isbn_shown(number):
+            results.fail(name, "hyphens", number, isbn_shown(number), answer["number"])
+
+    # Search rows: one or two unknown body digits, key typed or unknown:
+    # every completion stdnum finds valid, in the order of the slots' digits.
+    patterns = []
+    for number in numbers:
+        first = 3 if len(number) == 13 else 0
+        slots = sorted(rng.sample(range(first, len(number) - 1), rng.choice([1, 2])))
+        pattern = list(number)
+        for i in slots:
+            pattern[i] = "?"
+        if rng.random() < 0.5:
+            pattern[-1] = "?"
+        patterns.append(("".join(pattern), slots))
+    answers = cli.run("isbn", [p for p, _ in patterns])
+    for (pattern, slots), answer in zip(patterns, answers):
+        expected = []
+        for values in itertools.product(DIGITS, repeat=len(slots)):
+            body = list(pattern[:-1])
+            for i, value in zip(slots, values):
+                body[i] = value
+            body = "".join(body)
+            key = isbn_key(body)
+            if pattern[-1] in ("?", key):
+                expected.append(isbn_shown(body + key))
+        results.count(name, "searches compared")
+        results.count(name, "search rows", len(expected))
+        if answer.get("rows") != expected:
+            results.fail(name, "search rows", pattern, expected[:12], (answer.get("rows") or [])[:12])
+
+    # Corrections of a slip: every valid number one slip away (a character
+    # replaced by what its place may hold, or two neighbours swapped), shown
+    # with its hyphens.
+    wrong = []
+    for number in numbers:
+        for what, slipped in corruptions(Kind(name, name, None, None, alphabet=isbn_alphabet), number, rng):
+            if not isbn.is_valid(slipped):
+                wrong.append(slipped)
+    answers = cli.run("isbn", wrong, "--corrige")
+    for number, answer in zip(wrong, answers):
+        candidates = set()
+        for i in range(len(number)):
+            for symbol in isbn_alphabet(number, i):
+                candidates.add(number[:i] + symbol + number[i + 1:])
+            if i + 1 < len(number) and number[i] != number[i + 1] and number[i + 1] in isbn_alphabet(number, i) \
+                    and number[i] in isbn_alphabet(number, i + 1):
+                candidates.add(number[:i] + number[i + 1] + number[i] + number[i + 2:])
+        expected = sorted(isbn_shown(c) for c in candidates if c != number and isbn.is_valid(c))
+        ours = sorted(answer["corrections"])
+        results.count(name, "corrections compared")
+        results.count(name, "corrections", len(ours))
+        if ours != expected:
+            results.fail(name, "corrections", number, expected, ours)
 
 
 # ---------------------------------------------------------------- IBAN
@@ -454,6 +579,7 @@ def main():
         numbers = keys(kind, rng, count, cli, results)
         checks(kind, numbers, rng, cli, results)
     check_iban(rng, count, cli, results)
+    check_isbn(rng, count, cli, results)
     elapsed = time.monotonic() - start
 
     print(f"python-stdnum {stdnum.__version__}, {cli.processes} runs of ferrino-cli, {elapsed:.1f} s")
