@@ -29,8 +29,8 @@ cli="$(bench/cli_check.sh "$build/cli/ferrino-cli")"
 memory=""
 while IFS='|' read -r kind number; do
     peak="$( { /usr/bin/time -f '%M' "$build/cli/ferrino-cli" $kind "$number" >/dev/null; } 2>&1 | tail -1)"
-    rows="$("$build/cli/ferrino-cli" $kind "$number" | wc -l)"
-    memory+="| $kind | \`$number\` | $rows | $((peak / 1024)) MB |"$'\n'
+    listed="$("$build/cli/ferrino-cli" $kind "$number" | wc -l)"
+    memory+="| $kind | \`$number\` | $listed | $((peak / 1024)) MB |"$'\n'
 done <<'SEARCHES'
 insee|185057800
 rib|30006 00001 1234567????
