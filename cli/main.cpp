@@ -40,10 +40,7 @@ Types de numéro :
   prof    numéro de professionnel de santé : 8 caractères et une clé
   avs     numéro AVS : 756.1234.5678.97 (13 chiffres), ou l'ancien numéro de
           10 chiffres et un chiffre de contrôle
-  isbn    ISBN-10 : 9 chiffres et un caractère de contrôle (chiffre ou X) ;
-          ISBN-13 : 978 ou 979, 9 chiffres et la clé EAN-13 (un numéro qui
-          commence par 978 ou 979 et a de 11 à 13 caractères) ; découpé par
-          des tirets selon les tranches de l'Agence internationale de l'ISBN
+  isbn    ISBN : 9 chiffres et un caractère de contrôle (chiffre ou X)
   carte   numéro de carte bancaire : 15 chiffres et une clé
   siren   numéro SIREN : 8 chiffres et une clé
   siret   numéro SIRET : 13 chiffres et une clé (établissements de La Poste :
@@ -86,6 +83,11 @@ Numéros :
          dans les huit champs de la fenêtre par largeurs 1, 1, 1, 5, 1, 1, 1, 6
          (code pays, code constructeur, type, particularités du véhicule, clé,
          année, usine, numéro de série) ; le reste est ignoré
+  isbn   978 ou 979 suivis de 8 à 10 caractères : un ISBN à 13 chiffres (9
+         chiffres et la clé d'un code EAN 13, jamais X) ; sinon un ISBN à 10
+         caractères ; les tirets séparent groupe, éditeur et titre selon les
+         tranches de l'Agence internationale de l'ISBN, et manquent hors de
+         ces tranches : 978-2-07-036822-8, 2-07-036822-X
   cip    le code puis la clé : 123456 2 ou 1234562 ; avec un blanc, ce qui
          précède le dernier blanc est le code et ce qui le suit la clé
   ean    le type de code se choisit par --type, comme dans la liste de la
@@ -118,8 +120,8 @@ Avec --check, une ligne par numéro, dans l'ordre :
   aucune clé valable : « (clé attendue : aucune) ». Seule la clé compte
   pour la plupart des types : un SIRET d'établissement 0000, que la
   recherche écarte, et un ISBN hors des tranches de l'Agence, écrit sans
-  tirets, sont vérifiés comme les autres. Quelques types jugent davantage ; la première faute trouvée est
-  nommée :
+  tirets, sont vérifiés comme les autres. Quelques types jugent davantage ;
+  la première faute trouvée est nommée :
     iban   le pays doit avoir des IBAN « (pays sans IBAN) », l'IBAN la
            longueur inscrite pour ce pays « (longueur : 27 attendus pour FR) »,
            puis la clé ; en France et à Monaco, la clé du RIB que contient le

@@ -103,7 +103,7 @@ const fuzz::FieldKind& Kind() {
         k.test = TestIsbnCandidate;
         k.rowOf = [](const std::string& candidate, const std::string& pattern) -> std::optional<std::string> {
             const std::size_t keyAt = IsbnKeyAt(pattern);
-            const std::string key = ComputeIsbnKey(candidate);
+            const std::string key = ComputeIsbnKey(candidate.substr(0, keyAt));
             // A known key lists every candidate that calls for it.
             if (pattern[keyAt] != kUnknown && pattern[keyAt] != key[0]) return std::nullopt;
             return FormatIsbn(candidate.substr(0, keyAt) + key).shown;

@@ -116,7 +116,8 @@ std::string ComputeIsbnKey(std::string_view text) {
 }
 
 bool TestIsbnCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink) {
-    const std::size_t keyAt = IsbnKeyAt(candidate);
+    // The pattern's form: a slot may turn an ISBN-10's "?78" and what it carries into something like an ISBN-13.
+    const std::size_t keyAt = IsbnKeyAt(pattern);
     std::string full = PadRight(std::string(Slice(candidate, 0, keyAt)), keyAt, '0');
     full += ComputeIsbnKey(full);
     const char wanted = keyAt < pattern.size() ? pattern[keyAt] : kUnknown;

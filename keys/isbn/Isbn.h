@@ -67,7 +67,8 @@ std::string ShowIsbn(std::string_view text);
 std::string ComputeIsbnKey(std::string_view text);
 
 // Lists the body of the candidate with its key, as FormatIsbn shows them,
-// when the pattern's key is unknown or equals that key.
+// when the pattern's key is unknown or equals that key. The pattern's form
+// (ISBN-10 or ISBN-13) is the candidate's.
 bool TestIsbnCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink);
 
 // "Calcule": the field's text without blanks and "-", padded with unknown

@@ -291,6 +291,7 @@ const Case kReadings[] = {
     {{"insee", "--check", "n/a"}, "ERREUR (trop de caractères inconnus)\n", 2},
     {{"isbn", "--check", "9992171234"}, "ERREUR 99921-712-3-4 (clé attendue : 5)\n", 1},
     {{"isbn", "--check", "9786390000004"}, "OK 9786390000004\n", 0},  // no range holds it: no hyphens
+    {{"isbn", "--check", "978-0-306-40615-7 99"}, "ERREUR 978-0-306-40615-7 99 (longueur : 13 caractères attendus)\n", 1},
     {{"isbn", "84997076?1"}, "84-9970-766-1\n", 0},                   // a known key lists every body that fits
     // Several numbers: an empty line between outputs; the third has only its message.
     {{"siren", "12345678", "1?3456782", "123", "12?456782"}, "123 456 782\n\n123 456 782\n\n\n123 456 782\n", 2},

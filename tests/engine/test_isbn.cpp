@@ -170,6 +170,8 @@ TEST(Isbn, SearchRows) {
         // Outside every range, listed without hyphens.
         {"978639000?004", {"9786390000004"}},
         {"99921712?5", {"99921-712-3-5"}},
+        // An ISBN-10 carrying characters after its key stays one when a slot makes it begin with 978.
+        {"?78207036822", {"7-7820-7036-8"}},
     };
     for (const auto& [typed, rows] : cases) EXPECT_EQ(Search(typed), rows) << typed;
 }
@@ -234,9 +236,13 @@ TEST(Isbn, KindVerdictsRowsAndCorrections) {
         {"978207036822", "Clé calculée : 8."},
         {"978207036822X", "Clé calculée : 8."},
         {"2-07-036822-8", "Clé erronée : 8 saisie, X attendue."},
+        {"9786390000004XX", "Clé correcte. Caractères en trop ignorés : 15 saisis, 13 attendus."},
     };
     for (const auto& [typed, verdict] : verdicts)
         EXPECT_EQ(VerdictText(kind->Check(kind->ReadText(typed))), verdict) << typed;
+    // A check judges every character typed, also those a hyphenated field leaves out.
+    for (const std::string typed : {"978-0-306-40615-7 99", "2-07-036822-X 9", "9786390000004XX"})
+        EXPECT_FALSE(kind->IsRightText(typed)) << typed;
 
     // Every search row and correction of an ISBN-13 passes the kind's one test;
     // a slip never changes the prefix.
