@@ -74,15 +74,14 @@ struct Range {
 // Where the key stands in the reading's number, kind by kind.
 Range KeyRange(const Entry& entry, std::string_view number) {
     const std::string& name = entry.name;
+    // An ISBN-13: 978 or 979 and more than ten characters.
+    if (name == "isbn" && number.size() > 10 && (number.substr(0, 3) == "978" || number.substr(0, 3) == "979")) return {12, 1};
     if (name == "insee") return {13, 2};
     if (name == "rib") return {21, 2};
     if (name == "iban") return {2, 2};
     if (name == "prof") return {8, 1};
     if (name == "avs") return {number.size() == 13 && number.substr(0, 3) == "756" ? 12U : 10U, 1};
-    if (name == "isbn") {
-        const bool isbn13 = number.size() > 10 && (number.substr(0, 3) == "978" || number.substr(0, 3) == "979");
-        return {isbn13 ? 12U : 9U, 1};
-    }
+    if (name == "isbn") return {9, 1};
     if (name == "carte") return {15, 1};
     if (name == "siren" || name == "sin" || name == "vin") return {8, 1};
     if (name == "siret") return {13, 1};

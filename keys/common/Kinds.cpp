@@ -451,6 +451,29 @@ std::unique_ptr<NumberKind> Single(std::string_view name, FieldOps ops) {
     return std::make_unique<SingleFieldKind>(name, std::move(ops));
 }
 
+// An ISBN: a check judges every character given, also those after the key,
+// which a hyphenated field leaves out.
+class IsbnKind : public SingleFieldKind {
+public:
+    using SingleFieldKind::SingleFieldKind;
+    std::optional<InputFault> CheckInput(std::string_view number) const override {
+        const std::string normalised = NormaliseIsbn(number);
+        const std::size_t length = IsbnKeyAt(normalised) + 1;
+        if (normalised.size() > length) return InputFault{"longueur : " + std::to_string(length) + " caractères attendus"};
+        return std::nullopt;
+    }
+
+    // A slip never turns one form into the other (an ISBN-10 that carries
+    // characters after its key and a slip that makes it begin with 978).
+    TypoRules Typos(const Reading& reading) const override {
+        TypoRules rules = SingleFieldKind::Typos(reading);
+        rules.test = [test = rules.test, isbn13 = IsIsbn13(reading.number)](std::string_view candidate, RowStore& sink) {
+            return IsIsbn13(candidate) == isbn13 && test(candidate, sink);
+        };
+        return rules;
+    }
+};
+
 // The kinds whose key is computed by one function of the pattern.
 template <class Key>
 std::function<std::vector<std::string>(std::string_view)> Keys(Key key) {
@@ -480,29 +503,6 @@ public:
     std::optional<InputFault> CheckInput(std::string_view number) const override {
         if (LuhnCharacters(number) > kCardLength) return InputFault{"longueur : 16 chiffres attendus"};
         return std::nullopt;
-    }
-};
-
-// An ISBN: a check judges every character given, also those after the key,
-// which a hyphenated field leaves out.
-class IsbnKind : public SingleFieldKind {
-public:
-    using SingleFieldKind::SingleFieldKind;
-    std::optional<InputFault> CheckInput(std::string_view number) const override {
-        const std::string normalised = NormaliseIsbn(number);
-        const std::size_t length = IsbnKeyAt(normalised) + 1;
-        if (normalised.size() > length) return InputFault{"longueur : " + std::to_string(length) + " caractères attendus"};
-        return std::nullopt;
-    }
-
-    // A slip never turns one form into the other (an ISBN-10 that carries
-    // characters after its key and a slip that makes it begin with 978).
-    TypoRules Typos(const Reading& reading) const override {
-        TypoRules rules = SingleFieldKind::Typos(reading);
-        rules.test = [test = rules.test, isbn13 = IsIsbn13(reading.number)](std::string_view candidate, RowStore& sink) {
-            return IsIsbn13(candidate) == isbn13 && test(candidate, sink);
-        };
-        return rules;
     }
 };
 

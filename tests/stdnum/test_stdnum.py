@@ -90,8 +90,8 @@ class Cli:
         if len(objects) != len(lines):
             raise SystemExit(f"{' '.join(args)}: {len(objects)} answers for {len(lines)} numbers")
         for line, answer in zip(lines, objects):
-            if answer.get("input", answer.get("saisi")) != line:  # --corrige says "saisi"
-                raise SystemExit(f"{' '.join(args)}: answer for {answer['input']!r} in place of {line!r}")
+            if answer.get("input", answer.get("saisi")) != line:  # --corrige writes "saisi"
+                raise SystemExit(f"{' '.join(args)}: answer for {answer!r} in place of {line!r}")
         return objects
 
 
