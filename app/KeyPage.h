@@ -44,6 +44,8 @@ public:
     virtual const ferrino::NumberKind& Kind() const { return *kind_; }
     // The number fields, in the order of the kind's fields.
     const std::vector<TNumberField*>& NumberFields() const { return fields_; }
+    // The field that takes the focus when the page comes to show or its list closes.
+    TNumberField* FirstField() const { return fields_.empty() ? nullptr : fields_.front(); }
     // Their texts, as the engine reads them.
     ferrino::Fields FieldTexts() const;
 

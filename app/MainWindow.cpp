@@ -129,6 +129,10 @@ TMainWindow::TMainWindow(QWidget* parent) : QDialog(parent) {
             StatusBar1->showMessage(text);
     });
     connect(pageControl_, &TPageControl::currentChanged, StatusBar1, &QStatusBar::clearMessage);
+    // What a list's copy or save did ("1 679 616 lignes copiées.").
+    for (TKeyPage* page : pages_)
+        for (TCandidateList* list : page->findChildren<TCandidateList*>())
+            connect(list, &TCandidateList::told, StatusBar1, [this](const QString& text) { StatusBar1->showMessage(text); });
     // F3: the typing errors of the active page's number.
     auto* corrections = new QAction(QStringLiteral("Chercher les fautes de frappe"), this);
     corrections->setObjectName(QStringLiteral("ActionCorrections"));
@@ -136,6 +140,18 @@ TMainWindow::TMainWindow(QWidget* parent) : QDialog(parent) {
     corrections->setShortcutContext(Qt::WindowShortcut);
     connect(corrections, &QAction::triggered, this, &TMainWindow::CorrectionsClick);
     addAction(corrections);
+    // F1: the help, as "Aide".
+    auto* help = new QAction(QStringLiteral("Aide"), this);
+    help->setObjectName(QStringLiteral("ActionHelp"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WindowShortcut);
+    connect(help, &QAction::triggered, this, &TMainWindow::BtnhelpClick);
+    addAction(help);
+    // A page that comes to show takes the focus into its number field.
+    pageControl_->SetFocusInPage([this](int index) -> QWidget* {
+        TKeyPage* page = Page(index);
+        return page ? page->FirstField() : nullptr;
+    });
 
     FormCreate();
 }
@@ -203,8 +219,8 @@ void TMainWindow::FormShow() {
     // manager gives it (a kiosk session, a virtual screen).
     activateWindow();
     // The first number field of the page shown (EM_INSEE on the first page).
-    QWidget* page = pageControl_->currentWidget();
-    if (auto* field = page ? page->findChild<TNumberField*>() : nullptr) field->setFocus(Qt::OtherFocusReason);
+    TKeyPage* page = Page(pageControl_->currentIndex());
+    if (TNumberField* field = page ? page->FirstField() : nullptr) field->setFocus(Qt::OtherFocusReason);
 }
 
 namespace {
@@ -269,6 +285,8 @@ void TMainWindow::BitBtn2Click() {
         frame_->StopRequested = true;
         return;
     }
+    // Just after a search ended, a click was aimed at "Stop": it does not close.
+    if (frame_->CaptionJustBack()) return;
     close();
 }
 
@@ -291,8 +309,9 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void TMainWindow::keyPressEvent(QKeyEvent* event) {
-    // Escape does not close the main window.
+    // Escape does not close the main window; it stops a running search, as "Stop" does.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (frame_->Depth() > 0) frame_->StopRequested = true;
         event->accept();
         return;
     }

@@ -5,6 +5,7 @@
 
 #include "CandidateList.h"
 #include "KeyPage.h"
+#include "NumberField.h"
 #include "common/Verdict.h"
 
 TSearchFrame::TSearchFrame(QAbstractButton* closeButton, std::function<void()> publish, QObject* parent)
@@ -38,7 +39,10 @@ void TSearchFrame::Run(TKeyPage& page) {
         }
         page.RememberCalcule(read);
         if (verdict.key == ferrino::KeyState::Unknowns) {
+            // The search's count, then why nothing could be listed, if so.
             said = FromUtf8(ferrino::SearchText(page.List()->Rows().Size(), stopped));
+            const std::string why = ferrino::VerdictText(verdict);
+            if (!why.empty()) said += QLatin1Char(' ') + FromUtf8(why);
         } else {
             said = FromUtf8(ferrino::VerdictText(verdict));
             if (verdict.key == ferrino::KeyState::Wrong) said += QStringLiteral(" F3 : chercher les fautes de frappe.");
@@ -75,6 +79,11 @@ void TSearchFrame::Perform(TKeyPage& page, const Action& action) {
     const QString savedCaption = closeButton_->text();
     Enter();
     emit verdict({});
+    // Enter or a double click in the list: the list closes, and the focus it
+    // had goes back to the number field (not on to the next control).
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && (focus == page.List() || page.List()->isAncestorOf(focus)))
+        if (TNumberField* field = page.FirstField()) field->setFocus(Qt::OtherFocusReason);
     page.List()->Clear();
     page.List()->hide();
     QString said;
@@ -99,6 +108,7 @@ void TSearchFrame::Leave(TKeyPage& page, bool searchRan, const QString& savedCap
     PumpNow();
     Busy = false;
     PumpNow();
+    if (searchRan && savedCaption != closeButton_->text()) captionBack_.start();
     closeButton_->setText(savedCaption);
     page.ShowOutcome(searchRan);
     page.List()->Publish();

@@ -36,6 +36,12 @@ public:
     // Stops whatever runs and keeps it stopped until the last action has ended.
     void StopAll() { stopAll_ = true; }
 
+    // Whether the close button's caption came back from "Stop" less than
+    // kCaptionGuardMilliseconds ago, at the end of a search: a click on it
+    // then was meant for "Stop", not for what the button does now.
+    bool CaptionJustBack() const { return captionBack_.isValid() && captionBack_.elapsed() < kCaptionGuardMilliseconds; }
+    static constexpr int kCaptionGuardMilliseconds = 500;
+
     // The engine's pump: processes the window's messages when a few
     // milliseconds have passed since it last did; says whether to stop.
     bool Poll();
@@ -64,6 +70,7 @@ private:
     QAbstractButton* closeButton_;
     std::function<void()> publish_;
     QElapsedTimer sincePump_;
+    QElapsedTimer captionBack_;  // since the caption came back after a search
     int depth_ = 0;
     bool stopAll_ = false;
 };

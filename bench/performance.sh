@@ -34,7 +34,7 @@ while IFS='|' read -r kind number; do
 done <<'SEARCHES'
 insee|185057800
 rib|30006 00001 1234567????
-iban|FR?? 3000 6000 0112 3456 789? ???
+iban|CY?? 0020 0128 0000 0012 0052 ????
 prof|?? ? ?2345
 avs|756.1234.5???.??
 isbn|20703

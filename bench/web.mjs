@@ -1,6 +1,7 @@
 // The browser page's figures, in Debian's headless Chromium (bench/web.sh runs it):
 // the 1 679 616-row IBAN search from the click to the first rows drawn and to
 // the whole list drawn, "Stop" from the click to the page idle and drawn,
+// "Copier toute la liste" from the click to its count and its longest freeze,
 // the page's peak memory, scrolling the whole list, and the site's size.
 // Prints a Markdown table; best of RUNS runs (default 3), each in a fresh browser.
 import fs from 'node:fs';
@@ -10,7 +11,7 @@ import { launch, openPage, fileUrl } from '../web/test/browser.mjs';
 import { siteFolder } from '../web/test/site.mjs';
 
 const RUNS = Number(process.env.RUNS || 3);
-const FIELDS = { Edit_Iban_country: 'FR', em_iban_cle: '??', em_iban: '3000600001123456789????' };
+const FIELDS = { Edit_Iban_country: 'CY', em_iban_cle: '??', em_iban: '00200128000000120052????' };
 
 // Peak resident memory (VmHWM) of the browser's renderer processes, in MB.
 function rendererPeakMb(browserPid) {
@@ -118,6 +119,35 @@ async function scrollFrames(page) {
     }));
 }
 
+// "Copier toute la liste" on the whole list: click to "… lignes copiées." and
+// the page's longest freeze meanwhile (the longest gap between timer ticks), in ms.
+async function copyTimes(page) {
+    return page.evaluate(() => new Promise((resolve) => {
+        const status = document.getElementById('StatusBar1');
+        let last = performance.now();
+        let freeze = 0;
+        let done = false;
+        const tick = () => {
+            const now = performance.now();
+            freeze = Math.max(freeze, now - last);
+            last = now;
+            if (!done) setTimeout(tick, 0);
+        };
+        const start = performance.now();
+        document.getElementById('Btncopyall').click();
+        tick();
+        const look = () => {
+            if (!status.textContent.endsWith('copiées.')) {
+                setTimeout(look, 5);
+                return;
+            }
+            done = true;
+            resolve({ copy: performance.now() - start, freeze, status: status.textContent });
+        };
+        look();
+    }));
+}
+
 function siteSize() {
     const folder = siteFolder();
     const files = ['index.html', 'ferrino.css', 'ferrino.js', 'ferrino-engine.js'];
@@ -136,7 +166,8 @@ function siteSize() {
     return { raw, gzip, each, wasm: wasm.length, wasmGzip: zlib.gzipSync(wasm, { level: 9 }).length };
 }
 
-const best = { first: Infinity, all: Infinity, stop: Infinity, memory: Infinity, p95: Infinity, median: Infinity, max: Infinity };
+const best = { first: Infinity, all: Infinity, stop: Infinity, memory: Infinity, p95: Infinity, median: Infinity, max: Infinity,
+    copy: Infinity, freeze: Infinity };
 let details = {};
 for (let run = 0; run < RUNS; ++run) {
     const browser = await launch();
@@ -147,7 +178,10 @@ for (let run = 0; run < RUNS; ++run) {
         const search = await searchTimes(page);
         const scroll = await scrollFrames(page);
         const memory = rendererPeakMb(browser.process().pid);
+        const copy = await copyTimes(page);
         const stop = await stopTime(page);
+        best.copy = Math.min(best.copy, copy.copy);
+        best.freeze = Math.min(best.freeze, copy.freeze);
         best.first = Math.min(best.first, search.first);
         best.all = Math.min(best.all, search.all);
         best.stop = Math.min(best.stop, stop.stop);
@@ -182,9 +216,10 @@ console.log(`Measured by \`bench/web.sh\` on ${new Date().toISOString().slice(0,
 console.log('');
 console.log('| What | Goal | Measured |');
 console.log('|---|---:|---:|');
-console.log(`| IBAN \`FR ?? 3000600001123456789????\` (${details.rows.toLocaleString('en').replace(/,/g, ' ')} rows): click to the first rows drawn | < 1 s | ${best.first.toFixed(0)} ms |`);
+console.log(`| IBAN \`CY ?? 00200128000000120052????\` (${details.rows.toLocaleString('en').replace(/,/g, ' ')} rows): click to the first rows drawn | < 1 s | ${best.first.toFixed(0)} ms |`);
 console.log(`| same search: click to the whole list drawn | < 2 s | ${best.all.toFixed(0)} ms |`);
 console.log(`| "Stop" once the first rows are drawn: click to the page idle and drawn | < 50 ms | ${best.stop.toFixed(1)} ms |`);
+console.log(`| "Copier toute la liste" on the same list: click to \`1 679 616 lignes copiées.\` / the page's longest freeze meanwhile (the browser taking the text into its clipboard) | freeze < 1 s | ${best.copy.toFixed(0)} / ${best.freeze.toFixed(0)} ms |`);
 console.log(`| peak memory of the page (renderer process, worker included, after the search and a scroll through the list) | < 300 MB | ${best.memory.toFixed(0)} MB (an empty page: ${emptyPage.toFixed(0)} MB) |`);
 console.log(`| scrolling the 1.7 million rows top to bottom in 240 frames: frame time median / 95th percentile / worst | smooth | ${best.median.toFixed(1)} / ${best.p95.toFixed(1)} / ${best.max.toFixed(1)} ms |`);
 console.log(`| site, gzip -9 of index.html, ferrino.css, ferrino.js, ferrino-engine.js | < 500 KB | ${kb(size.gzip)} (${kb(size.raw)} uncompressed) |`);

@@ -105,6 +105,7 @@ int main(int argc, char** argv) {
     auto* rib = window.findChild<QLineEdit*>(QStringLiteral("em_rib"));
     auto* bban = window.findChild<QLineEdit*>(QStringLiteral("em_iban"));
     auto* key = window.findChild<QLineEdit*>(QStringLiteral("em_iban_cle"));
+    auto* country = window.findChild<QLineEdit*>(QStringLiteral("Edit_Iban_country"));
 
     rib->setText(QStringLiteral("30006 00001 1234567????"));
     const double ribMs = Search(window, 1, "LB_rib", "RIB, four unknown account characters (1 679 616)");
@@ -113,12 +114,14 @@ int main(int argc, char** argv) {
     rib->setText(QStringLiteral("30006 00001 12345678901"));
     PrintFigures("RIB, complete number", TimeCalcule(window, "LB_rib"));
 
+    // Cyprus: sixteen account characters, digits or capitals, and no national key.
     key->clear();
-    bban->setText(QStringLiteral("3000600001123456789????"));
+    country->setText(QStringLiteral("CY"));
+    bban->setText(QStringLiteral("00200128000000120052????"));
     const double ibanMs = Search(window, 2, "Lb_iban", "IBAN, four unknown BBAN characters (1 679 616)");
     Stop(window, 2, "Lb_iban", ibanMs, "IBAN, Stop during the same search");
     StopFromDue(window, 2, "Lb_iban", ibanMs, "IBAN, Stop, from the moment it is pressed");
-    bban->setText(QStringLiteral("30006000011234567890189"));
+    bban->setText(QStringLiteral("002001280000001200527600"));
     PrintFigures("IBAN, complete number", TimeCalcule(window, "Lb_iban"));
 
     std::printf("Peak memory of the whole program: %.1f MB\n", PeakMemoryMB());

@@ -28,8 +28,9 @@ int main(int argc, char** argv) {
     const bool iban = kind == QLatin1String("iban");
     window.PageControl()->setCurrentIndex(iban ? 2 : 1);
     const char* listName = iban ? "Lb_iban" : "LB_rib";
+    if (iban) window.findChild<QLineEdit*>(QStringLiteral("Edit_Iban_country"))->setText(QStringLiteral("CY"));
     window.findChild<QLineEdit*>(iban ? QStringLiteral("em_iban") : QStringLiteral("em_rib"))
-        ->setText(iban ? QStringLiteral("3000600001123456789????") : QStringLiteral("30006 00001 1234567????"));
+        ->setText(iban ? QStringLiteral("00200128000000120052????") : QStringLiteral("30006 00001 1234567????"));
     const SearchFigures search = TimeCalcule(window, listName);
     auto* list = window.findChild<TCandidateList*>(QString::fromLatin1(listName));
     const char* name = iban ? "IBAN" : "RIB/RIP";

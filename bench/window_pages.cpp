@@ -22,7 +22,7 @@ const std::vector<Largest>& Searches() {
     static const std::vector<Largest> searches = {
         {"Clé Insee", "LB_insee", 10000, {{"EM_INSEE", "185057800"}}},
         {"Clé RIB/RIP", "LB_rib", 1679616, {{"em_rib", "30006 00001 1234567????"}}},
-        {"CLé IBAN", "Lb_iban", 1679616, {{"Edit_Iban_country", "FR"}, {"em_iban_cle", ""}, {"em_iban", "3000600001123456789????"}}},
+        {"CLé IBAN", "Lb_iban", 1679616, {{"Edit_Iban_country", "CY"}, {"em_iban_cle", ""}, {"em_iban", "00200128000000120052????"}}},
         {"Clé Professionnel de santé", "LB_prof", 12000, {{"Em_prof", "7?1?3?5?"}}},
         {"Clé AVS", "LB_avs", 10000, {{"Em_avs", "123456"}}},
         {"ISBN", "LB_isbn", 10000, {{"em_isbn", "20703"}}},

@@ -9,7 +9,9 @@
 //   rest       the BBAN field
 // So "FR0" followed by "0" and the BBAN is France, no key, a short search.
 #include "FuzzCheck.h"
+#include "iban/Bban.h"
 #include "iban/Iban.h"
+#include "iban/Registry.h"
 
 using namespace ferrino;
 
@@ -75,7 +77,7 @@ struct Window {
 void CheckCalcule(const std::string& bbanField, const std::string& keyField, Window& window, const fuzz::PumpSettings& settings) {
     const std::string context =
         fuzz::Context("bban field", bbanField, "key field", keyField, "country", window.startCountry, "new country", window.newCountry);
-    const IbanSearchPlan plan = IbanPlan(bbanField, keyField);
+    const IbanSearchPlan plan = IbanPlan(bbanField, keyField, window.startCountry);
     // No IBAN has more than 34 characters: a longer BBAN than 30 is neither
     // completed nor searched, whatever it holds.
     const bool tooLong = fuzz::Without(bbanField, " ").size() > 30;
@@ -88,7 +90,19 @@ void CheckCalcule(const std::string& bbanField, const std::string& keyField, Win
         FUZZ_CHECK(SearchIban(plan, window.country, sink, pump) && sink.Empty(), context);
         return;
     }
-    fuzz::CheckPlan(plan, 2, fuzz::UnknownsOf([](std::size_t) { return true; }, kDigitsAndLetters), context);
+    // A place tries what the registry says it holds under the code the
+    // search starts with; any code the registry does not know, 0-9 and A-Z.
+    const IbanCountry* registered = FindIbanCountry(IbanCountryCode(window.startCountry));
+    const auto symbolsAt = [&](std::size_t pos) -> std::string_view {
+        if (!registered) return kDigitsAndLetters;
+        if (pos >= registered->places.size()) return {};
+        const char place = registered->places[pos];
+        return place == 'n' ? kDigits : place == 'a' ? kDigitsAndLetters.substr(10) : kDigitsAndLetters;
+    };
+    fuzz::CheckPlan(plan, 2, [&](std::string_view pattern, std::size_t pos) -> std::optional<Slot> {
+        if (pattern[pos] != kUnknown) return std::nullopt;
+        return Slot{pos, symbolsAt(pos), 0};
+    }, context);
     std::string_view trimmed = keyField;
     while (!trimmed.empty() && trimmed.front() == ' ') trimmed.remove_prefix(1);
     while (!trimmed.empty() && trimmed.back() == ' ') trimmed.remove_suffix(1);
@@ -111,24 +125,36 @@ void CheckCalcule(const std::string& bbanField, const std::string& keyField, Win
             FUZZ_CHECK((*keyPattern)[i] == kUnknown || (*keyPattern)[i] == key[i], ctx());
         FUZZ_CHECK(KeyHolds(bban, code, key) && ComputeIbanKey(bban, code) == key, ctx());
         FUZZ_CHECK(FormatIban(bban) == bban, ctx());
+        FUZZ_CHECK(BbanRules(code).Accepts(fuzz::Without(bban, " ")), ctx());
     };
 
     if (plan.Complete()) {
         // The key field receives the check digits, the BBAN field its pattern.
         const std::string key = CompleteIban(plan, window.startCountry);
         const std::string bban = FormatIban(plan.pattern);
-        const IbanSearchPlan again = IbanPlan(bban, key);
+        const IbanSearchPlan again = IbanPlan(bban, key, window.startCountry);
         const auto ctx = [&] { return context + fuzz::Context("key", key, "bban", bban); };
         FUZZ_CHECK(bban == bbanField, ctx());
         FUZZ_CHECK(again.Complete() && CompleteIban(again, window.startCountry) == key, ctx());
         RowStore sink;
         const bool listed = TestIbanCandidate(again.pattern, again.keyPattern, window.startCountry, sink);
+        // The key is computed whatever the BBAN; the row is listed only when
+        // the country's rules take the BBAN.
+        if (!BbanRules(window.startCountry).Accepts(again.pattern)) {
+            FUZZ_CHECK(!listed && sink.Empty(), ctx());
+            return;
+        }
         FUZZ_CHECK(listed && sink.Size() == 1, ctx());
         FUZZ_CHECK(sink.Row(0) == IbanCountryCode(window.startCountry) + ' ' + key + ' ' + bban, ctx() + fuzz::Context("row", sink.Row(0)));
         keyPattern = &again.keyPattern;
         fuzz::CheckRows(again, {std::string(sink.Row(0))}, rules, context);
     } else if (plan.TooMany()) {
         FUZZ_CHECK(FormatIban(plan.pattern) == bbanField, context + fuzz::Context("pattern", plan.pattern));
+    } else if (BbanRules(window.startCountry).Fault(plan.pattern)) {
+        // No completion can pass: nothing is tried, nothing listed.
+        RowStore sink;
+        SearchPump pump([] { return false; });
+        FUZZ_CHECK(SearchIban(plan, window.country, sink, pump) && sink.Empty(), context);
     } else {
         fuzz::SearchCase c;
         c.search = [&](RowStore& sink, SearchPump& pump) { return SearchIban(plan, window.country, sink, pump); };
@@ -138,6 +164,7 @@ void CheckCalcule(const std::string& bbanField, const std::string& keyField, Win
                              }}, pump);
         };
         c.rowOf = [&](const std::string& candidate) -> std::optional<std::string> {
+            if (!BbanRules(window.country).Accepts(candidate)) return std::nullopt;
             const std::string key = ComputeIbanKey(candidate, window.country);
             for (std::size_t i = 0; i < 2; ++i)
                 if (plan.keyPattern[i] != kUnknown && plan.keyPattern[i] != key[i]) return std::nullopt;

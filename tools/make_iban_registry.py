@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
-"""Writes keys/iban/Registry.cpp: the countries that have IBANs and their lengths.
+"""Writes keys/iban/Registry.cpp: the countries that have IBANs, their lengths
+and what each place of their BBAN holds.
 
 The table comes from the IBAN registry (ISO 13616) as Debian's python3-stdnum
 package keeps it (stdnum/iban.dat: one line a country, with the structure of
 its BBAN such as "5!n5!n11!c2!n", whose counts add up to the BBAN's length).
-An IBAN is the country code, two check digits and the BBAN.
+An IBAN is the country code, two check digits and the BBAN. Each place of a
+BBAN is written out as one letter of the structure: "n" a digit, "a" a
+capital, "c" either ("5!n" gives "nnnnn").
 
 Run it from anywhere after installing python3-stdnum:
     /usr/bin/python3 tools/make_iban_registry.py
@@ -32,10 +35,16 @@ def read_registry():
     return sorted(rows)
 
 
+def places(structure):
+    """The structure written out place by place: "2!n3!c" gives "nnccc"."""
+    return "".join(kind * int(count) for count, kind in re.findall(r"(\d+)!?([nac])", structure))
+
+
 def main():
     rows = read_registry()
     lines = [
-        "// The countries that have IBANs, with the length of their IBANs.",
+        "// The countries that have IBANs, with the length of their IBANs and what",
+        "// each place of their BBAN holds (n a digit, a a capital, c either).",
         "// Written by tools/make_iban_registry.py from the IBAN registry (ISO 13616)",
         "// as Debian's python3-stdnum keeps it; edit that script, not this file.",
         '#include "Registry.h"',
@@ -47,7 +56,7 @@ def main():
         "constexpr IbanCountry kCountries[] = {",
     ]
     for code, length, structure in rows:
-        lines.append(f'    {{"{code}", {length}}},  // BBAN {structure}')
+        lines.append(f'    {{"{code}", {length}, "{places(structure)}"}},  // {structure}')
     lines += [
         "};",
         "",

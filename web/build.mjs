@@ -4,7 +4,7 @@
 //   ferrino.css
 //   ferrino.js         the page's modules, joined into one classic script
 //   ferrino-engine.js  the engine (WebAssembly inlined) and the search worker
-//   Aide.htm           the help page
+//   Aide.htm           the page's help (site/Aide.htm: the page's own, not the window's)
 //
 // Why joined and inlined: a page opened from a local folder (file://) may not
 // load module scripts, fetch a file, or start a worker from a file; classic
@@ -13,7 +13,7 @@
 // and the engine's script is wrapped in a function whose source text the page
 // hands to the worker as a blob.
 //
-//   node web/build.mjs --engine ferrino-engine.js --help Aide.htm --version 1.2.0.1 [--author NAME] --out site
+//   node web/build.mjs --engine ferrino-engine.js --version 1.2.0.1 [--author NAME] --out site
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -26,7 +26,7 @@ export const MODULE_ORDER = ['text.js', 'rows.js', 'list.js', 'pages.js', 'engin
 function options(argv) {
     const out = {};
     for (let i = 0; i < argv.length; i += 2) out[argv[i].replace(/^--/, '')] = argv[i + 1];
-    for (const name of ['engine', 'help', 'version', 'out'])
+    for (const name of ['engine', 'version', 'out'])
         if (!out[name]) throw new Error(`build.mjs: --${name} is missing`);
     return out;
 }
@@ -75,7 +75,7 @@ function main() {
     fs.copyFileSync(path.join(site, 'ferrino.css'), path.join(opts.out, 'ferrino.css'));
     fs.writeFileSync(path.join(opts.out, 'ferrino.js'), joinModules());
     fs.writeFileSync(path.join(opts.out, 'ferrino-engine.js'), engineScript(opts.engine));
-    fs.copyFileSync(opts.help, path.join(opts.out, 'Aide.htm'));
+    fs.copyFileSync(path.join(site, 'Aide.htm'), path.join(opts.out, 'Aide.htm'));
 }
 
 if (process.argv[1] && path.resolve(process.argv[1]) === fileURLToPath(import.meta.url)) main();

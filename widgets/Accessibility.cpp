@@ -28,6 +28,8 @@ namespace {
 
 // The property that marks a field named by the single part it holds.
 constexpr char kOnePartBox[] = "ferrinoOnePartBox";
+// The property that marks a drop-down box named by the label beside it.
+constexpr char kLabelledBox[] = "ferrinoLabelledBox";
 // The property set on a widget between its focus-in and the event telling its current child.
 constexpr char kFocusChildPending[] = "ferrinoFocusChildPending";
 
@@ -476,6 +478,44 @@ private:
     mutable QHash<int, QAccessible::Id> message_;
 };
 
+// ---- the drop-down boxes of the pages -------------------------------------------
+
+// A drop-down box of a page ("Type" on the EAN page): named by its label, its
+// value being the item chosen. (Qt's own interface names a box by its value
+// on Linux, so that a screen reader would read "EAN 13" for "Type".)
+class TAccessibleComboBox : public QAccessibleWidget {
+public:
+    explicit TAccessibleComboBox(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QComboBox* Box() const { return static_cast<QComboBox*>(widget()); }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return Box()->currentText();
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return Box()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    // Its one child is the list that drops down.
+    int childCount() const override { return Box()->view() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 && Box()->view() ? QAccessible::queryAccessibleInterface(Box()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && Box()->view() && child->object() == Box()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = Box()->view() && Box()->view()->isVisible();
+        s.collapsed = !s.expanded;
+        return s;
+    }
+    QStringList actionNames() const override { return QStringList{showMenuAction(), pressAction()}; }
+    void doAction(const QString& name) override {
+        if (name != showMenuAction() && name != pressAction()) return;
+        if (Box()->view() && Box()->view()->isVisible()) Box()->hidePopup();
+        else Box()->showPopup();
+    }
+};
+
 // ---- the factory -------------------------------------------------------------
 
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
@@ -490,6 +530,8 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
         return new TAccessibleScrollingLabel(static_cast<TScrollingLabel*>(widget));
     if (className == QLatin1String("TSlidingLabel")) return new TAccessibleMessage(static_cast<QLabel*>(widget));
     if (className == QLatin1String("QStatusBar")) return new TAccessibleStatusBar(static_cast<QStatusBar*>(widget));
+    if (className == QLatin1String("QComboBox") && widget->property(kLabelledBox).toBool())
+        return new TAccessibleComboBox(static_cast<QComboBox*>(widget));
     // A page of the page control, whatever its own class: asked for as a plain widget.
     if (className == QLatin1String("QWidget") && TAccessiblePage::ControlOf(widget)) return new TAccessiblePage(widget);
     return nullptr;
@@ -542,6 +584,9 @@ QString LabelName(const QString& labelText) {
 
 void NameByLabel(QWidget* field, QLabel* label) {
     if (!field || !label) return;
+    // Before anything asks for its interface: a drop-down box is then named
+    // by its label as every field is, not by its value.
+    if (qobject_cast<QComboBox*>(field)) field->setProperty(kLabelledBox, true);
     field->setAccessibleName(LabelName(label->text()));
     label->setBuddy(field);  // what makes the label's relation to the field
     // A drop-down box's list is named after the box too, for when it opens.
@@ -672,10 +717,14 @@ void AnnounceStatusMessages(QStatusBar* bar) {
         auto* iface = dynamic_cast<TAccessibleStatusBar*>(QAccessible::queryAccessibleInterface(bar));
         if (!iface) return;
         QAccessibleInterface* note = iface->Message();
-        // Hidden, then shown again with the new text: each message is a new notification.
+        // Hidden, then shown again with the new text: each message is a new
+        // notification. A listener that keeps the names it has seen learns the
+        // new one before the notification shows.
         QAccessibleEvent hide(note, QAccessible::ObjectHide);
         Send(hide);
         if (message.isEmpty() || !bar->isVisible()) return;
+        QAccessibleEvent named(note, QAccessible::NameChanged);
+        Send(named);
         QAccessibleEvent show(note, QAccessible::ObjectShow);
         Send(show);
         QAccessibleEvent alert(note, QAccessible::Alert);

@@ -17,6 +17,7 @@
 //                    click on it does something, plain text otherwise
 //   TSlidingLabel    a notification: a screen reader speaks it when it shows
 //   QStatusBar       a status bar with a notification child holding its message
+//   QComboBox        named by its label (NameByLabel), its value the item chosen
 #pragma once
 
 #include <QList>

@@ -1,6 +1,7 @@
 #include "CandidateList.h"
 
 #include <algorithm>
+#include <optional>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -25,6 +26,7 @@
 #include "Accessibility.h"
 #include "EngineText.h"
 #include "FixedFont.h"
+#include "common/Verdict.h"
 
 int TCandidateModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : published_; }
 
@@ -240,6 +242,8 @@ void TCandidateList::keyPressEvent(QKeyEvent* event) {
         !selectionModel()->hasSelection()) {
         selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
         scrollTo(current);
+        // The row stays current: told all the same, as every move is.
+        ferrino::a11y::AnnounceListCurrent(this, current);
         emit rowClicked();
         event->accept();
         return;
@@ -359,15 +363,52 @@ QString TCandidateList::AllRowsText() const {
     return RowsText({{0, Count() - 1}});
 }
 
-void TCandidateList::CopySelectedRows() const {
-    const std::vector<std::pair<int, int>> ranges = SelectedRanges();
-    if (ranges.empty()) return;
-    QGuiApplication::clipboard()->setText(RowsText(ranges));
+namespace {
+
+// The busy cursor while a copy or a save of many rows runs, shown at once.
+class TBusyCursor {
+public:
+    TBusyCursor() {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+};
+
+// "1 ligne copiée.", "1 679 616 lignes copiées." (0 and 1 are singular in French).
+QString RowsSentence(int rows, const char* one, const char* many) {
+    const std::string count = ferrino::FrenchCount(static_cast<std::uint64_t>(std::max(0, rows)));
+    return QString::fromUtf8(count.data(), static_cast<qsizetype>(count.size())) + QLatin1Char(' ') +
+           QString::fromUtf8(rows > 1 ? many : one);
 }
 
-void TCandidateList::CopyAllRows() const {
+}  // namespace
+
+QString TCandidateList::CopiedText(int rows) { return RowsSentence(rows, "ligne copiée.", "lignes copiées."); }
+
+QString TCandidateList::SavedText(int rows) { return RowsSentence(rows, "ligne enregistrée.", "lignes enregistrées."); }
+
+void TCandidateList::CopySelectedRows() {
+    const std::vector<std::pair<int, int>> ranges = SelectedRanges();
+    if (ranges.empty()) return;
+    int rows = 0;
+    for (const auto& [first, last] : ranges) rows += last - first + 1;
+    {
+        const TBusyCursor busy;
+        QGuiApplication::clipboard()->setText(RowsText(ranges));
+    }
+    emit told(CopiedText(rows));
+}
+
+void TCandidateList::CopyAllRows() {
     if (Count() == 0) return;
-    QGuiApplication::clipboard()->setText(AllRowsText());
+    {
+        const TBusyCursor busy;
+        QGuiApplication::clipboard()->setText(AllRowsText());
+    }
+    emit told(CopiedText(Count()));
 }
 
 void TCandidateList::SaveRowsAs() {
@@ -406,6 +447,8 @@ bool TCandidateList::SaveRows(const QString& fileName) {
         progress.setAutoReset(false);
         progress.setAutoClose(false);
         progress.setValue(0);
+        // The busy cursor until the progress dialog, whose "Annuler" takes the mouse, comes up.
+        std::optional<TBusyCursor> busy(std::in_place);
         std::string buffer;
         std::string line;
         for (int chunk = 0; chunk < chunks && written; ++chunk) {
@@ -421,6 +464,7 @@ bool TCandidateList::SaveRows(const QString& fileName) {
             }
             written = file.write(buffer.data(), static_cast<qint64>(buffer.size())) == static_cast<qint64>(buffer.size());
             progress.setValue(chunk + 1);
+            if (busy && progress.isVisible()) busy.reset();
             if (progress.wasCanceled()) {
                 canceled = true;
                 break;
@@ -449,6 +493,7 @@ bool TCandidateList::SaveRows(const QString& fileName) {
         box.setObjectName(QStringLiteral("SaveError"));
         box.exec();
     }
+    if (written) emit told(SavedText(rows));
     return written;
 }
 

@@ -92,9 +92,10 @@ public:
     // The printed rows, one a line (no line break after the last).
     QString RowsText(const std::vector<std::pair<int, int>>& ranges) const;
     QString AllRowsText() const;
-    // "Copier" and "Copier toute la liste".
-    void CopySelectedRows() const;
-    void CopyAllRows() const;
+    // "Copier" and "Copier toute la liste", under the busy cursor; they tell
+    // how many rows they copied ("1 679 616 lignes copiées.").
+    void CopySelectedRows();
+    void CopyAllRows();
     // "Enregistrer la liste…": asks for a file with the desktop's file dialog,
     // then SaveRows().
     void SaveRowsAs();
@@ -103,8 +104,12 @@ public:
     // no partial file (and an older file as it was). A progress dialog with
     // "Annuler" comes up when the writing takes more than ProgressDelay;
     // when the file cannot be written, a message box names it and says why.
-    // Returns whether the file was written.
+    // Returns whether the file was written; when it was, tells how many rows
+    // it holds ("1 679 616 lignes enregistrées.").
     bool SaveRows(const QString& fileName);
+    // The sentence that tells how many rows were copied or saved.
+    static QString CopiedText(int rows);
+    static QString SavedText(int rows);
     // The milliseconds a save runs before its progress dialog shows.
     static int ProgressDelay;
     // Rows written between two looks at the progress dialog.
@@ -117,6 +122,8 @@ signals:
     void mousePressed();
     void keyDown(int key);
     void exited();
+    // What a copy or a save did, for the window's status bar.
+    void told(const QString& message);
 
 public:
     // Every row has the same height, so the view places rows by arithmetic:

@@ -1,5 +1,6 @@
 #include "PageControl.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,7 +18,8 @@ constexpr int kFrame = 2;        // frame round the pages
 }
 
 TWrapTabBar::TWrapTabBar(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::StrongFocus);
+    // Reached with Tab; a click on a tab leaves the focus to the page it shows.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
     ferrino::a11y::AnnounceCurrentChildOnFocus(this);
 }
@@ -190,9 +192,31 @@ int TPageControl::addPage(QWidget* page, const QString& caption) {
 
 void TPageControl::setCurrentIndex(int index) {
     if (index < 0 || index >= count() || index == currentIndex()) return;
+    // The focus goes straight from the old page to the new one: left where it
+    // is while the old page hides, it would move on to the next control of
+    // the window first (a button under the pages) and be announced there.
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* old = currentWidget();
+    const bool inWindow = focus && focus->window() == window();
+    if (inWindow && old && old->isAncestorOf(focus)) focus->clearFocus();
     stack_->setCurrentIndex(index);
     bar_->SetCurrent(index);
     Arrange();
+    if (!bar_->hasFocus() && (inWindow || !focus)) {
+        QWidget* target = focusInPage_ ? focusInPage_(index) : nullptr;
+        if (!target) {
+            // The page's first control in the Tab order.
+            QWidget* page = currentWidget();
+            for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+                if (!page->isAncestorOf(w)) continue;
+                if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page) && w->isEnabled()) {
+                    target = w;
+                    break;
+                }
+            }
+        }
+        if (target) target->setFocus(Qt::OtherFocusReason);
+    }
     emit currentChanged(index);
 }
 

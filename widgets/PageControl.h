@@ -7,6 +7,7 @@
 
 #include <QStackedWidget>
 #include <QWidget>
+#include <functional>
 
 class TWrapTabBar : public QWidget {
     Q_OBJECT
@@ -60,6 +61,10 @@ public:
     int currentIndex() const { return stack_->currentIndex(); }
     void setCurrentIndex(int index);
     void NextPage(int step);
+    // The control of page `index` that takes the focus when that page comes
+    // to show, unless the tabs have the focus (the arrow keys go on moving
+    // through the tabs); by default the page's first control in the Tab order.
+    void SetFocusInPage(std::function<QWidget*(int index)> focusInPage) { focusInPage_ = std::move(focusInPage); }
     TWrapTabBar* TabBar() const { return bar_; }
     // The page area for a given client size of the pages.
     QSize SizeForPages(QSize pageSize);
@@ -76,4 +81,5 @@ private:
 
     TWrapTabBar* bar_;
     QStackedWidget* stack_;
+    std::function<QWidget*(int index)> focusInPage_;
 };

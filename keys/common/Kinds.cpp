@@ -14,8 +14,8 @@
 #include "card/Card.h"
 #include "cip/Cip.h"
 #include "ean/Ean.h"
+#include "iban/Bban.h"
 #include "iban/Iban.h"
-#include "iban/Registry.h"
 #include "insee/Insee.h"
 #include "isbn/Isbn.h"
 #include "luhn/Luhn.h"
@@ -178,7 +178,7 @@ public:
         Reading reading;
         reading.fields = {FieldOf(fields, 0), FieldOf(fields, 1), FormatIban(FieldOf(fields, 2))};
         reading.country = reading.fields[0];
-        IbanSearchPlan plan = IbanPlan(reading.fields[2], reading.fields[1]);
+        IbanSearchPlan plan = IbanPlan(reading.fields[2], reading.fields[1], reading.country);
         reading.keyPattern = plan.keyPattern;
         reading.plan = std::move(plan);
         reading.number = IbanCountryCode(reading.country) + reading.keyPattern + reading.plan.pattern;
@@ -198,6 +198,7 @@ public:
         IbanSearchPlan plan;
         static_cast<Plan&>(plan) = reading.plan;
         plan.keyPattern = reading.keyPattern;
+        plan.country = reading.country;
         return SearchIban(plan, reading.country, rows, pump);
     }
 
@@ -206,9 +207,10 @@ public:
         return {std::string(Slice(row, 0, 2)), std::string(Slice(row, 3, 2)), std::string(Slice(row, 5, 40))};
     }
 
-    // Besides the key: the country must be in the IBAN registry and the IBAN
-    // of the length registered for it; a French or Monegasque BBAN is a RIB,
-    // whose own key must agree.
+    // Besides the key: the country must be in the IBAN registry, and the BBAN
+    // what its rules ask (BbanRules: the registered length, what each place
+    // holds, the national key). A fault no completion mends is named even
+    // while characters are unknown: the search then lists nothing.
     Verdict Check(const Reading& reading) const override {
         if (reading.plan.tooLong) {
             Verdict verdict;
@@ -219,31 +221,21 @@ public:
         }
         Verdict verdict = OneKeyVerdict(reading.plan, reading.keyPattern,
                                         [&] { return ComputeIbanKey(reading.plan.pattern, reading.country); });
-        if (verdict.unknowns) return verdict;
         const std::string code = IbanCountryCode(reading.country);
-        const IbanCountry* country = FindIbanCountry(code);
-        if (!country) {
-            verdict.findings.push_back({false, true, "pays sans IBAN", "Pas d'IBAN pour le code pays " + code + "."});
+        const BbanRules rules(reading.country);
+        if (!rules.Country()) {
+            if (!verdict.unknowns)
+                verdict.findings.push_back({false, true, "pays sans IBAN", "Pas d'IBAN pour le code pays " + code + "."});
             return verdict;
         }
-        const std::string bban = reading.plan.pattern;
-        const std::size_t length = 4 + bban.size();
-        const std::string registered = std::to_string(country->length);
-        if (length != country->length) {
-            verdict.findings.push_back({false, true, "longueur : " + registered + " attendus pour " + code,
-                                        "Longueur : " + std::to_string(length) + " caractères, " + registered + " attendus pour " +
-                                            code + "."});
+        const std::string& bban = reading.plan.pattern;
+        if (std::optional<Finding> fault = rules.Fault(bban)) {
+            verdict.findings.push_back(std::move(*fault));
             return verdict;
         }
-        verdict.findings.push_back({true, true, {}, "Longueur : " + registered + " caractères, conforme pour " + code + "."});
-        if (code == "FR" || code == "MC") {
-            const std::string ribKey = ComputeRibKey(bban);
-            const std::string typed = bban.substr(kRibBody, 2);
-            if (typed == ribKey)
-                verdict.findings.push_back({true, false, {}, "Clé RIB correcte."});
-            else
-                verdict.findings.push_back({false, false, "clé RIB", "Clé RIB erronée : " + typed + " saisie, " + ribKey + " attendue."});
-        }
+        if (verdict.unknowns) return verdict;
+        verdict.findings.push_back({true, true, {}, "Longueur : " + std::to_string(rules.Country()->length) + " caractères, conforme pour " + code + "."});
+        if (std::optional<Finding> national = rules.NationalKey(bban)) verdict.findings.push_back(std::move(*national));
         return verdict;
     }
 
@@ -252,7 +244,8 @@ public:
         rules.alphabet = [](std::string_view number, std::size_t pos) -> std::string {
             if (pos < 2) return {};  // the country code
             if (pos < 4) return std::string(kKeyDigits);
-            return SlotSymbols([](std::string_view bban) -> Plan { return IbanPlan(bban, "??"); },
+            const std::string country(number.substr(0, 2));
+            return SlotSymbols([&](std::string_view bban) -> Plan { return IbanPlan(bban, "??", country); },
                                number.substr(4), pos - 4);
         };
         rules.test = [](std::string_view candidate, RowStore& sink) {

@@ -96,7 +96,14 @@ std::string VerdictText(const Verdict& verdict) {
                    " au plus.";
             break;
         case KeyState::TooLong: return "Numéro trop long : " + FrenchCount(verdict.limit) + " caractères au plus.";
-        case KeyState::Unknowns: return {};
+        case KeyState::Unknowns:
+            // Only what rules out every completion (an IBAN's length...).
+            for (const Finding& finding : verdict.findings) {
+                if (finding.ok) continue;
+                if (!text.empty()) text += ' ';
+                text += finding.text;
+            }
+            return text;
     }
     if (verdict.key == KeyState::TooMany) return text;
     for (const Finding& finding : verdict.findings) {

@@ -64,8 +64,9 @@ std::string FrenchCount(std::uint64_t count);
 // The status bar's sentence (UTF-8) for a number whose key was looked at:
 // "Clé correcte.", "Clé erronée : 36 saisie, 91 attendue.", "Clé calculée : 91.",
 // "Aucune clé possible pour ce numéro.", "Trop de caractères inconnus (5) : 4 au
-// plus.", followed by the findings' sentences. Empty for KeyState::Unknowns,
-// whose sentence is the search's (SearchText).
+// plus.", followed by the findings' sentences. For KeyState::Unknowns, whose
+// sentence is the search's (SearchText), only the sentences of the faults no
+// completion mends, which follow it: usually nothing.
 std::string VerdictText(const Verdict& verdict);
 
 // The sentence after a search: "17 100 candidats.", "1 candidat.", "Aucun

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "Bban.h"
 #include "Registry.h"
 
 namespace ferrino {
@@ -69,6 +70,9 @@ char CodeCharacter(const std::string& countryField, std::size_t index) {
 // by a table. The fixed characters right of the last slot, the country code
 // and "00" make one last step, remade whenever the country code changes. The
 // row is a template whose slot characters, country code and key are patched.
+// A candidate whose key agrees is then judged by the country's rules: only
+// its national key while the code is the plan's (the slots try only what
+// their places allow), all of them under another code.
 class FastSearch {
 public:
     // Whether the plan has the shape this search handles (every plan IbanPlan
@@ -87,7 +91,7 @@ public:
     }
 
     FastSearch(const IbanSearchPlan& plan, const std::string& countryField, RowStore& sink)
-        : country_(countryField), sink_(sink), last_(plan.unknowns.size() - 1) {
+        : country_(countryField), planCode_(IbanCountryCode(plan.country)), sink_(sink), last_(plan.unknowns.size() - 1) {
         const std::string& pattern = plan.pattern;
         std::size_t from = 0;
         std::size_t shown = 0;  // BBAN characters shown before `from`
@@ -125,9 +129,10 @@ public:
             accept_[r] = KeyAgrees(plan.keyPattern, key);
             accepted += accept_[r];
         }
-        // Keys are spread evenly enough over the candidates to size the store.
+        // Keys are spread evenly enough over the candidates to size the store;
+        // a national key lists too few of them to reserve ahead.
         const std::uint64_t rows = plan.CandidateCount() * accepted / 97 + 1;
-        sink.ReserveMore(rows, rows * rowLength_);
+        if (!rules_.HasNationalKey()) sink.ReserveMore(rows, rows * rowLength_);
     }
 
     void Set(std::size_t level, std::size_t value, std::string&) {
@@ -136,12 +141,13 @@ public:
         row_[rowPos_[level]] = symbol_[level][value];
     }
 
-    void Test(const std::string&) {
+    void Test(const std::string& candidate) {
         const char c0 = CodeCharacter(country_, 0);
         const char c1 = CodeCharacter(country_, 1);
         if (c0 != row_[0] || c1 != row_[1]) SetCountry(c0, c1);
         const std::uint8_t r = tail_[remainder_[last_]];
         if (!accept_[r]) return;
+        if (judged_ && !(otherCode_ ? rules_.Accepts(candidate) : rules_.NationalKeyAgrees(candidate))) return;
         char* out = sink_.Append(rowLength_);
         if (!out) return;  // the store is full
         CopyRow(out);
@@ -174,9 +180,17 @@ private:
         tail.Push(CountryDigits(c1));
         tail.Push({2, 0});
         for (int r = 0; r < 97; ++r) tail_[r] = static_cast<std::uint8_t>(tail.Apply(r));
+        const char code[2] = {c0, c1};
+        rules_ = BbanRules(std::string_view(code, 2));
+        otherCode_ = c0 != planCode_[0] || c1 != planCode_[1];
+        judged_ = otherCode_ || rules_.HasNationalKey();
     }
 
     const std::string& country_;
+    const std::string planCode_;                          // the code the slots were made for
+    BbanRules rules_{""};                                 // the rules of the code in row_
+    bool otherCode_ = false;                              // row_'s code is not planCode_
+    bool judged_ = false;                                 // a candidate whose key agrees is judged by rules_
     RowStore& sink_;
     std::size_t last_;
     Step suffix_;                                         // BBAN right of the last slot
@@ -237,17 +251,19 @@ std::string ComputeIbanKey(std::string_view bban, std::string_view countryField)
 bool TestIbanCandidate(std::string_view candidate, std::string_view keyPattern, std::string_view countryField,
                        RowStore& sink) {
     const std::string key = ComputeIbanKey(candidate, countryField);
-    if (!KeyAgrees(keyPattern, key)) return false;
+    if (!KeyAgrees(keyPattern, key) || !BbanRules(countryField).Accepts(candidate)) return false;
     sink.Add(IbanCountryCode(countryField) + ' ' + key + ' ' + FormatIban(candidate));
     return true;
 }
 
-IbanSearchPlan IbanPlan(std::string_view bbanFieldText, std::string_view keyFieldText) {
+IbanSearchPlan IbanPlan(std::string_view bbanFieldText, std::string_view keyFieldText, std::string_view countryField) {
     IbanSearchPlan plan;
+    plan.country = std::string(countryField);
     plan.pattern = PadUnknown(RemoveBlanks(bbanFieldText), 2);
     plan.tooLong = plan.pattern.size() > kIbanLongestBban;
+    const BbanRules rules(countryField);
     if (!plan.tooLong)
-        plan.unknowns = FindSlots(plan.pattern, 0, plan.pattern.size(), [](std::size_t pos) { return Slot{pos, kDigitsAndLetters, 0}; });
+        plan.unknowns = FindSlots(plan.pattern, 0, plan.pattern.size(), [&](std::size_t pos) { return Slot{pos, rules.Symbols(pos), 0}; });
     std::string_view key = keyFieldText;
     while (!key.empty() && key.front() == ' ') key.remove_prefix(1);
     while (!key.empty() && key.back() == ' ') key.remove_suffix(1);
@@ -261,6 +277,7 @@ std::string CompleteIban(const Plan& plan, std::string_view countryField) {
 
 bool SearchIban(const IbanSearchPlan& plan, const std::string& countryField, RowStore& sink, SearchPump& pump) {
     if (!plan.Searches()) return true;
+    if (BbanRules(plan.country).Fault(plan.pattern)) return true;  // no completion can pass: the list stays empty
     if (FastSearch::Handles(plan)) {
         FastSearch search(plan, countryField, sink);
         return Enumerate(plan, search, pump);

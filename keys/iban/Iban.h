@@ -22,10 +22,13 @@ namespace ferrino {
 
 // What "Calcule" reads from the page: `pattern` is the BBAN (blanks removed,
 // padded with unknown markers to at least two characters) and `slots` its
-// unknown characters, each trying 0-9 then A-Z; `keyPattern` is the key field
-// (surrounding blanks trimmed, padded with unknown markers to two characters).
+// unknown characters, each trying what its place may hold under the country
+// code (BbanRules::Symbols: 0-9 then A-Z under a code the registry does not
+// know); `keyPattern` is the key field (surrounding blanks trimmed, padded
+// with unknown markers to two characters); `country` the country field.
 struct IbanSearchPlan : Plan {
     std::string keyPattern;
+    std::string country;
 };
 
 // Normalises a typed BBAN ("*", "-" and "." become unknown markers; anything
@@ -43,24 +46,28 @@ std::string ComputeIbanKey(std::string_view bban, std::string_view countryField)
 
 // Lists "CC KK " + FormatIban(candidate) when the candidate's check digits
 // agree with the key pattern (an unknown marker, or a missing character,
-// agrees with any digit).
+// agrees with any digit) and the country code's rules accept the candidate
+// (BbanRules::Accepts).
 bool TestIbanCandidate(std::string_view candidate, std::string_view keyPattern, std::string_view countryField,
                        RowStore& sink);
 
 // The longest BBAN of any country (an IBAN has at most 34 characters).
 inline constexpr std::size_t kIbanLongestBban = 30;
 
-// "Calcule": the BBAN and key fields read into patterns. A BBAN longer than
-// kIbanLongestBban makes a plan that is too long, which nothing searches.
-IbanSearchPlan IbanPlan(std::string_view bbanFieldText, std::string_view keyFieldText);
+// "Calcule": the BBAN and key fields read into patterns, under the country
+// field's code. A BBAN longer than kIbanLongestBban makes a plan that is too
+// long, which nothing searches.
+IbanSearchPlan IbanPlan(std::string_view bbanFieldText, std::string_view keyFieldText, std::string_view countryField = {});
 
 // The key field's new text when the BBAN is complete; the BBAN field then
 // receives plan.pattern.
 std::string CompleteIban(const Plan& plan, std::string_view countryField);
 
-// Lists every completion of the BBAN whose check digits agree with the key
-// pattern. `countryField` is read afresh for each candidate: the window may
-// change it while the pump polls.
+// Lists every completion of the BBAN that TestIbanCandidate accepts; nothing
+// when the BBAN has a fault under the plan's country code that no completion
+// mends (BbanRules::Fault). `countryField` is read afresh for each candidate:
+// the window may change it while the pump polls, and the candidates tried
+// after the change are judged under the new code.
 bool SearchIban(const IbanSearchPlan& plan, const std::string& countryField, RowStore& sink, SearchPump& pump);
 
 // A whole IBAN in one piece, as pasted or typed into one field: its country

@@ -99,10 +99,12 @@ public:
 
     bool Search(const ferrino::Reading& reading, ferrino::SearchPump& pump) override {
         // The country code is read afresh for every candidate: the window may
-        // change it while the search pumps.
+        // change it while the search pumps. The slots were made for the code
+        // of the click.
         ferrino::IbanSearchPlan plan;
         static_cast<ferrino::Plan&>(plan) = reading.plan;
         plan.keyPattern = reading.keyPattern;
+        plan.country = reading.country;
         return ferrino::SearchIban(plan, countryText_, List()->Rows(), pump);
     }
 

@@ -1,5 +1,6 @@
-// The IBAN registry: the countries that have IBANs and the length of their
-// IBANs (country code, check digits and BBAN), from ISO 13616.
+// The IBAN registry: the countries that have IBANs, the length of their
+// IBANs (country code, check digits and BBAN) and what each place of their
+// BBAN holds, from ISO 13616.
 #pragma once
 
 #include <cstddef>
@@ -11,6 +12,9 @@ namespace ferrino {
 struct IbanCountry {
     std::string_view code;
     std::size_t length;
+    // One letter a place of the BBAN: 'n' a digit, 'a' a capital, 'c' either
+    // ("nnnnnnnnnnccccccccccccnn" for FR); length - 4 letters.
+    std::string_view places;
 };
 
 // Every registered country, in ascending order of code.

@@ -9,7 +9,8 @@
 //
 // The eight boxes behave as one field (TFieldChain): typing moves on to the
 // next box when one is full, Backspace at the start of a box goes back into
-// the previous one, and a whole VIN pasted into any box fills all eight.
+// the previous one, and a whole VIN pasted into any box fills all eight. A
+// box the user empties stays empty when left, until "Calcule".
 #include <QFontMetrics>
 #include <array>
 
@@ -43,7 +44,12 @@ public:
         for (std::size_t i = 0; i < kVinFieldCount; ++i) {
             const int width = static_cast<int>(kVinFieldWidths[i]);
             TNumberField* field = AddField(QString::fromLatin1(kFieldNames[i]), {x, kTop, width * charWidth + 12, kHeight}, width);
-            connect(field, &TNumberField::exited, this, [this, i] { FieldExit(i); });
+            // A box the user has emptied (Backspace back across the boxes)
+            // stays empty when left; "Calcule" fills it like any other.
+            connect(field, &QLineEdit::textEdited, this, [this, i](const QString& text) { emptied_[i] = text.isEmpty(); });
+            connect(field, &TNumberField::exited, this, [this, i] {
+                if (!(emptied_[i] && fields_[i]->text().isEmpty())) FieldExit(i);
+            });
             fields_[i] = field;
             x += field->width() + kGap;
         }
@@ -104,6 +110,7 @@ private:
     }
 
     std::array<TNumberField*, kVinFieldCount> fields_{};
+    std::array<bool, kVinFieldCount> emptied_{};  // by the user's last edit
 };
 
 }  // namespace

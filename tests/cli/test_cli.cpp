@@ -137,8 +137,8 @@ const KindCase kKinds[] = {
      "30006 00001 12345678901 98", "ERREUR 30006 00001 12345678901 98 (clé attendue : 89)"},
     // Country code, key and BBAN; a row has no final blank.
     {"iban", {"iban"}, "FR00 3000 6000 0112 3456 7890 189", "FR 76 3000 6000 0112 3456 7890 189",
-     // A German BBAN: in a French one, the RIB key inside would reject most rows.
-     "DE?? 3704 0044 0532 0130 0?", 36, {{0, "DE 89 3704 0044 0532 0130 00"}}, "FR76 3000 6?0? 0112 ???",
+     // A Cypriot account character: digits and capitals, no national key.
+     "CY?? 0020 0128 0000 0012 0052 760?", 36, {{0, "CY 17 0020 0128 0000 0012 0052 7600"}}, "FR76 3000 6?0? 0112 ???",
      "FR76 3000 6000 0112 3456 7890 189", "FR 76 3000 6000 0112 3456 7890 189",
      "FR67 3000 6000 0112 3456 7890 189", "ERREUR FR 67 3000 6000 0112 3456 7890 189 (clé attendue : 76)"},
     {"prof", {"prof"}, "2a123456", "2A 1 23456 2",
@@ -285,9 +285,11 @@ const Case kReadings[] = {
     // Too short for --check: a missing key is wrong, missing body characters are unknown.
     {{"siret", "--check", "1234567820001"}, "ERREUR 123456782 0001 (clé attendue : 0)\n", 1},
     {{"cip", "--check", "123456"}, "ERREUR 123456 ? (clé attendue : 2)\n", 1},
-    {{"iban", "--check", "FR"}, "ERREUR FR ?? (caractères inconnus)\n", 1},
+    {{"iban", "--check", "FR"}, "ERREUR FR ?? (longueur : 27 attendus pour FR)\n", 1},  // no completion can pass
+    {{"iban", "--check", "ZZ"}, "ERREUR ZZ ?? (caractères inconnus)\n", 1},
     {{"vin", "--check", "LMN12345X678900"}, "ERREUR LMN12345X678900 (longueur : 17 caractères attendus)\n", 1},
     {{"siret", "--check", "12345"}, "ERREUR 12345 (trop de caractères inconnus)\n", 2},
+    {{"insee", "--check", "1 85 05 78 ??? ?84"}, "ERREUR 1 85 05 78 ??? ?84 (caractères inconnus)\n", 1},  // four: searched
     {{"insee", "--check", "n/a"}, "ERREUR (trop de caractères inconnus)\n", 2},
     {{"isbn", "--check", "9992171234"}, "ERREUR 99921-712-3-4 (clé attendue : 5)\n", 1},
     {{"isbn", "--check", "9786390000004"}, "OK 9786390000004\n", 0},  // no range holds it: no hyphens
@@ -343,6 +345,29 @@ TEST(CliInput, ManyLinesAndLongLinesCrossTheBlocks) {
     EXPECT_EQ(r.status, 2);
 }
 
+// The longest line read is 4 096 bytes, whether a newline ends it or not.
+TEST(CliInput, LongestLine) {
+    const std::string blanks(4096 - 9, ' ');
+    const struct {
+        Args args;
+        std::string input;
+        const char* out;
+        int status;
+    } cases[] = {
+        {{"siren", "--check"}, blanks + "732829320", "OK 732 829 320\n", 0},
+        {{"siren", "--check"}, "732829320" + blanks, "OK 732 829 320\n", 0},
+        {{"siren", "--check"}, blanks + "732829320\n", "OK 732 829 320\n", 0},
+        {{"siren", "--check"}, " " + blanks + "732829320", "ERREUR 73282932 (trop long)\n", 2},
+        {{"siren", "--corrige"}, std::string(4097, '7'), "# 7777777777777777777777777777777777777777\u2026\n", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input.substr(c.input.size() - 12));
+        const Result r = RunCli(c.args, c.input);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.status, c.status);
+    }
+}
+
 TEST(CliInput, FourUnknownVinCharactersListEveryCandidate) {
     const Result r = RunCli({"vin", "??N12345?6789??01"});  // 33^4 rows, a large output
     ASSERT_EQ(r.status, 0);
@@ -362,6 +387,10 @@ TEST(CliInput, CharactersBeyondAscii) {
         {{"sin", "--check", "12\xF0\x9F\x98\x80" "45678"}, "ERREUR 12? 456 78 (caractères inconnus)\n", 1},
         {{"sin", "--check", "12\xFF" "45678"}, "ERREUR 12? 456 78 (caractères inconnus)\n", 1},
         {{"sin", "--check", "12\xE2\x82" "45678"}, "ERREUR 12? 456 78 (caractères inconnus)\n", 1},
+        // An overlong form of U+00A0 is no blank: three unreadable bytes.
+        {{"sin", "--check", "046\xE0\x82\xA0" "454286"}, "ERREUR 046 ??? 454 (caractères inconnus)\n", 1},
+        // The hair space (U+200A), the last of the spaces of typography, is a blank.
+        {{"sin", "--check", "046\xE2\x80\x8A" "454\xE2\x80\x8A" "286"}, "OK 046 454 286\n", 0},
         // The SIREN field drops it.
         {{"siren", "--check", "123\xC3\xA9" "456782"}, "OK 123 456 782\n", 0},
         // The country field keeps it: it is shown as U+FFFD and counts 0 in the key.
@@ -388,7 +417,8 @@ TEST(CliJson, CalculeObjects) {
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.status, 2);
     const Result iban = RunCli({"iban", "--json", "FR7? 3000600001123456789018?"});
-    EXPECT_NE(iban.out.find("\"rows\":[\"FR 71 3000 6000 0112 3456 7890 182\",\"FR 76 "), std::string::npos) << iban.out;
+    // Of the ten digits, the RIB key inside lets one through.
+    EXPECT_NE(iban.out.find("\"rows\":[\"FR 76 3000 6000 0112 3456 7890 189\"]}"), std::string::npos) << iban.out;
 }
 
 TEST(CliJson, CheckObjects) {
@@ -403,17 +433,41 @@ TEST(CliJson, CheckObjects) {
               "{\"input\":\"1234?678903\",\"kind\":\"avs\",\"outcome\":\"incomplete\",\"number\":\"123 4? 678 903\","
               "\"valid\":false,\"expected_key\":null,\"cause\":\"caractères inconnus\"}\n");
     EXPECT_EQ(r.status, 1);
+    // A whole La Poste SIRET is complete, though its key is searched for.
+    const Result laPoste = RunCli({"siret", "--check", "--json", "35600000049837"});
+    EXPECT_EQ(laPoste.out,
+              "{\"input\":\"35600000049837\",\"kind\":\"siret\",\"outcome\":\"complete\",\"number\":\"356000000 4983 7\","
+              "\"valid\":true,\"expected_key\":\"2 ou 7\"}\n");
+    EXPECT_EQ(laPoste.status, 0);
 }
 
 TEST(CliJson, StringsAreEscaped) {
-    // Quote, backslash, tab, a control character, a well-formed é, a stray
-    // byte; the country field shows a foreign character, the key field the
-    // quote and the backslash.
-    const Result r = RunCli({"iban", "--json", "--check", "\xC3\x89R\"\\\t\x01\xC3\xA9\xFF" "00"});
-    EXPECT_EQ(r.out,
-              "{\"input\":\"\xC3\x89R\\\"\\\\\\t\\u0001\xC3\xA9\\ufffd00\",\"kind\":\"iban\",\"outcome\":\"complete\","
-              "\"number\":\"\\ufffdR \\\"\\\\ 00\",\"valid\":false,\"expected_key\":\"17\","
-              "\"cause\":\"pays sans IBAN\"}\n");
+    const Case cases[] = {
+        // Quote, backslash, tab, a control character, a well-formed é, a stray
+        // byte; the country field shows a foreign character, the key field the
+        // quote and the backslash.
+        {{"iban", "--json", "--check", "\xC3\x89R\"\\\t\x01\xC3\xA9\xFF" "00"},
+         "{\"input\":\"\xC3\x89R\\\"\\\\\\t\\u0001\xC3\xA9\\ufffd00\",\"kind\":\"iban\",\"outcome\":\"complete\","
+         "\"number\":\"\\ufffdR \\\"\\\\ 00\",\"valid\":false,\"expected_key\":\"17\","
+         "\"cause\":\"pays sans IBAN\"}\n",
+         1},
+        // Every control character below U+0020, the escape and U+001F included.
+        {{"siren", "--json", "--check", "73282932\x1B" "0\x1F"},
+         "{\"input\":\"73282932\\u001b0\\u001f\",\"kind\":\"siren\",\"outcome\":\"complete\",\"number\":\"732 829 320\","
+         "\"valid\":true,\"expected_key\":\"0\"}\n",
+         0},
+        // An overlong sequence (of U+00A0) is three unreadable characters, none a blank.
+        {{"sin", "--json", "--check", "046\xE0\x82\xA0" "454286"},
+         "{\"input\":\"046\\ufffd\\ufffd\\ufffd454286\",\"kind\":\"sin\",\"outcome\":\"incomplete\",\"number\":\"046 ??? 454\","
+         "\"valid\":false,\"expected_key\":null,\"cause\":\"caractères inconnus\"}\n",
+         1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        const Result r = RunCli(c.args);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.status, c.status);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -475,6 +529,15 @@ TEST(CliCheck, WholeNumbers) {
         {{"iban", "--check", "FR76 3000 6000 0112 3456 7890 18"},
          "ERREUR FR 76 3000 6000 0112 3456 7890 18 (longueur : 27 attendus pour FR)\n", 1},
         {{"iban", "--check", "FR54 3000 6000 0112 3456 7890 100"}, "ERREUR FR 54 3000 6000 0112 3456 7890 100 (clé RIB)\n", 1},
+        {{"iban", "--check", "GB31 NWBK 6016 1331 9268 190"}, "ERREUR GB 31 NWBK 6016 1331 9268 190 (longueur : 22 attendus pour GB)\n", 1},
+        {{"iban", "--check", "FR76 3000 6000 0112 3456 7890 1893 4567 8901"},
+         "ERREUR FR76 3000 6000 0112 3456 7890 1893 4567 \u2026 (trop long)\n", 2},
+        {{"iban", "--check", "FR76 3000 6O00 0112 3456 7890 189"},
+         "ERREUR FR 76 3000 6O00 0112 3456 7890 189 (caractère 6 du BBAN : chiffre attendu pour FR)\n", 1},
+        {{"iban", "--check", "BE41 5390 0754 7035"}, "ERREUR BE 41 5390 0754 7035 (clé nationale)\n", 1},
+        {{"iban", "--check", "IT60 X054 2811 1010 0000 0123 456"}, "OK IT 60 X054 2811 1010 0000 0123 456\n", 0},
+        {{"iban", "--check", "FR?? 3000 6000 0112 3456 7890 1?"},
+         "ERREUR FR ?? 3000 6000 0112 3456 7890 1? (longueur : 27 attendus pour FR)\n", 1},
         {{"iban", "--check", "NO07.8380.08.06006"}, "OK NO 07 8380 0806 006\n", 0},
         {{"iban", "--check", "ES91-2100-0418-4502-0005-1332"}, "OK ES 91 2100 0418 4502 0005 1332\n", 0},
         // VIN: exactly seventeen characters, none of I, O, Q.
@@ -524,6 +587,24 @@ TEST(CliCorrige, TextAndJson) {
          "{\"saisi\":\"123456 2\",\"valide\":true,\"corrections\":[]}\n",
          0},
         {{"cip", "--corrige", "--check", "123456"}, "", 2},
+        // IBAN: slips keep to what each place holds, and the RIB key agrees.
+        {{"iban", "--corrige", "FR7630006000011234567890198"},
+         "# FR7630006000011234567890198\nFR 76 3000 6000 0112 3456 7890 189\n", 0},
+        {{"iban", "--corrige", "IT60 X054 2811 1010 0000 0123 465"},
+         "# IT60 X054 2811 1010 0000 0123 465\nIT 60 X054 2811 1010 0000 0113 465\nIT 60 X054 2811 1010 0000 0123 456\n", 0},
+        // Listed rows end with no blank (an IBAN row does in the window's list).
+        {{"iban", "--corrige", "DE99 3704 0044 0532 0130 00"}, "# DE99 3704 0044 0532 0130 00\nDE 89 3704 0044 0532 0130 00\n", 0},
+        {{"iban", "--corrige", "--json", "DE99 3704 0044 0532 0130 00"},
+         "{\"saisi\":\"DE99 3704 0044 0532 0130 00\",\"valide\":false,\"corrections\":[\"DE 89 3704 0044 0532 0130 00\"]}\n", 0},
+        // No key fits, yet the number is whole: it has corrections.
+        {{"avs", "--corrige", "12345600055"},
+         "# 12345600055\n223 45 600 055\n163 45 600 055\n121 45 600 055\n123 15 600 055\n123 41 600 055\n123 45 060 055\n"
+         "123 45 500 055\n123 45 610 055\n123 45 604 055\n123 45 600 505\n123 45 600 955\n123 45 600 025\n",
+         0},
+        // What is refused as a whole number has nothing to correct, and says why in JSON.
+        {{"vin", "--corrige", "1M8GDM9AXKP0427881"}, "# 1M8GDM9AXKP0427881\n", 1},
+        {{"vin", "--corrige", "--json", "1M8GDM9AXKP0427881"},
+         "{\"saisi\":\"1M8GDM9AXKP0427881\",\"valide\":false,\"corrections\":[],\"cause\":\"longueur : 17 caractères attendus\"}\n", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));

@@ -50,17 +50,29 @@ bool OneSlipApart(std::string_view a, std::string_view b) {
 }  // namespace
 
 TEST(Verdict, Sentences) {
-    EXPECT_EQ(FrenchCount(0), "0");
-    EXPECT_EQ(FrenchCount(999), "999");
-    EXPECT_EQ(FrenchCount(17100), "17" + kNnbsp + "100");
-    EXPECT_EQ(FrenchCount(1167323), "1" + kNnbsp + "167" + kNnbsp + "323");
-    EXPECT_EQ(SearchText(17100, false), "17" + kNnbsp + "100 candidats.");
-    EXPECT_EQ(SearchText(1, false), "1 candidat.");
-    EXPECT_EQ(SearchText(0, false), "Aucun candidat.");
-    EXPECT_EQ(SearchText(1167323, true), "Recherche interrompue : 1" + kNnbsp + "167" + kNnbsp + "323 candidats trouvés.");
-    EXPECT_EQ(CorrectionsText(3, false), "3 corrections possibles (un caractère changé ou deux voisins échangés).");
-    EXPECT_EQ(CorrectionsText(1, false), "1 correction possible (un caractère changé ou deux voisins échangés).");
-    EXPECT_EQ(CorrectionsText(0, false), "Aucune correction à une faute de frappe.");
+    // French plurals begin at 2: 0 and 1 take the singular.
+    const std::pair<std::string, std::string> sentences[] = {
+        {FrenchCount(0), "0"},
+        {FrenchCount(999), "999"},
+        {FrenchCount(1000), "1" + kNnbsp + "000"},
+        {FrenchCount(17100), "17" + kNnbsp + "100"},
+        {FrenchCount(100000), "100" + kNnbsp + "000"},
+        {FrenchCount(1167323), "1" + kNnbsp + "167" + kNnbsp + "323"},
+        {SearchText(17100, false), "17" + kNnbsp + "100 candidats."},
+        {SearchText(2, false), "2 candidats."},
+        {SearchText(1, false), "1 candidat."},
+        {SearchText(0, false), "Aucun candidat."},
+        {SearchText(1167323, true), "Recherche interrompue : 1" + kNnbsp + "167" + kNnbsp + "323 candidats trouvés."},
+        {SearchText(1, true), "Recherche interrompue : 1 candidat trouvé."},
+        {SearchText(0, true), "Recherche interrompue : 0 candidat trouvé."},
+        {CorrectionsText(3, false), "3 corrections possibles (un caractère changé ou deux voisins échangés)."},
+        {CorrectionsText(1, false), "1 correction possible (un caractère changé ou deux voisins échangés)."},
+        {CorrectionsText(0, false), "Aucune correction à une faute de frappe."},
+        {CorrectionsText(2, true), "Recherche interrompue : 2 corrections trouvées."},
+        {CorrectionsText(1, true), "Recherche interrompue : 1 correction trouvée."},
+        {CorrectionsText(0, true), "Recherche interrompue : 0 correction trouvée."},
+    };
+    for (const auto& [made, text] : sentences) EXPECT_EQ(made, text);
 
     struct Case {
         std::size_t unknowns;
@@ -78,6 +90,7 @@ TEST(Verdict, Sentences) {
         {0, "3", {"2", "7"}, KeyState::Wrong, "Clé erronée : 3 saisie, 2 ou 7 attendue."},
         {0, "7", {"2", "7"}, KeyState::Correct, "Clé correcte."},
         {2, "91", {}, KeyState::Unknowns, ""},
+        {4, "91", {}, KeyState::Unknowns, ""},  // as many as a search takes
         {5, "91", {}, KeyState::TooMany, "Trop de caractères inconnus (5) : 4 au plus."},
     };
     for (const Case& c : cases) {
@@ -101,6 +114,7 @@ TEST(Verdict, EveryKind) {
         {{"insee"}, "1850578006084", "Clé calculée : 91."},
         {{"insee"}, "18505780", "Trop de caractères inconnus (5) : 4 au plus."},
         {{"insee"}, "1 85 05 78 006 0?4", ""},
+        {{"insee"}, "1 85 05 78 ??? ?84", ""},  // four unknown digits: a search, not too many
         {{"rib"}, "30006 00001 12345678901 89", "Clé correcte."},
         {{"avs"}, "12345600055", "Aucune clé possible pour ce numéro."},
         {{"avs"}, "756.1234.5678.97", "Clé correcte."},

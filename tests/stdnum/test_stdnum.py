@@ -14,10 +14,17 @@ kind and mode, numbers on stdin, --json) and through stdnum, and must agree:
             swap of two different neighbours of a valid number gets the same
             answer from both (a key that cannot see the error lets both pass).
 
-IBAN also: the length registered for every country of stdnum's registry, an
-unregistered country code, a wrong length, a wrong IBAN key are errors with
-their cause, and for France and Monaco the RIB inside the BBAN (stdnum does
-not look at it: its key is computed here from the published rule). UPC-E,
+IBAN also: the length registered for every country of stdnum's registry and
+what each place of the BBAN holds, an unregistered country code, a wrong
+length, a wrong IBAN key are errors with their cause, and the national key
+inside the BBAN: stdnum's own checks for Belgium, Spain, Montenegro and Norway
+(iban.is_valid with check_country), and for the countries stdnum does not
+check (the RIB of France, Monaco, Tunisia and Mauritania, the CIN of Italy and
+San Marino, the MOD 97-10 of Portugal, Slovenia, Serbia and Bosnia) the key
+is computed here from the published rule. Every correction (--corrige) of a
+number one slip away from a valid one, and every row of a search with one or
+two unknown BBAN characters, must be valid for stdnum, and the rows must be
+every completion stdnum accepts. UPC-E,
 which stdnum does not expand, is checked on its UPC-A expansion (written
 here) with stdnum's EAN key. ISBN also: hyphens as stdnum's copy of the
 ISBN Agency's ranges split a number (none where they hold no group or
@@ -40,6 +47,9 @@ SKIP = 77
 
 try:
     import stdnum
+    import stdnum.be.iban
+    import stdnum.es.ccc
+    import stdnum.no.kontonr
     from stdnum import ean, iban, isbn, luhn
     from stdnum.ca import sin
     from stdnum.ch import ssn
@@ -90,8 +100,8 @@ class Cli:
         if len(objects) != len(lines):
             raise SystemExit(f"{' '.join(args)}: {len(objects)} answers for {len(lines)} numbers")
         for line, answer in zip(lines, objects):
-            if answer.get("input", answer.get("saisi")) != line:  # --corrige writes "saisi"
-                raise SystemExit(f"{' '.join(args)}: answer for {answer!r} in place of {line!r}")
+            if answer.get("input", answer.get("saisi")) != line:  # --corrige says "saisi"
+                raise SystemExit(f"{' '.join(args)}: answer for {answer['input']!r} in place of {line!r}")
         return objects
 
 
@@ -442,10 +452,68 @@ def with_iban_key(country, bban):
     return country + iban.calc_check_digits(country + "00" + bban) + bban
 
 
+# The CIN of an Italian or San Marino BBAN: over the 22 characters after it,
+# odd places (from 1) count by this table, even places by their value (digits
+# 0-9, letters A = 0 ... Z = 25); the sum mod 26 is the letter.
+CIN_ODD = [1, 0, 5, 7, 9, 13, 15, 17, 19, 21, 2, 4, 18, 20, 11, 3, 6, 8, 12, 14, 16, 10, 22, 25, 24, 23]
+
+
+def cin(body):
+    values = [int(c) if c.isdigit() else ord(c) - ord("A") for c in body]
+    return chr(ord("A") + sum(CIN_ODD[v] if i % 2 == 0 else v for i, v in enumerate(values)) % 26)
+
+
+MOD97_IS_1 = ("PT", "SI", "RS", "BA", "ME")
+RIB_RULE = ("TN", "MR")
+STDNUM_NATIONAL = ("BE", "ES", "ME", "NO")
+
+
+def national_key(code, bban):
+    """The national key(s) the BBAN's body calls for, at their place, or None
+    when the country has none: (start, keys)."""
+    if code in ("FR", "MC"):
+        return 21, [rib_key(bban[:5], bban[5:10], bban[10:21])]
+    if code in ("IT", "SM"):
+        return 0, [cin(bban[1:])]
+    if code in MOD97_IS_1:
+        return len(bban) - 2, ["%02d" % k for k in range(100) if int(bban[:-2] + "%02d" % k) % 97 == 1]
+    if code in RIB_RULE:
+        return len(bban) - 2, ["%02d" % (97 - int(bban[:-2]) * 100 % 97)]
+    if code == "BE":
+        return 10, [stdnum.be.iban._calc_check_digits(bban[:10])]
+    if code == "ES":
+        return 8, [stdnum.es.ccc.calc_check_digits(bban)]
+    if code == "NO":
+        key = stdnum.no.kontonr._calc_check_digit(bban)
+        return 10, [key] if len(key) == 1 else []
+    return None
+
+
+def with_national_key(code, bban):
+    """The BBAN with its national key put in, or None when no key fits."""
+    if code == "NO" and bban.startswith("0000"):
+        return None  # stdnum reads these as the Luhn numbers of the old postal giro
+    found = national_key(code, bban)
+    if found is None:
+        return bban
+    at, keys = found
+    if not keys:
+        return None
+    return bban[:at] + keys[0] + bban[at + len(keys[0]):]
+
+
 def iban_valid(number):
-    # The country's own national checks (a few countries) are left out: they
-    # are not what ferrino-cli checks.
-    return iban.is_valid(number, check_country=False)
+    """stdnum's IBAN check, with the national keys it does not know (above)."""
+    if not iban.is_valid(number, check_country=False):
+        return False
+    code, bban = number[:2], number[4:]
+    if code in STDNUM_NATIONAL and code != "BE":
+        return iban.is_valid(number)
+    found = national_key(code, bban)
+    if found is None:
+        return True
+    at, keys = found
+    return any(bban[at:at + len(key)] == key for key in keys)
 
 
 def check_iban(rng, count, cli, results):
@@ -459,9 +527,9 @@ def check_iban(rng, count, cli, results):
     for code in codes:
         # France and Monaco more often: their RIB is checked too.
         for _ in range(per_country * (8 if code in ("FR", "MC") else 1)):
-            bban = draw_bban(rng, registry[code])
-            if code in ("FR", "MC"):
-                bban = bban[:21] + rib_key(bban[:5], bban[5:10], bban[10:21])
+            bban = None
+            while bban is None:
+                bban = with_national_key(code, draw_bban(rng, registry[code]))
             bodies.append((code, bban))
     answers = cli.run("iban", [code + "??" + bban for code, bban in bodies])
     valid_numbers = []
@@ -492,26 +560,89 @@ def check_iban(rng, count, cli, results):
             longer = bban[:-1]
         cases.append(("length", with_iban_key(code, longer), "longueur : %d attendus pour %s" % (4 + len(bban), code)))
         cases.append(("country", with_iban_key(rng.choice(unregistered), bban), "pays sans IBAN"))
-        if code in ("FR", "MC"):
-            wrong = "%02d" % ((int(bban[21:]) + rng.randint(1, 95)) % 97 + 1)
-            if wrong != bban[21:]:
-                cases.append(("RIB key", with_iban_key(code, bban[:21] + wrong), "clé RIB"))
+        found = national_key(code, bban)
+        if found and found[1]:
+            at, keys = found
+            length = len(keys[0])
+            symbols = CAPITALS if code in ("IT", "SM") else DIGITS
+            wrong = "".join(rng.choice(symbols) for _ in range(length))
+            if wrong not in keys:
+                what = "RIB key" if code in ("FR", "MC") else "national key"
+                cause = "clé RIB" if code in ("FR", "MC", "TN", "MR") else "clé CIN" if code in ("IT", "SM") else "clé nationale"
+                cases.append((what, with_iban_key(code, bban[:at] + wrong + bban[at + length:]), cause))
     answers = cli.run("iban", [number for _, number, _ in cases], "--check")
     for (what, number, cause), answer in zip(cases, answers):
         results.count(name, f"--check {what}")
         theirs = iban_valid(number)
-        if what == "RIB key":
-            # stdnum accepts it (it has no French RIB check): the RIB key
-            # written here decides.
-            theirs = False
-            if not iban_valid(number):
-                results.fail(name, "stdnum on a valid IBAN with a wrong RIB key", number, "invalid", "-")
+        if what.endswith("key") and not iban.is_valid(number, check_country=False):
+            results.fail(name, f"stdnum on a valid IBAN with a wrong {what}", number, "invalid", "-")
         ours = answer["valid"]
         ours_text = "OK" if ours else "ERREUR (" + answer.get("cause", "") + ")"
         if theirs != ours:
             results.fail(name, f"--check {what}", number, "valid" if theirs else "invalid", ours_text)
         elif cause and not answer.get("cause", "").startswith(cause):
             results.fail(name, f"--check {what}: cause", number, cause, ours_text)
+
+    check_iban_corrections(rng, valid_numbers, registry, cli, results)
+    check_iban_rows(rng, valid_numbers, registry, cli, results)
+
+
+def place_symbols(structure, i):
+    """What place i (from 0) of a BBAN holds under the registry's structure."""
+    places = "".join(kind * int(count) for count, kind in re.findall(r"(\d+)!([nac])", structure))
+    return {"n": DIGITS, "a": CAPITALS, "c": DIGITS + CAPITALS}[places[i]]
+
+
+def check_iban_corrections(rng, valid_numbers, registry, cli, results):
+    """Every correction of a number one slip away from a valid one is valid
+    for stdnum, and the valid number is among them."""
+    name = "iban"
+    wrong = []
+    for number in rng.sample(valid_numbers, min(len(valid_numbers), 400)):
+        code, bban = number[:2], number[4:]
+        i = rng.randrange(len(bban))
+        symbols = place_symbols(registry[code], i).replace(bban[i], "")
+        slipped = number[:4 + i] + rng.choice(symbols) + number[4 + i + 1:]
+        if not iban_valid(slipped):
+            wrong.append((number, slipped))
+    answers = cli.run("iban", [slipped for _, slipped in wrong], "--corrige")
+    for (number, slipped), answer in zip(wrong, answers):
+        corrections = [compact(row) for row in answer["corrections"]]
+        results.count(name, "--corrige", 1)
+        results.count(name, "corrections", len(corrections))
+        for row in corrections:
+            if not iban_valid(row):
+                results.fail(name, "--corrige: a correction stdnum rejects", slipped, "invalid", row)
+        if number not in corrections:
+            results.fail(name, "--corrige: the valid number missing", slipped, number, corrections[:5])
+
+
+def check_iban_rows(rng, valid_numbers, registry, cli, results):
+    """A search with one or two unknown BBAN characters and no key lists
+    exactly the completions stdnum accepts."""
+    name = "iban"
+    searches = []
+    for number in rng.sample(valid_numbers, min(len(valid_numbers), 300)):
+        code, bban = number[:2], number[4:]
+        places = rng.sample(range(len(bban)), min(len(bban), rng.choice((1, 1, 2))))
+        pattern = "".join("?" if i in places else c for i, c in enumerate(bban))
+        searches.append((code, pattern, sorted(places)))
+    answers = cli.run("iban", [code + "??" + pattern for code, pattern, _ in searches])
+    for (code, pattern, places), answer in zip(searches, answers):
+        rows = sorted(compact(row) for row in answer["rows"])
+        theirs = []
+        for values in itertools.product(*(place_symbols(registry[code], i) for i in places)):
+            bban = list(pattern)
+            for i, value in zip(places, values):
+                bban[i] = value
+            bban = "".join(bban)
+            number = with_iban_key(code, bban)
+            if iban_valid(number):
+                theirs.append(number)
+        results.count(name, "searches", 1)
+        results.count(name, "search rows", len(rows))
+        if rows != sorted(theirs):
+            results.fail(name, "search rows", code + "??" + pattern, len(theirs), len(rows))
 
 
 # ---------------------------------------------------------------- main

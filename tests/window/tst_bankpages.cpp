@@ -2,6 +2,7 @@
 // country list and its drop arrow, "Effacer" and "Stop".
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStatusBar>
 
 #include "Arrow.h"
 #include "ArrowButton.h"
@@ -65,6 +66,8 @@ private slots:
     void ibanKeyPattern_data();
     void ibanKeyPattern();
     void ibanCountryReadDuringTheSearch();
+    void ibanTypingErrors_data();
+    void ibanTypingErrors();
     void countryListOpensOnTheCountry_data();
     void countryListOpensOnTheCountry();
     void countryListKeyboard();
@@ -266,10 +269,15 @@ void TestBankPages::ibanCalcule_data() {
     QTest::newRow("GB, letters") << "GB" << "00" << "NWBK60161331926819" << "29" << "NWBK 6016 1331 9268 19 " << -1;
     QTest::newRow("one unknown, key given") << "FR" << "76" << "3000600001123456789018?" << "76"
                                             << "3000 6000 0112 3456 7890 18? " << 1;
-    QTest::newRow("one unknown, no key") << "FR" << "" << "3000600001123456789018?" << "" << "3000 6000 0112 3456 7890 18? " << 36;
-    QTest::newRow("empty BBAN") << "FR" << "" << "" << "" << "" << 1296;
-    QTest::newRow("empty BBAN, key 76") << "FR" << "76" << "" << "76" << "" << 13;
-    QTest::newRow("signs") << "FR" << "76" << "3000-6000*0112.3456 7890 189" << "76" << "3000 ?600 0?01 12?3 4567 8901 89 " << 474;
+    // The RIB key inside a French BBAN lets one digit through.
+    QTest::newRow("one unknown, no key") << "FR" << "" << "3000600001123456789018?" << "" << "3000 6000 0112 3456 7890 18? " << 1;
+    QTest::newRow("unregistered, one unknown") << "ZZ" << "" << "3000600001123456789018?" << "" << "3000 6000 0112 3456 7890 18? " << 36;
+    // No completion of the length France registers: the list shows empty.
+    QTest::newRow("empty BBAN") << "FR" << "" << "" << "" << "" << 0;
+    QTest::newRow("unregistered, empty BBAN") << "ZZ" << "" << "" << "" << "" << 1296;
+    QTest::newRow("empty BBAN, key 76") << "ZZ" << "76" << "" << "76" << "" << 14;
+    QTest::newRow("signs") << "ZZ" << "76" << "3000-6000*0112.3456 7890 189" << "76" << "3000 ?600 0?01 12?3 4567 8901 89 " << 488;
+    QTest::newRow("signs, French length wrong") << "FR" << "76" << "3000-6000*0112.3456 7890 189" << "76" << "3000 ?600 0?01 12?3 4567 8901 89 " << 0;
     QTest::newRow("five unknowns") << "FR" << "12" << "3000?????" << "12" << "3000 ???? ? " << -1;
     QTest::newRow("country not listed") << "QQ" << "" << "12" << "44" << "12 " << -1;
 }
@@ -292,6 +300,8 @@ void TestBankPages::ibanCalcule() {
     if (rows < 0) return;
     QCOMPARE(p.candidates->model()->rowCount(), rows);
     if (rows == 1) QCOMPARE(Rows(p.candidates).first(), QStringLiteral("FR 76 3000 6000 0112 3456 7890 189 "));
+    if (rows == 0)
+        QVERIFY(Find<QStatusBar>(&p.window, "StatusBar1")->currentMessage().startsWith(QStringLiteral("Aucun candidat. Longueur : ")));
     if (rows == 36) {
         const QStringList listed = Rows(p.candidates);
         QVERIFY(listed.first().endsWith(QStringLiteral(" 180 ")));
@@ -320,7 +330,7 @@ void TestBankPages::ibanKeyPattern() {
     QFETCH(QString, sameAs);
     IbanPage p;
     const auto rowsFor = [&](const QString& keyText) {
-        p.Fill(QStringLiteral("FR"), keyText, QStringLiteral("300060000112345678901??"));
+        p.Fill(QStringLiteral("CY"), keyText, QStringLiteral("0020012800000012005276??"));
         ClickCalcule(&p.window);
         return Rows(p.candidates);
     };
@@ -337,13 +347,14 @@ void TestBankPages::ibanKeyPattern() {
 
 void TestBankPages::ibanCountryReadDuringTheSearch() {
     // The country code is read for every candidate: a change made while the
-    // search runs applies to the candidates tried after it.
+    // search runs applies to the candidates tried after it. A Cypriot BBAN
+    // is an Albanian one too.
     IbanPage p;
-    p.Fill(QStringLiteral("FR"), QString(), QStringLiteral("300060000112345678901????"));
+    p.Fill(QStringLiteral("CY"), QString(), QStringLiteral("00200128000000120052????"));
     QTimer watch;
     watch.setInterval(0);
     connect(&watch, &QTimer::timeout, this, [&] {
-        if (p.candidates->model()->rowCount() >= 100000) p.country->setText(QStringLiteral("DE"));
+        if (p.candidates->model()->rowCount() >= 100000) p.country->setText(QStringLiteral("AL"));
     });
     watch.start();
     QTest::qWait(12);
@@ -351,13 +362,38 @@ void TestBankPages::ibanCountryReadDuringTheSearch() {
     watch.stop();
     const QAbstractItemModel* rows = p.candidates->model();
     QCOMPARE(rows->rowCount(), 36 * 36 * 36 * 36);
-    QVERIFY(rows->index(0, 0).data().toString().startsWith(QStringLiteral("FR ")));
-    QVERIFY(rows->index(99999, 0).data().toString().startsWith(QStringLiteral("FR ")));
+    QVERIFY(rows->index(0, 0).data().toString().startsWith(QStringLiteral("CY ")));
+    QVERIFY(rows->index(99999, 0).data().toString().startsWith(QStringLiteral("CY ")));
     const QString last = rows->index(rows->rowCount() - 1, 0).data().toString();
-    QVERIFY2(last.startsWith(QStringLiteral("DE ")), qPrintable(last));
-    p.Fill(QStringLiteral("DE"), QString(), last.mid(6));
+    QVERIFY2(last.startsWith(QStringLiteral("AL ")), qPrintable(last));
+    p.Fill(QStringLiteral("AL"), QString(), last.mid(6));
     ClickCalcule(&p.window);
-    QCOMPARE(p.key->text(), last.mid(3, 2));  // the key listed is the German one
+    QCOMPARE(p.key->text(), last.mid(3, 2));  // the key listed is the Albanian one
+}
+
+// F3 lists only numbers the verdict calls right: no letter in a bank code, no
+// RIB or CIN key that fails (the command line's corrections, tests/cli).
+void TestBankPages::ibanTypingErrors_data() {
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("bban");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("RIB key swapped") << "FR" << "76" << "30006000011234567890198"
+                                     << QStringList{"FR 76 3000 6000 0112 3456 7890 189 "};
+    QTest::newRow("IT, two digits swapped") << "IT" << "60" << "X0542811101000000123465"
+                                            << QStringList{"IT 60 X054 2811 1010 0000 0113 465 ", "IT 60 X054 2811 1010 0000 0123 456 "};
+}
+
+void TestBankPages::ibanTypingErrors() {
+    QFETCH(QString, country);
+    QFETCH(QString, key);
+    QFETCH(QString, bban);
+    QFETCH(QStringList, rows);
+    IbanPage p;
+    p.Fill(country, key, bban);
+    p.bban->setFocus();
+    QTest::keyClick(p.bban, Qt::Key_F3);
+    QCOMPARE(Rows(p.candidates), rows);
 }
 
 void TestBankPages::countryListOpensOnTheCountry_data() {
@@ -537,18 +573,19 @@ void TestBankPages::arrowButtonParts() {
 
 void TestBankPages::ibanCandidateClickAndDoubleClick() {
     IbanPage p;
-    // Thirty BBAN characters: the display form, 38 characters, is written whole.
+    // Thirty BBAN characters, which no registered country has: the display
+    // form, 38 characters, is written whole.
     const QString bban = QStringLiteral("30006000011234567890123456789?");
-    p.Fill(QStringLiteral("FR"), QString(), bban);
+    p.Fill(QStringLiteral("ZZ"), QString(), bban);
     ClickCalcule(&p.window);
     QCOMPARE(p.candidates->model()->rowCount(), 36);
     const QString row = Rows(p.candidates)[12];
-    QVERIFY(row.startsWith(QStringLiteral("FR ")));
+    QVERIFY(row.startsWith(QStringLiteral("ZZ ")));
     ClickRow(p.candidates, 12);
     QCOMPARE(p.key->text(), row.mid(3, 2));
     QCOMPARE(p.bban->text(), QStringLiteral("3000 6000 0112 3456 7890 1234 5678 9C "));
     QCOMPARE(p.bban->text().size(), 38);
-    QCOMPARE(p.country->text(), QStringLiteral("FR"));
+    QCOMPARE(p.country->text(), QStringLiteral("ZZ"));
     QVERIFY(p.candidates->isVisible());
     // The keys move with the selection.
     p.candidates->setFocus();
@@ -556,7 +593,7 @@ void TestBankPages::ibanCandidateClickAndDoubleClick() {
     QCOMPARE(p.key->text(), Rows(p.candidates)[13].mid(3, 2));
     QVERIFY(p.bban->text().endsWith(QStringLiteral("9D ")));
     // A double click computes the key again, here under another country.
-    const QString frenchKey = Rows(p.candidates)[13].mid(3, 2);
+    const QString listedKey = Rows(p.candidates)[13].mid(3, 2);
     p.country->setText(QStringLiteral("DE"));
     QTest::mouseDClick(p.candidates->viewport(), Qt::LeftButton, {},
                        p.candidates->visualRect(p.candidates->model()->index(13, 0)).center());
@@ -564,7 +601,7 @@ void TestBankPages::ibanCandidateClickAndDoubleClick() {
     QVERIFY(p.Guides());
     QCOMPARE(p.bban->text(), QStringLiteral("3000 6000 0112 3456 7890 1234 5678 9D "));
     const QString germanKey = p.key->text();
-    QVERIFY(germanKey != frenchKey);
+    QVERIFY(germanKey != listedKey);
     p.Fill(QStringLiteral("DE"), QStringLiteral("??"), QStringLiteral("30006000011234567890123456789D"));
     ClickCalcule(&p.window);
     QCOMPARE(p.key->text(), germanKey);
@@ -667,8 +704,9 @@ void TestBankPages::stopEndsTheLargestSearches_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("firstRow");
-    QTest::newRow("RIB") << kRibPage << "em_rib" << "30006 00001 1234567????" << "LB_rib" << "30006 00001 12345670000 ";
-    QTest::newRow("IBAN") << kIbanPage << "em_iban" << "3000600001123456789????" << "Lb_iban" << "FR ";
+    QTest::addColumn<QString>("country");  // the IBAN page's
+    QTest::newRow("RIB") << kRibPage << "em_rib" << "30006 00001 1234567????" << "LB_rib" << "30006 00001 12345670000 " << "";
+    QTest::newRow("IBAN") << kIbanPage << "em_iban" << "00200128000000120052????" << "Lb_iban" << "CY " << "CY";
 }
 
 void TestBankPages::stopEndsTheLargestSearches() {
@@ -677,9 +715,11 @@ void TestBankPages::stopEndsTheLargestSearches() {
     QFETCH(QString, typed);
     QFETCH(QString, list);
     QFETCH(QString, firstRow);
+    QFETCH(QString, country);
     ShownWindow s;
     s.Page(page);
     Field(&s.window, qPrintable(field))->setText(typed);
+    if (!country.isEmpty()) Field(&s.window, "Edit_Iban_country")->setText(country);
     QAbstractButton* close = Button(&s.window, "BitBtn2");
     QAbstractItemView* candidates = List(&s.window, qPrintable(list));
     // "Stop" is pressed from inside the search, once it has shown 100 000 rows.

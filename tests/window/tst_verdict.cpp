@@ -4,6 +4,7 @@
 // numbers, La Poste SIRETs, blanks of French typography.
 #include <QAction>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QStatusBar>
 
 #include "WindowTest.h"
@@ -48,6 +49,7 @@ private slots:
     void verdictOfCalcule();
     void verdictIsClearedByEffacerAndPages();
     void longVerdictWrapsInsteadOfBeingCut();
+    void stoppedSearchSaysSo_data();
     void stoppedSearchSaysSo();
     void undoBringsBackWhatWasTyped_data();
     void undoBringsBackWhatWasTyped();
@@ -71,7 +73,7 @@ void TestVerdict::verdictOfCalcule_data() {
     QTest::newRow("computed") << int(kInsee) << Typing{{"EM_INSEE", "1850578006084"}} << "Clé calculée : 91.";
     QTest::newRow("too many") << int(kInsee) << Typing{{"EM_INSEE", "18505780"}}
                               << "Trop de caractères inconnus (5) : 4 au plus.";
-    QTest::newRow("search") << int(kInsee) << Typing{{"EM_INSEE", "185057800"}} << "10" + kNnbsp + "000 candidats.";
+    QTest::newRow("search") << int(kInsee) << Typing{{"EM_INSEE", "185057800"}} << QStringLiteral("10\u202F000 candidats.");
     QTest::newRow("one row") << int(kInsee) << Typing{{"EM_INSEE", "1850578006?8491"}} << "1 candidat.";
     QTest::newRow("no row") << int(kCip) << Typing{{"Fcip1", "12?456"}, {"Fcip2", "8"}} << "Aucun candidat.";
     QTest::newRow("no key") << int(kAvs) << Typing{{"Em_avs", "12345600055"}} << "Aucune clé possible pour ce numéro.";
@@ -79,6 +81,11 @@ void TestVerdict::verdictOfCalcule_data() {
                           << "Clé correcte. Longueur : 27 caractères, conforme pour FR. Clé RIB correcte.";
     QTest::newRow("iban rib") << int(kIban) << Typing{{"em_iban_cle", "54"}, {"em_iban", "30006000011234567890100"}}
                               << "Clé correcte. Longueur : 27 caractères, conforme pour FR. Clé RIB erronée : 00 saisie, 89 attendue.";
+    // No completion can pass: the search lists nothing and says why.
+    QTest::newRow("iban length") << int(kIban) << Typing{{"em_iban", "3000600001123456789018??"}}
+                                 << "Aucun candidat. Longueur : 28 caractères, 27 attendus pour FR.";
+    QTest::newRow("iban letter") << int(kIban) << Typing{{"em_iban", "3O00600001123456789018?"}}
+                                 << "Aucun candidat. Caractère 2 du BBAN : O saisi, chiffre attendu pour FR.";
     QTest::newRow("vin") << int(kVin)
                          << Typing{{"Vin1", "1"}, {"Vin2", "M"}, {"Vin3", "8"}, {"VIn4", "GDM9A"}, {"Vin5", "3"},
                                    {"Vin6", "K"}, {"VIn7", "P"}, {"Vin8", "042788"}}
@@ -140,16 +147,37 @@ void TestVerdict::longVerdictWrapsInsteadOfBeingCut() {
     QVERIFY2(last - first > bar->fontMetrics().lineSpacing(), qPrintable(QString::number(last - first)));
 }
 
+// Stopped at its first look at the window. A search that found nothing says
+// so in the singular; one that lists every candidate tried gives its count,
+// grouped by three with narrow no-break spaces.
+void TestVerdict::stoppedSearchSaysSo_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("said");  // empty: "N candidats trouvés." for the N rows listed
+    // 00 is no RIB key: none of the 36^4 accounts is listed.
+    QTest::newRow("nothing found") << "30006000011234567????00" << "Recherche interrompue : 0 candidat trouvé.";
+    QTest::newRow("rows found") << "30006000011234567????" << "";
+}
+
 void TestVerdict::stoppedSearchSaysSo() {
+    QFETCH(QString, typed);
+    QFETCH(QString, said);
     ShownWindow s;
-    s.Page(kIban);
-    Field(&s.window, "em_iban")->setText(QStringLiteral("3000600001123456789????"));
+    s.Page(kRib);
+    Field(&s.window, "em_rib")->setText(typed);
     ClickCalculeAndDuringSearch(&s.window, [&] { Button(&s.window, "BitBtn2")->click(); });
-    const int rows = List(&s.window, "Lb_iban")->model()->rowCount();
+    const int rows = List(&s.window, "LB_rib")->model()->rowCount();
     QVERIFY(rows < 36 * 36 * 36 * 36);
-    QString count = QString::number(rows);
-    for (int at = count.size() - 3; at > 0; at -= 3) count.insert(at, kNnbsp);
-    QCOMPARE(Status(s.window), "Recherche interrompue : " + count + (rows > 1 ? " candidats trouvés." : " candidat trouvé."));
+    if (!said.isEmpty()) {
+        QCOMPARE(Status(s.window), said);
+        QCOMPARE(rows, 0);
+        return;
+    }
+    QVERIFY(rows >= 2);
+    static const QRegularExpression sentence(
+        QStringLiteral("^Recherche interrompue : (\\d{1,3}(?:\u202F\\d{3})*) candidats trouvés\\.$"));
+    const QRegularExpressionMatch match = sentence.match(Status(s.window));
+    QVERIFY2(match.hasMatch(), qPrintable(Status(s.window)));
+    QCOMPARE(match.captured(1).remove(QChar(0x202F)), QString::number(rows));
 }
 
 void TestVerdict::undoBringsBackWhatWasTyped_data() {

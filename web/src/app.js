@@ -11,6 +11,40 @@ import { SearchWorker } from './engine.js';
 // Said after a wrong key.
 const TYPING_HINT = 'F3 : chercher les fautes de frappe.';
 
+// Where the browser tab keeps the fields between reloads: for its own
+// session only (sessionStorage), never beyond it, since these are personal numbers.
+const SESSION_KEY = 'ferrino.session';
+
+// A running search shows its count found so far at most this often (ms).
+const PROGRESS_MS = 150;
+// A copy or a save works in slices of about this many milliseconds.
+const SLICE_MS = 12;
+
+// "1 679 616 candidats", "1 candidat", "0 candidat": one and zero take the singular.
+function counted(module, count, one, many) {
+    return `${module.frenchCount(count)} ${count > 1 ? many : one}`;
+}
+
+// The characters of a number in a field, its blanks and separators left out.
+function numberLength(text) {
+    return text.replace(/[\s\-./_\u200b-\u200f\u202a-\u202e\u2060-\u2064\ufeff]/g, '').length;
+}
+
+// `text` cut after its `limit`-th character of a number (see numberLength).
+function fitNumber(text, limit) {
+    let seen = 0;
+    for (let i = 0; i < text.length; ++i) {
+        if (numberLength(text[i])) ++seen;
+        if (seen > limit) return text.slice(0, i);
+    }
+    return text;
+}
+
+// Gives the browser a moment to draw and to take events.
+function nextTask() {
+    return new Promise((resolve) => setTimeout(resolve, 0));
+}
+
 function element(tag, attributes = {}, ...children) {
     const node = document.createElement(tag);
     for (const [name, value] of Object.entries(attributes)) {
@@ -63,13 +97,17 @@ async function copyText(text) {
             // Not allowed here (a page served without a secure context): the old way below.
         }
     }
-    const area = element('textarea', { className: 'offscreen', 'aria-hidden': 'true' });
-    area.value = text;
-    document.body.append(area);
-    area.select();
+    // The text handed to the copy event, never laid out in an element.
+    let written = false;
+    const onCopy = (event) => {
+        event.preventDefault();
+        event.clipboardData.setData('text/plain', text);
+        written = true;
+    };
+    document.addEventListener('copy', onCopy, { once: true });
     const done = document.execCommand('copy');
-    area.remove();
-    return done;
+    document.removeEventListener('copy', onCopy);
+    return done && written;
 }
 
 export class App {
@@ -77,10 +115,11 @@ export class App {
         this.engine = engine;
         this.version = version;
         this.author = author;
-        this.worker = new SearchWorker();
+        // Workers ready for a search; each running search holds one of its own.
+        this.spareWorkers = [new SearchWorker()];
         this.states = [];
         this.current = 0;
-        this.busyState = null;  // the page whose search runs, and what it searches
+        this.transfer = null;  // the copy or save under way
         this.build();
     }
 
@@ -110,7 +149,8 @@ export class App {
         this.typosButton = this.button('Btnfautes', 'Fautes de frappe', () => this.typingErrors(),
             'Chercher les fautes de frappe (F3)');
         this.aboutButton = this.button('BitBtn1', 'A propos', () => this.about());
-        const help = element('a', { id: 'Btnhelp', href: 'Aide.htm', target: '_blank', rel: 'noopener', className: 'button', text: 'Aide' });
+        // The page's own help, in this browser tab; it leads back here, where the fields wait.
+        const help = element('a', { id: 'Btnhelp', href: 'Aide.htm', className: 'button', text: 'Aide' });
         const buttons = element('div', { className: 'buttons' },
             this.closeButton, this.calcButton, this.typosButton, this.aboutButton, help);
 
@@ -120,9 +160,74 @@ export class App {
 
         document.addEventListener('keydown', (event) => this.globalKey(event));
         window.addEventListener('resize', () => this.layoutGuides(this.states[this.current]));
-        this.select(0, { focusTab: false });
-        this.states[0].inputs[0].focus();
-        this.setBusy(false);
+        window.addEventListener('hashchange', () => {
+            const index = this.tabOfAddress();
+            if (index >= 0 && index !== this.current) this.select(index, { focusTab: false });
+        });
+        // Before a reload or a visit to the help: the fields and the tab, for this browser tab only.
+        window.addEventListener('pagehide', () => this.saveSession());
+        document.addEventListener('visibilitychange', () => {
+            if (document.visibilityState === 'hidden') this.saveSession();
+        });
+        const saved = this.restoreSession();
+        const addressed = this.tabOfAddress();
+        const first = addressed >= 0 ? addressed : saved.tab;
+        this.select(first, { focusTab: false });
+        this.focusNumber(this.states[first]);
+        this.setBusy();
+    }
+
+    // ---- the address and the browser tab's session
+
+    // The tab the address names (#iban), or -1.
+    tabOfAddress() {
+        const name = decodeURIComponent(location.hash.slice(1)).toLowerCase();
+        return name ? this.states.findIndex((state) => state.page.kind === name) : -1;
+    }
+
+    saveSession() {
+        const fields = {};
+        for (const state of this.states) {
+            fields[state.page.kind] = this.values(state);
+            if (state.select) fields[`${state.page.kind}.type`] = state.select.selectedIndex;
+        }
+        try {
+            sessionStorage.setItem(SESSION_KEY, JSON.stringify({ tab: this.states[this.current].page.kind, fields }));
+        } catch {
+            // No storage here (turned off, or full): a reload starts afresh.
+        }
+    }
+
+    // Puts back what saveSession kept; gives the tab it had.
+    restoreSession() {
+        let saved = null;
+        try {
+            saved = JSON.parse(sessionStorage.getItem(SESSION_KEY) ?? 'null');
+        } catch {
+            saved = null;
+        }
+        if (!saved || typeof saved !== 'object') return { tab: 0 };
+        const fields = saved.fields ?? {};
+        for (const state of this.states) {
+            const kept = fields[state.page.kind];
+            const type = fields[`${state.page.kind}.type`];
+            if (state.select && Number.isInteger(type) && type >= 0 && type < state.select.options.length) state.select.selectedIndex = type;
+            if (!Array.isArray(kept)) continue;
+            state.inputs.forEach((input, i) => {
+                if (typeof kept[i] === 'string') input.value = kept[i].slice(0, 200);
+            });
+            this.followGuides(state);
+        }
+        const tab = this.states.findIndex((state) => state.page.kind === saved.tab);
+        return { tab: Math.max(0, tab) };
+    }
+
+    // The focus in the page's number field (the BBAN on the IBAN page), its caret at the end.
+    focusNumber(state) {
+        const input = state.inputs[state.page.numberField ?? 0];
+        input.focus();
+        const end = input.value.length;
+        input.setSelectionRange(end, end);
     }
 
     button(id, caption, action, title) {
@@ -139,7 +244,9 @@ export class App {
         });
         tab.addEventListener('click', () => this.select(index));
         const panel = element('section', { id: panelId, role: 'tabpanel', 'aria-labelledby': page.tab, className: 'page', hidden: true });
-        const state = { page, index, tab, panel, inputs: [], rows: new PackedRows(), listType: null, typed: null, written: null };
+        // statusText: the tab's own verdict line; search: its running search.
+        const state = { page, index, tab, panel, inputs: [], rows: new PackedRows(), listType: null, typed: null, written: null,
+            statusText: '', search: null };
 
         if (page.codeType) {
             const [labelId, labelText] = page.codeType.label;
@@ -157,14 +264,17 @@ export class App {
         page.fields.forEach((field, i) => {
             const input = element('input', {
                 id: field.id, type: 'text', className: 'number', autocomplete: 'off', autocapitalize: 'characters',
-                spellcheck: 'false', inputmode: 'text', maxlength: field.limit || null,
+                spellcheck: 'false', inputmode: 'text', maxlength: (!field.blanksFree && field.limit) || null,
                 'aria-label': multi ? field.part : null,
             });
             // As wide as the characters it holds (in the fixed-pitch font), never wider than the page.
             input.style.width = `calc(${field.size ?? (field.limit ? field.limit + 1 : 28)}ch + 14px)`;
             input.value = field.initial ?? '';
             input.dataset.limit = field.limit ?? 0;
+            // The BBAN's limit counts the number's characters, not its blanks.
+            if (field.blanksFree) input.dataset.blanksFree = 'true';
             this.wireField(state, input, i);
+            this.wireLimits(state, input, i);
             state.inputs.push(input);
             fields.append(input);
             if (page.countryButton && i === 0) {
@@ -308,19 +418,57 @@ export class App {
         input.addEventListener('mousedown', () => this.hideCountries(state));
     }
 
+    // What a field holds at most, beyond its maxlength: a BBAN of at most 30
+    // characters whatever its blanks; an IBAN country field of two letters, or
+    // the start of a whole IBAN typed there (which then fills the three fields).
+    wireLimits(state, input, index) {
+        const limit = Number(input.dataset.limit);
+        const blanksFree = input.dataset.blanksFree === 'true';
+        const country = Boolean(state.page.countries) && index === 0;
+        if (!blanksFree && !country) return;
+        input.addEventListener('beforeinput', (event) => {
+            if (!blanksFree || event.defaultPrevented || !event.inputType.startsWith('insert') || typeof event.data !== 'string') return;
+            const { value, selectionStart, selectionEnd } = input;
+            const room = limit - numberLength(value.slice(0, selectionStart) + value.slice(selectionEnd));
+            const fitted = fitNumber(event.data, Math.max(0, room));
+            if (fitted === event.data) return;
+            event.preventDefault();
+            if (fitted) document.execCommand('insertText', false, fitted);
+        });
+        input.addEventListener('input', () => {
+            if (blanksFree && numberLength(input.value) > limit) input.value = fitNumber(input.value, limit);
+            // Two letters, then at most the key of an IBAN on its way.
+            if (country && input.value.length > 2 && !/^[A-Z]{2}[\s.-]*([0-9?*][\s.-]*){0,2}$/.test(input.value)) {
+                input.value = input.value.slice(0, 2);
+            }
+        });
+    }
+
+    // The country field left with more than its two letters (an IBAN's start
+    // typed there): the key's characters go into the key field.
+    spillCountry(state) {
+        const [country, key] = state.inputs;
+        if (country.value.length <= 2) return;
+        const rest = country.value.slice(2).replace(/[\s.-]/g, '');
+        writeField(country, country.value.slice(0, 2));
+        if (rest) writeField(key, rest.slice(0, 2));
+    }
+
     // A whole number spread over the page's fields, as the kind splits it;
     // each field takes no more than can be typed into it.
     fillWhole(state, text) {
         const fields = this.kindOf(state).split(capitals(text));
         state.inputs.forEach((field, i) => {
             const limit = Number(field.dataset.limit);
-            writeField(field, limit ? (fields[i] ?? '').slice(0, limit) : fields[i] ?? '');
+            const text = fields[i] ?? '';
+            writeField(field, !limit ? text : field.dataset.blanksFree ? fitNumber(text, limit) : text.slice(0, limit));
         });
         this.hideCountries(state);
     }
 
     // The field's exit normalisation.
     fieldExit(state, index) {
+        if (state.countries && index === 0) this.spillCountry(state);
         const input = state.inputs[index];
         writeField(input, this.kindOf(state).formatField(index, input.value));
         this.followGuides(state);
@@ -339,7 +487,11 @@ export class App {
             state.panel.hidden = !on;
         });
         if (focusTab) this.states[index].tab.focus();
-        if (before !== index) this.setStatus('');
+        // Each tab keeps its own verdict line (and its list, in its panel).
+        if (before !== index) this.showStatus();
+        const name = `#${this.states[index].page.kind}`;
+        if (location.hash !== name) history.replaceState(null, '', name);
+        this.setBusy();
         this.layoutGuides(this.states[index]);
         this.updateListActions();
         this.states[index].list.refreshNow?.();
@@ -398,11 +550,18 @@ export class App {
             return { guide, x: Math.round(left + guide.column * charWidth) };
         });
         placed.sort((a, b) => b.x - a.x);
+        const room = state.guides.clientWidth;
         placed.forEach(({ guide, x }, row) => {
             const middle = row * rowHeight + rowHeight / 2 + 2;
+            // A name too long for the room right of its line (a phone's
+            // narrow screen) goes left of it: never cut, never scrolled to.
+            const width = guide.text.offsetWidth;
+            const left = x + 8 + width > room && x - 8 - width >= 0;
+            guide.line.classList.toggle('left', left);
+            guide.text.classList.toggle('left', left);
             guide.line.style.left = `${x}px`;
             guide.line.style.height = `${middle}px`;
-            guide.text.style.left = `${x + 8}px`;
+            guide.text.style.left = `${left ? x - 8 - width : Math.max(0, Math.min(x + 8, room - width))}px`;
             guide.text.style.top = `${middle - 9}px`;
         });
         state.guides.style.height = `${placed.length * rowHeight + 6}px`;
@@ -427,10 +586,16 @@ export class App {
         const list = state.list;
         const click = state.page.click ?? { format: true, calcule: true };
         list.addEventListener('rowclick', (event) => this.listClick(state, event.detail.index));
+        // Enter or a double click: the row is taken (and calculated), and the
+        // focus goes back to the number field.
         list.addEventListener('rowdblclick', () => {
             if (click.calcule) this.calcule();
+            this.focusNumber(state);
         });
-        list.addEventListener('activate', () => this.calcule());
+        list.addEventListener('activate', () => {
+            this.calcule();
+            this.focusNumber(state);
+        });
         list.addEventListener('keydown', (event) => {
             if ((event.ctrlKey || event.metaKey) && event.key.toLowerCase() === 'c') {
                 event.preventDefault();
@@ -457,34 +622,85 @@ export class App {
         const state = this.states[this.current];
         const shown = !state.list.hidden && state.list.rowCount > 0;
         this.copyButton.disabled = !shown || state.list.selectedIndex < 0;
-        this.copyAllButton.disabled = !shown;
-        this.saveButton.disabled = !shown;
+        this.copyAllButton.disabled = !shown || Boolean(this.transfer);
+        this.saveButton.disabled = !shown || Boolean(this.transfer);
     }
 
     async copySelected() {
         const state = this.states[this.current];
         const index = state.list.selectedIndex;
         if (state.list.hidden || index < 0) return;
-        await copyText(printedRow(state.list.rowText(index), state.page.printedDropsBlankAt ?? -1));
+        if (await copyText(printedRow(state.list.rowText(index), state.page.printedDropsBlankAt ?? -1)))
+            this.setStatus(this.linesText(1, 'copiée', 'copiées'), state);
+    }
+
+    // "1 679 616 lignes copiées."
+    linesText(count, one, many) {
+        return `${counted(this.engine.module, count, 'ligne', 'lignes')} ${count > 1 ? many : one}.`;
+    }
+
+    // The list's rows in the form of a copy or a file, built in slices so that
+    // the page stays alive, with a progress line: the slices' bytes, or (`asText`)
+    // their text; null when stopped (Escape).
+    async printedList(state, action, asText = false) {
+        const source = state.list.source;
+        const options = { dropBlankAt: state.page.printedDropsBlankAt ?? -1 };
+        const count = source.count;
+        const transfer = { state, stopped: false };
+        this.transfer = transfer;
+        this.updateListActions();
+        const parts = [];
+        // The bytes of each slice end with whole rows: each decodes alone.
+        const decoder = new TextDecoder();
+        try {
+            let sliceStart = performance.now();
+            let done = 0;
+            for (const piece of source.slices(options)) {
+                parts.push(asText ? decoder.decode(piece.bytes) : piece.bytes);
+                done = piece.end;
+                if (performance.now() - sliceStart < SLICE_MS) continue;
+                this.setStatus(`${action} : ${Math.floor((100 * done) / count)} %…`, state, true);
+                await nextTask();
+                if (transfer.stopped) return null;
+                sliceStart = performance.now();
+            }
+            return { parts, count };
+        } finally {
+            this.transfer = null;
+            this.updateListActions();
+        }
     }
 
     async copyAll() {
         const state = this.states[this.current];
-        if (state.list.hidden || !state.list.rowCount) return;
-        const text = new TextDecoder().decode(state.list.source.lines({ dropBlankAt: state.page.printedDropsBlankAt ?? -1, lastBreak: false }));
-        await copyText(text);
+        if (this.transfer || state.list.hidden || !state.list.rowCount) return;
+        const printed = await this.printedList(state, 'Copie en cours', true);
+        if (!printed) {
+            this.setStatus('Copie interrompue.', state);
+            return;
+        }
+        // One last step the browser takes at once: handing the text to the clipboard.
+        const copied = await copyText(printed.parts.join('').slice(0, -1));
+        this.setStatus(copied ? this.linesText(printed.count, 'copiée', 'copiées') : 'La copie a été refusée par le navigateur.', state);
     }
 
-    saveList() {
+    async saveList() {
         const state = this.states[this.current];
-        if (state.list.hidden || !state.list.rowCount) return;
-        const blob = new Blob([state.list.source.lines({ dropBlankAt: state.page.printedDropsBlankAt ?? -1 })], { type: 'text/plain;charset=utf-8' });
+        if (this.transfer || state.list.hidden || !state.list.rowCount) return;
+        const name = `ferrino-${state.page.kind}.txt`;
+        const printed = await this.printedList(state, 'Enregistrement en cours');
+        if (!printed) {
+            this.setStatus('Enregistrement interrompu.', state);
+            return;
+        }
+        const blob = new Blob(printed.parts, { type: 'text/plain;charset=utf-8' });
         const url = URL.createObjectURL(blob);
-        const link = element('a', { href: url, download: `ferrino-${state.page.kind}.txt`, className: 'offscreen' });
+        const link = element('a', { href: url, download: name, className: 'offscreen' });
         document.body.append(link);
         link.click();
         link.remove();
         setTimeout(() => URL.revokeObjectURL(url), 60000);
+        this.setStatus(this.linesText(printed.count, 'enregistrée', 'enregistrées'), state);
     }
 
     // ---- the IBAN page's country list
@@ -552,20 +768,39 @@ export class App {
 
     // ---- "Calcule", the typing-error search, "Effacer", "Stop"
 
-    setStatus(text) {
-        this.status.textContent = text;
+    // A tab's verdict line (the shown tab's by default); shown when its tab
+    // is. A line that changes while work goes on (`busy`) is marked so that
+    // screen readers wait for the end.
+    setStatus(text, state = this.states[this.current], busy = false) {
+        state.statusText = text;
+        state.statusBusy = busy;
+        if (state === this.states[this.current]) this.showStatus();
     }
 
-    setBusy(busy) {
+    showStatus() {
+        const state = this.states[this.current];
+        this.status.setAttribute('aria-busy', state.statusBusy ? 'true' : 'false');
+        if (this.status.textContent !== state.statusText) this.status.textContent = state.statusText;
+    }
+
+    // "Stop" and the busy mark follow the shown tab's search.
+    setBusy() {
+        const busy = Boolean(this.states[this.current].search);
         document.body.dataset.busy = busy ? 'true' : 'false';
         this.closeButton.textContent = busy ? 'Stop' : 'Effacer';
-        for (const state of this.states) state.list.setAttribute('aria-busy', busy && this.busyState?.state === state ? 'true' : 'false');
+        for (const state of this.states) state.list.setAttribute('aria-busy', state.search ? 'true' : 'false');
+    }
+
+    // Ends the tab's running search; its rows stay.
+    stopSearch(state) {
+        state.search?.worker.stop();
     }
 
     // The verdict line after "Calcule": the verdict on the number, or what the
-    // search found when characters of the body are unknown.
+    // search found when characters of the body are unknown, followed by why
+    // nothing could be found, if so.
     verdictText(verdict, searched) {
-        if (verdict.key === 'unknowns') return searched;
+        if (verdict.key === 'unknowns') return verdict.text ? `${searched} ${verdict.text}` : searched;
         // A wrong key: the typing-error search may tell which slip made it.
         return verdict.key === 'wrong' ? `${verdict.text} ${TYPING_HINT}` : verdict.text;
     }
@@ -573,7 +808,7 @@ export class App {
     calcule() {
         const state = this.states[this.current];
         const page = state.page;
-        if (this.worker.running) this.worker.stop();
+        this.stopSearch(state);
         const kind = this.kindOf(state);
         this.setStatus('');
         if (state.message) state.message.hidden = true;
@@ -609,7 +844,7 @@ export class App {
     // The numbers one typing slip away from the page's number (F3).
     typingErrors() {
         const state = this.states[this.current];
-        if (this.worker.running) this.worker.stop();
+        this.stopSearch(state);
         this.hideCountries(state);
         const now = this.values(state);
         const asTyped = state.written && state.written.every((text, i) => text === now[i]) ? state.typed : now;
@@ -635,11 +870,15 @@ export class App {
 
     runSearch(state, op, fields, verdict) {
         const codeType = state.select ? state.select.selectedIndex : 1;
-        const run = { state, op, shown: false };
-        this.busyState = run;
-        this.setBusy(true);
-        state.list.setAttribute('aria-busy', 'true');
-        this.worker.search({ op, kind: state.page.kind, codeType, fields },
+        const module = this.engine.module;
+        const worker = this.spareWorkers.pop() ?? new SearchWorker();
+        const run = { state, op, worker, shown: false, progressAt: 0 };
+        state.search = run;
+        this.setBusy();
+        const [one, many] = op === 'corrections' ? ['correction trouvée', 'corrections trouvées'] : ['candidat trouvé', 'candidats trouvés'];
+        const progress = () => this.setStatus(`Recherche en cours : ${counted(module, state.rows.count, one, many)}…`, state, true);
+        progress();
+        worker.search({ op, kind: state.page.kind, codeType, fields },
             (bytes, ends) => {
                 state.rows.append(bytes, ends);
                 if (!run.shown) {
@@ -648,26 +887,34 @@ export class App {
                 } else {
                     state.list.refresh();
                 }
+                const now = performance.now();
+                if (now - run.progressAt >= PROGRESS_MS) {
+                    run.progressAt = now;
+                    progress();
+                }
             },
             (result) => {
-                if (this.busyState === run) this.busyState = null;
-                this.setBusy(false);
+                if (state.search === run) state.search = null;
+                // The worker goes back to the spares (a stopped one was started afresh).
+                if (this.spareWorkers.length < 2) this.spareWorkers.push(worker);
+                else worker.close();
+                this.setBusy();
                 const count = state.rows.count;
-                const module = this.engine.module;
                 const searched = result.stopped || result.error
                     ? (op === 'corrections' ? module.correctionsText(count, true) : module.searchText(count, true))
                     : result.text;
                 const text = result.error
                     ? `Erreur du moteur : ${result.error}`
                     : verdict ? this.verdictText(verdict, searched) : searched;
-                this.setStatus(text);
+                this.setStatus(text, state);
                 this.showOutcome(state, true);
             });
     }
 
     BitBtn2Click() {
-        if (this.worker.running) {
-            this.worker.stop();
+        const state = this.states[this.current];
+        if (state.search) {
+            this.stopSearch(state);
             return;
         }
         this.clear();
@@ -696,6 +943,16 @@ export class App {
     }
 
     globalKey(event) {
+        // Escape stops the shown tab's search, or a copy or save under way.
+        if (event.key === 'Escape' && !event.defaultPrevented && !this.aboutBox.open) {
+            const state = this.states[this.current];
+            if (state.search || this.transfer) {
+                event.preventDefault();
+                this.stopSearch(state);
+                if (this.transfer) this.transfer.stopped = true;
+                return;
+            }
+        }
         if (event.key === 'F3' && !event.ctrlKey && !event.altKey && !event.metaKey) {
             event.preventDefault();
             if (!this.aboutBox.open) this.typingErrors();

@@ -6,7 +6,8 @@
 // script (ferrinoEngineScope, ferrino-engine.js), so that it starts the same
 // way from a web server and from a local folder. "Stop" ends the worker at
 // once; the rows it had handed over stay, and a fresh worker is started for
-// the next search.
+// the next search. Each tab of the page runs its searches in a worker of its
+// own, so that a search goes on while the user works on another tab.
 
 export async function loadEngine() {
     // eslint-disable-next-line no-undef
@@ -27,11 +28,16 @@ export async function loadEngine() {
     };
 }
 
+let workerUrl = null;
+
 export class SearchWorker {
     constructor() {
-        // eslint-disable-next-line no-undef
-        const source = `(${ferrinoEngineScope.toString()})();`;
-        this.url = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
+        if (!workerUrl) {
+            // eslint-disable-next-line no-undef
+            const source = `(${ferrinoEngineScope.toString()})();`;
+            workerUrl = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
+        }
+        this.url = workerUrl;
         this.run = null;
         this.nextId = 1;
         this.start();
@@ -78,6 +84,12 @@ export class SearchWorker {
         this.start();
         this.run = null;
         if (run) run.onEnd({ rows: run.rows, stopped: true, error: reason });
+    }
+
+    // Ends the worker for good.
+    close() {
+        this.run = null;
+        this.worker.terminate();
     }
 
     // Ends the running search now; its rows handed over so far are kept.

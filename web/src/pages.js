@@ -3,8 +3,10 @@
 //   kind      the engine's kind (MakeKind's name); EAN also has a code-type box
 //   tab       the page's name (its tab's id) and caption
 //   label     the label before the field(s): id and text
-//   fields    the number fields: id, typing limit, the part they hold (the
-//             accessible name of a field among several), first text
+//   fields    the number fields: id, typing limit (blanksFree: counting the
+//             number's characters only), the part they hold (the accessible
+//             name of a field among several), first text
+//   numberField  the field that takes the focus back (the first by default)
 //   list      the candidate list's id
 //   guides    the parts named under the number: label id, caption, field
 //             index and character column under which the part lies (or
@@ -45,8 +47,10 @@ export const PAGES = [
         fields: [
             { id: 'Edit_Iban_country', part: 'Code pays', initial: 'FR', size: 3 },
             { id: 'em_iban_cle', part: 'Clé de contrôle', limit: 2 },
-            { id: 'em_iban', part: 'Numéro de compte BBAN', limit: 30, size: 38 },
+            { id: 'em_iban', part: 'Numéro de compte BBAN', limit: 30, blanksFree: true, size: 38 },
         ],
+        // The number field: where the focus goes back after a row is chosen.
+        numberField: 2,
         list: 'Lb_iban', countries: 'LB_iban1', countryButton: 'ABtn_iban',
         guides: [['Lab_iban1', 'Code pays', 0, 1.0], ['Lab_iban2', 'Clé de contrôle', 1, 1.0], ['Lab_iban3', 'Numéro de compte BBAN', 2, 2.0]],
         // The country field keeps its code; the key is emptied and the BBAN focused.

@@ -50,26 +50,48 @@ export class PackedRows {
     // "FR76 3000 …", as AppendPrintedIbanRow in keys/iban/Iban.h). A line
     // break after every row, or (`lastBreak` false) between rows only.
     lines({ dropBlankAt = -1, lastBreak = true } = {}) {
-        const out = new Uint8Array(this.characters + this.count);
+        const pieces = [...this.slices({ dropBlankAt })];
+        const out = new Uint8Array(pieces.reduce((sum, piece) => sum + piece.bytes.length, 0));
         let at = 0;
-        let foreign = false;
-        for (const { bytes, ends } of this.batches) {
-            let begin = 0;
-            for (let i = 0; i < ends.length; ++i) {
-                let end = ends[i];
-                const next = end;
-                while (end > begin && bytes[end - 1] === 32) --end;
-                const dropped = dropBlankAt >= 0 && begin + dropBlankAt < end && bytes[begin + dropBlankAt] === 32 ? begin + dropBlankAt : -1;
-                for (let j = begin; j < end; ++j) if (j !== dropped) out[at++] = bytes[j];
-                out[at++] = 10;
-                begin = next;
-            }
-            if (!foreign) for (let i = 0; i < bytes.length; ++i) if (bytes[i] >= 0x80) { foreign = true; break; }
+        for (const { bytes } of pieces) {
+            out.set(bytes, at);
+            at += bytes.length;
         }
-        if (!lastBreak && at > 0) --at;
-        const text = out.subarray(0, at);
-        // A character the engine could not read shows as U+FFFD: three bytes in UTF-8.
-        return foreign ? new TextEncoder().encode(decodeBytes(text)) : text;
+        return !lastBreak && at > 0 ? out.subarray(0, at - 1) : out;
+    }
+
+    // The same lines (a break after every row) in pieces of at most `rows`
+    // rows, each {bytes, end: the rows given so far}: what a copy or a save
+    // takes a slice at a time.
+    * slices({ dropBlankAt = -1, rows = 16384 } = {}) {
+        const count = this.count;
+        for (const { bytes, ends, first } of this.batches) {
+            if (first >= count) break;
+            for (let from = 0; from < ends.length; from += rows) {
+                const to = Math.min(ends.length, from + rows);
+                let begin = from ? ends[from - 1] : 0;
+                const out = new Uint8Array(ends[to - 1] - begin + (to - from));
+                let at = 0;
+                let foreign = false;
+                for (let i = from; i < to; ++i) {
+                    let end = ends[i];
+                    const next = end;
+                    while (end > begin && bytes[end - 1] === 32) --end;
+                    const dropped = dropBlankAt >= 0 && begin + dropBlankAt < end && bytes[begin + dropBlankAt] === 32 ? begin + dropBlankAt : -1;
+                    for (let j = begin; j < end; ++j) {
+                        if (j === dropped) continue;
+                        const byte = bytes[j];
+                        if (byte >= 0x80) foreign = true;
+                        out[at++] = byte;
+                    }
+                    out[at++] = 10;
+                    begin = next;
+                }
+                const piece = out.subarray(0, at);
+                // A character the engine could not read shows as U+FFFD: three bytes in UTF-8.
+                yield { bytes: foreign ? new TextEncoder().encode(decodeBytes(piece)) : piece, end: first + to };
+            }
+        }
     }
 }
 
@@ -93,5 +115,8 @@ export class TextRows {
     lines({ dropBlankAt = -1, lastBreak = true } = {}) {
         const text = this.texts.map((t) => printedRow(t, dropBlankAt)).join('\n');
         return new TextEncoder().encode(lastBreak && this.texts.length ? `${text}\n` : text);
+    }
+    * slices({ dropBlankAt = -1 } = {}) {
+        if (this.texts.length) yield { bytes: this.lines({ dropBlankAt }), end: this.texts.length };
     }
 }

@@ -58,8 +58,8 @@ const KINDS = [
         [[0, '30006 00001 12345678901 89'], [1, '30006 00001 1234567890A 89'], [2, '30006 00001 1234567890J 89']],
         '30006 00001 123456', '30006000011234567890189', '30006 00001 12345678901 89',
         '30006 00001 12345678901 98', 'clé attendue : 89'],
-    ['iban', 1, 'FR00 3000 6000 0112 3456 7890 189', 'FR 76 3000 6000 0112 3456 7890 189', 'DE?? 3704 0044 0532 0130 0?', 36,
-        [[0, 'DE 89 3704 0044 0532 0130 00']], 'FR76 3000 6?0? 0112 ???',
+    ['iban', 1, 'FR00 3000 6000 0112 3456 7890 189', 'FR 76 3000 6000 0112 3456 7890 189', 'CY?? 0020 0128 0000 0012 0052 760?', 36,
+        [[0, 'CY 17 0020 0128 0000 0012 0052 7600']], 'FR76 3000 6?0? 0112 ???',
         'FR76 3000 6000 0112 3456 7890 189', 'FR 76 3000 6000 0112 3456 7890 189',
         'FR67 3000 6000 0112 3456 7890 189', 'clé attendue : 76'],
     ['prof', 1, '2a123456', '2A 1 23456 2', '7?112345', 12, [[10, '7A 1 12345 5'], [11, '7B 1 12345 3']], '751',
@@ -159,6 +159,9 @@ test('checks beyond the key: IBAN registry and RIB, VIN letters, La Poste, typog
         ['iban', 'GF76 3000 6000 0112 3456 7890 189', 'pays sans IBAN'],
         ['iban', 'FR76 3000 6000 0112 3456 7890 18', 'longueur : 27 attendus pour FR'],
         ['iban', 'FR54 3000 6000 0112 3456 7890 100', 'clé RIB'],
+        ['iban', 'BE41 5390 0754 7035', 'clé nationale'],
+        ['iban', 'GB31 NWBK 6016 1331 9268 190', 'longueur : 22 attendus pour GB'],
+        ['iban', 'FR76 3000 6O00 0112 3456 7890 189', 'caractère 6 du BBAN : chiffre attendu pour FR'],
         ['iban', 'NO07.8380.08.06006', ''],
         ['iban', 'ES91-2100-0418-4502-0005-1332', ''],
         ['vin', '1M8GDM9AXKP042788', ''],
@@ -275,11 +278,17 @@ test('the typing-error search finds the number a slip away', () => {
     for (const row of rows) assert.equal(insee.check([row]).valid, true, row);
     // Nothing to correct while characters are unknown.
     assert.equal(search(insee, ['1 85 05 78 006 0?4 91'], { corrections: true }).rows.length, 0);
+    // IBAN: as ferrino-cli --corrige and F3, no letter in a bank code and no
+    // RIB key that fails, only the number the verdict calls right.
+    const iban = kind('iban');
+    assert.deepEqual(search(iban, iban.split('FR7630006000011234567890198'), { corrections: true }).rows,
+        ['FR 76 3000 6000 0112 3456 7890 189 ']);
 });
 
 test('the largest search comes in batches, in order, and stops when asked', () => {
     const iban = kind('iban');
-    const fields = ['FR', '??', '3000600001123456789????'];
+    // Cyprus: sixteen account characters, digits or capitals, no national key.
+    const fields = ['CY', '??', '00200128000000120052????'];
     const reading = iban.read(fields);
     assert.equal(reading.outcome, 'search');
     assert.equal(reading.candidates, 1679616);
@@ -295,13 +304,13 @@ test('the largest search comes in batches, in order, and stops when asked', () =
     assert.equal(result.text, '1\u202f679\u202f616 candidats.');
     assert.ok(batches >= 1);
     // Rows as the window lists them (an IBAN row ends with the blank after its last group)...
-    assert.equal(rows.text(0), 'FR 38 3000 6000 0112 3456 7890 000 ');
-    assert.equal(rows.text(1679615).trimEnd(), 'FR 55 3000 6000 0112 3456 789Z ZZZ');
-    // (python-stdnum: iban.calc_check_digits gives 55 for the last one)
+    assert.equal(rows.text(0), 'CY 62 0020 0128 0000 0012 0052 0000 ');
+    assert.equal(rows.text(1679615).trimEnd(), 'CY 29 0020 0128 0000 0012 0052 ZZZZ');
+    // (python-stdnum: iban.calc_check_digits gives 62, 35 and 29)
     // ...and as lines of text, without it.
     const lines = new TextDecoder().decode(rows.lines());
     assert.equal(lines.length, rows.characters);
-    assert.ok(lines.startsWith('FR 38 3000 6000 0112 3456 7890 000\nFR 11 3000 6000 0112 3456 7890 001\n'));
+    assert.ok(lines.startsWith('CY 62 0020 0128 0000 0012 0052 0000\nCY 35 0020 0128 0000 0012 0052 0001\n'));
 
     // The rows leave the module's memory batch by batch: the same bytes as in one batch at the end.
     let whole = null;

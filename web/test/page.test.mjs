@@ -79,7 +79,7 @@ describe('the page opened from its folder', () => {
         assert.equal(await value(page, 'Edit_Iban_country'), 'GB');
         await typeInto(page, 'Edit_Iban_country', 'FR');
         await page.click('#Tab_insee');
-        assert.equal(await status(page), '', 'a page change clears the verdict line');
+        assert.equal(await status(page), 'Clé calculée : 91.', 'each tab keeps its verdict line');
     });
 
     test('too many unknown characters: the red message', async () => {
@@ -129,9 +129,10 @@ describe('the page opened from its folder', () => {
 
     test('"Stop" during the 1 679 616-row IBAN search keeps the rows found', async () => {
         await page.click('#Tab_iban');
-        await typeInto(page, 'Edit_Iban_country', 'FR');
+        // Cyprus: sixteen account characters, digits or capitals, no national key.
+        await typeInto(page, 'Edit_Iban_country', 'CY');
         await typeInto(page, 'em_iban_cle', '??');
-        await typeInto(page, 'em_iban', '3000600001123456789????');
+        await typeInto(page, 'em_iban', '00200128000000120052????');
         const stopped = await page.evaluate(async () => {
             const list = document.getElementById('Lb_iban');
             document.getElementById('Btncalc').click();
@@ -149,7 +150,7 @@ describe('the page opened from its folder', () => {
         assert.equal(stopped.caption, 'Stop');
         assert.equal(stopped.after, 'false');
         assert.ok(stopped.rows > 0 && stopped.rows < 1679616, String(stopped.rows));
-        assert.equal(stopped.first.trimEnd(), 'FR 38 3000 6000 0112 3456 7890 000');
+        assert.equal(stopped.first.trimEnd(), 'CY 62 0020 0128 0000 0012 0052 0000');
         assert.equal(stopped.shown, true);
         const grouped = stopped.rows.toLocaleString('fr-FR').replace(/\s/g, '\u202f');
         assert.equal(stopped.status, `Recherche interrompue : ${grouped} candidat${stopped.rows > 1 ? 's trouvés' : ' trouvé'}.`);
@@ -161,15 +162,29 @@ describe('the page opened from its folder', () => {
         // A fresh worker runs the whole search.
         await calcule(page);
         const whole = await page.$eval('#Lb_iban', (l) => ({ count: l.rowCount, last: l.rowText(l.rowCount - 1).trimEnd() }));
-        assert.deepEqual(whole, { count: 1679616, last: 'FR 55 3000 6000 0112 3456 789Z ZZZ' });
+        assert.deepEqual(whole, { count: 1679616, last: 'CY 29 0020 0128 0000 0012 0052 ZZZZ' });
         assert.equal(await status(page), '1\u202f679\u202f616 candidats.');
         // The keyboard reaches the last row; the list draws it.
         await page.focus('#Lb_iban');
         await page.keyboard.press('End');
         const drawn = await page.$$eval('#Lb_iban .list-row.selected', (rows) => rows.map((r) => r.textContent.trimEnd()));
-        assert.deepEqual(drawn, ['FR 55 3000 6000 0112 3456 789Z ZZZ']);
-        assert.equal(await value(page, 'em_iban_cle'), '55');
-        assert.equal(await value(page, 'em_iban'), '3000 6000 0112 3456 789Z ZZZ ');
+        assert.deepEqual(drawn, ['CY 29 0020 0128 0000 0012 0052 ZZZZ']);
+        assert.equal(await value(page, 'em_iban_cle'), '29');
+        assert.equal(await value(page, 'em_iban'), '0020 0128 0000 0012 0052 ZZZZ ');
+        await typeInto(page, 'Edit_Iban_country', 'FR');  // as the next tests expect
+    });
+
+    test('a BBAN no completion of which can pass lists nothing and says why', async () => {
+        await page.click('#Tab_iban');
+        await typeInto(page, 'Edit_Iban_country', 'FR');
+        await typeInto(page, 'em_iban_cle', '??');
+        await typeInto(page, 'em_iban', '3000600001123456789018??');
+        await calcule(page);
+        assert.deepEqual(await page.$eval('#Lb_iban', (l) => ({ rows: l.rowCount, shown: !l.hidden })), { rows: 0, shown: true });
+        assert.equal(await status(page), 'Aucun candidat. Longueur : 28 caractères, 27 attendus pour FR.');
+        await typeInto(page, 'em_iban', '3O00600001123456789018?');
+        await calcule(page);
+        assert.equal(await status(page), 'Aucun candidat. Caractère 2 du BBAN : O saisi, chiffre attendu pour FR.');
     });
 
     test('the country list chooses a country by keyboard and mouse', async () => {
@@ -367,9 +382,12 @@ describe('the page served over HTTP', () => {
         await calcule(page);
         assert.equal(await status(page), '3 candidats.');
         await page.click('#LB_rib-row1');
+        const said = (text) => page.waitForFunction((text) => document.getElementById('StatusBar1').textContent === text, {}, text);
         await page.click('#Btncopy');
+        await said('1 ligne copiée.');
         assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '30006 00001 1234567890A 89');
         await page.click('#Btncopyall');
+        await said('3 lignes copiées.');
         assert.equal(await page.evaluate(() => navigator.clipboard.readText()),
             '30006 00001 12345678901 89\n30006 00001 1234567890A 89\n30006 00001 1234567890J 89');
 
@@ -379,6 +397,7 @@ describe('the page served over HTTP', () => {
             await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, browserContextId: context.id });
             await page.click('#Btnsave');
             const file = path.join(downloads, 'ferrino-rib.txt');
+            await said('3 lignes enregistrées.');
             for (let i = 0; i < 100 && !fs.existsSync(file); ++i) await new Promise((resolve) => setTimeout(resolve, 50));
             assert.equal(fs.readFileSync(file, 'utf8'), '30006 00001 12345678901 89\n30006 00001 1234567890A 89\n30006 00001 1234567890J 89\n');
         } finally {
@@ -387,10 +406,11 @@ describe('the page served over HTTP', () => {
 
         // IBAN rows in their printed form.
         await page.click('#Tab_iban');
+        await typeInto(page, 'Edit_Iban_country', 'FR');
         await typeInto(page, 'em_iban_cle', '??');
         await typeInto(page, 'em_iban', '3000600001123456789018?');
         await calcule(page);
-        await page.click('#Lb_iban-row9');
+        await page.click('#Lb_iban-row0');  // the one digit the RIB key lets through
         await page.click('#Btncopy');
         assert.equal(await page.evaluate(() => navigator.clipboard.readText()), 'FR76 3000 6000 0112 3456 7890 189');
     });
