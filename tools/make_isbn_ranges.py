@@ -22,14 +22,20 @@ Run it from anywhere after installing python3-stdnum:
     /usr/bin/python3 tools/make_isbn_ranges.py
 """
 
+import email.utils
 import pathlib
 import re
+import unicodedata
 
 import stdnum
+
+from cxxtext import data_set
 
 DATA = pathlib.Path(stdnum.__file__).parent / "isbn.dat"
 OUTPUT = pathlib.Path(__file__).resolve().parent.parent / "keys" / "isbn" / "Ranges.cpp"
 LICENCE = "/usr/share/doc/python3-stdnum/copyright"
+MONTHS = ["janvier", "février", "mars", "avril", "mai", "juin", "juillet", "août", "septembre", "octobre",
+          "novembre", "décembre"]
 
 
 def ranges_of(text):
@@ -82,6 +88,8 @@ def read_ranges():
     # one list hold the same digits.
     for prefix, (group_ranges, groups) in prefixes.items():
         for code, agency, registrants in groups:
+            # Comments in plain ASCII, as the rest of the file ("Curacao").
+            agency = unicodedata.normalize("NFKD", agency).encode("ascii", "ignore").decode()
             if [len(low) for low, _ in holds(group_ranges, code)] != [len(code)]:
                 raise SystemExit(f"{DATA}: group {prefix}-{code} ({agency}) in no range of its length")
         for ranges in [group_ranges] + [registrants for _, _, registrants in groups]:
@@ -96,24 +104,25 @@ def read_ranges():
 
 def main():
     edition, prefixes = read_ranges()
-    version = "unknown"
-    changelog = pathlib.Path("/usr/share/doc/python3-stdnum/changelog.Debian.gz")
-    if changelog.exists():
-        import gzip
-        first = gzip.open(changelog, "rt", encoding="utf-8").readline()
-        match = re.match(r"^\S+ \(([^)]+)\)", first)
-        version = match.group(1) if match else version
+    date = email.utils.parsedate_to_datetime(edition["date"])
+    french_date = f"{date.day} {MONTHS[date.month - 1]} {date.year}"
     lines = [
         "// Where the hyphens of an ISBN go: the ranges of registration groups and of",
         "// registrants of the International ISBN Agency (RangeMessage.xml,",
         "// https://www.isbn-international.org/range_file_generation).",
-        f"// Edition: {edition.get('date', 'unknown')}, serial {edition.get('serial', 'unknown')}.",
-        f"// Copy read: stdnum/isbn.dat of Debian's python3-stdnum {version} (python-stdnum,",
+        f"// Edition: {edition['date']}, serial {edition.get('serial', 'unknown')}.",
+        f"// Copy read: stdnum/isbn.dat of Debian's python3-stdnum {stdnum.__version__} (python-stdnum,",
         f"// GNU LGPL 2.1 or later, see {LICENCE}).",
         "// Written by tools/make_isbn_ranges.py; edit that script, not this file.",
         '#include "Ranges.h"',
         "",
+        '#include "common/DataSets.h"',
+        "",
         "namespace ferrino {",
+        "",
+        *data_set("kIsbnRangesDataSet", "Tranches ISBN (groupes et éditeurs)",
+                  f"python-stdnum {stdnum.__version__} (Debian), tranches du {french_date}",
+                  "LGPL 2.1 ou ultérieure", "Agence internationale de l'ISBN, via python-stdnum"),
         "",
         "namespace {",
         "",
@@ -129,6 +138,8 @@ def main():
             group_range_lines.append(f'    {{"{low}", "{high}"}},  // {prefix}')
         prefix_rows.append(f'    {{"{prefix}", {first}, {len(group_ranges)}}},')
         for code, agency, registrants in groups:
+            # Comments in plain ASCII, as the rest of the file ("Curacao").
+            agency = unicodedata.normalize("NFKD", agency).encode("ascii", "ignore").decode()
             registrant_rows.append(f"    // {prefix}-{code} {agency}")
             line = "   "
             for low, high in registrants:

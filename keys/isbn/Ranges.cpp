@@ -2,12 +2,21 @@
 // registrants of the International ISBN Agency (RangeMessage.xml,
 // https://www.isbn-international.org/range_file_generation).
 // Edition: Sun, 13 Nov 2022 16:58:20 GMT, serial 4c6c2700-2979-40f9-ad1b-340395f6df54.
-// Copy read: stdnum/isbn.dat of Debian's python3-stdnum 1.18-1 (python-stdnum,
+// Copy read: stdnum/isbn.dat of Debian's python3-stdnum 1.18 (python-stdnum,
 // GNU LGPL 2.1 or later, see /usr/share/doc/python3-stdnum/copyright).
 // Written by tools/make_isbn_ranges.py; edit that script, not this file.
 #include "Ranges.h"
 
+#include "common/DataSets.h"
+
 namespace ferrino {
+
+const DataSet kIsbnRangesDataSet = {
+    "Tranches ISBN (groupes et \303\251diteurs)",
+    "python-stdnum 1.18 (Debian), tranches du 13 novembre 2022",
+    "LGPL 2.1 ou ult\303\251rieure",
+    "Agence internationale de l'ISBN, via python-stdnum",
+};
 
 namespace {
 
@@ -470,7 +479,7 @@ constexpr IsbnRange kRegistrants[] = {
    
     // 978-99903 Mauritius
     {"0", "1"}, {"20", "89"}, {"900", "999"},
-    // 978-99904 Curaçao
+    // 978-99904 Curacao
     {"0", "5"}, {"60", "89"}, {"900", "999"},
     // 978-99905 Bolivia
     {"0", "3"}, {"40", "79"}, {"800", "999"},
@@ -829,7 +838,7 @@ constexpr IsbnGroup kGroups[] = {
     {"978", "99901", 1052, 3},  // Bahrain
     {"978", "99902", 1055, 0},  // Reserved Agency
     {"978", "99903", 1055, 3},  // Mauritius
-    {"978", "99904", 1058, 3},  // Curaçao
+    {"978", "99904", 1058, 3},  // Curacao
     {"978", "99905", 1061, 3},  // Bolivia
     {"978", "99906", 1064, 6},  // Kuwait
     {"978", "99908", 1070, 3},  // Malawi
