@@ -5,10 +5,10 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "Accessibility.h"
 #include "BlinkingLabel.h"
 #include "BuildInfo.h"
 #include "ScrollingLabel.h"
+#include "accessible/Factory.h"
 
 TAboutBox* AboutBox = nullptr;
 

@@ -16,7 +16,6 @@
 #include <QTranslator>
 
 #include "AboutBox.h"
-#include "Accessibility.h"
 #include "ButtonPictures.h"
 #include "CandidateList.h"
 #include "Help.h"
@@ -27,6 +26,8 @@
 #include "SearchFrame.h"
 #include "StatusBar.h"
 #include "Version.h"
+#include "accessible/Factory.h"
+#include "accessible/StatusAccessible.h"
 
 namespace {
 
@@ -129,6 +130,15 @@ TMainWindow::TMainWindow(QWidget* parent) : QDialog(parent) {
             StatusBar1->showMessage(text);
     });
     connect(pageControl_, &TPageControl::currentChanged, StatusBar1, &QStatusBar::clearMessage);
+    // A verdict is about the number its page showed: it goes as soon as a
+    // field of that page changes (typed, pasted, undone, or written from a
+    // list), so that it never speaks of another number. What an action
+    // writes into the fields comes before its verdict.
+    for (TKeyPage* page : pages_)
+        for (TNumberField* field : page->NumberFields())
+            connect(field, &QLineEdit::textChanged, StatusBar1, [this, page] {
+                if (Page(pageControl_->currentIndex()) == page) StatusBar1->clearMessage();
+            });
     // What a list's copy or save did ("1 679 616 lignes copiées.").
     for (TKeyPage* page : pages_)
         for (TCandidateList* list : page->findChildren<TCandidateList*>())

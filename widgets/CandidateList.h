@@ -1,13 +1,13 @@
-// A candidate list: a list over a compact model, made to hold the 1.7
-// million rows of the largest searches. Rows are added to its store by the
-// engine and shown to the view in batches (Publish).
+// A candidate list: a view over a compact model (TCandidateModel,
+// CandidateModel.h), made to hold the 1.7 million rows of the largest
+// searches. Rows are added to its store by the engine and shown to the view
+// in batches (Publish).
 //
 // A candidate list takes extended selection (Shift, Ctrl, Ctrl+A) and has a
 // context menu: "Copier" (the selected rows), "Copier toute la liste" and
 // "Enregistrer la liste…" (a UTF-8 text file, one row per line). Ctrl+C
-// copies the selected rows too. A copied or saved row is the row as shown
-// without its trailing blanks, unless the page gives another printed form
-// (SetPrintedForm: the IBAN page's rows are copied as "FR76 3000 6000 …").
+// copies the selected rows too. What is copied and saved, and how, is
+// TListExport's (ListExport.h).
 //
 // The page's list click follows the current row: it runs whenever the user
 // moves the current row, by mouse or keyboard, or a program sets it.
@@ -17,46 +17,12 @@
 // Down (or Up) in a list entered with Tab selects the row it shows as current.
 #pragma once
 
-#include <QAbstractListModel>
 #include <QListView>
-#include <functional>
-#include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
-#include "common/RowStore.h"
-
-class TCandidateModel : public QAbstractListModel {
-    Q_OBJECT
-public:
-    explicit TCandidateModel(QObject* parent = nullptr) : QAbstractListModel(parent) {}
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    // Without the base class's checks through rowCount() and columnCount():
-    // the view asks for every row when it lays out a list of 1.7 million.
-    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override {
-        return !parent.isValid() && column == 0 && row >= 0 && row < published_ ? createIndex(row, 0) : QModelIndex();
-    }
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-
-    // Where a search adds its rows.
-    ferrino::RowStore& Rows() { return rows_; }
-    const ferrino::RowStore& Rows() const { return rows_; }
-    // Tells the view about the rows added since the last call.
-    void Publish();
-    void Clear();
-    // Rows for the fixed lists (the country list).
-    void SetRows(const QStringList& rows);
-    // Whether the rows are UTF-8 (the country list) rather than engine text.
-    bool Utf8() const { return utf8_; }
-
-private:
-    ferrino::RowStore rows_;
-    int published_ = 0;
-    int widest_ = 0;  // characters of the widest row
-    bool utf8_ = false;
-};
+#include "CandidateModel.h"
+#include "ListExport.h"
 
 class TCandidateList : public QListView {
     Q_OBJECT
@@ -82,15 +48,13 @@ public:
     // Height of a list that shows `rows` whole rows inside its frame.
     int HeightForRows(int rows) const;
 
-    // ---- copying and saving ----------------------------------------------
-    // Appends the printed form of a stored row (engine text, or UTF-8 for the
-    // country list) to `out`, as UTF-8.
-    using PrintedForm = std::function<void(std::string_view row, std::string& out)>;
-    void SetPrintedForm(PrintedForm form) { printedForm_ = std::move(form); }
+    // ---- copying and saving (ListExport.h) -------------------------------
+    using PrintedForm = TListExport::PrintedForm;
+    void SetPrintedForm(PrintedForm form) { export_.SetPrintedForm(std::move(form)); }
     // The selected rows, top to bottom, as [first, last] ranges.
     std::vector<std::pair<int, int>> SelectedRanges() const;
     // The printed rows, one a line (no line break after the last).
-    QString RowsText(const std::vector<std::pair<int, int>>& ranges) const;
+    QString RowsText(const std::vector<std::pair<int, int>>& ranges) const { return export_.RowsText(ranges); }
     QString AllRowsText() const;
     // "Copier" and "Copier toute la liste", under the busy cursor; they tell
     // how many rows they copied ("1 679 616 lignes copiées.").
@@ -99,21 +63,13 @@ public:
     // "Enregistrer la liste…": asks for a file with the desktop's file dialog,
     // then SaveRows().
     void SaveRowsAs();
-    // Writes every row to `fileName` (UTF-8, one row a line) through a
-    // temporary file renamed at the end, so that an error or "Annuler" leaves
-    // no partial file (and an older file as it was). A progress dialog with
-    // "Annuler" comes up when the writing takes more than ProgressDelay;
-    // when the file cannot be written, a message box names it and says why.
-    // Returns whether the file was written; when it was, tells how many rows
-    // it holds ("1 679 616 lignes enregistrées.").
+    // Writes every row to `fileName` (TListExport::Save: UTF-8, one row a
+    // line, no partial file, a progress dialog and a message box over the
+    // window). Returns whether the file was written; when it was, tells how
+    // many rows it holds ("1 679 616 lignes enregistrées.").
     bool SaveRows(const QString& fileName);
-    // The sentence that tells how many rows were copied or saved.
-    static QString CopiedText(int rows);
-    static QString SavedText(int rows);
     // The milliseconds a save runs before its progress dialog shows.
-    static int ProgressDelay;
-    // Rows written between two looks at the progress dialog.
-    static constexpr int kSaveChunkRows = 8192;
+    static inline int& ProgressDelay = TListExport::ProgressDelay;
 
 signals:
     // The current row changed, by mouse or keyboard (a click on the current row counts too).
@@ -160,11 +116,10 @@ private:
     int RowsInView() const;  // rows wholly inside the viewport, at least one
     int ContentWidth() const;
     int RowAtY(int y) const;  // the row at a height of the viewport, outside it too
-    void AppendPrinted(int row, std::string& line, QString& out) const;
     void NewList();
 
     TCandidateModel* model_;
-    PrintedForm printedForm_;
+    TListExport export_;
     bool candidates_;
     int rowsInView_ = 0;  // as of the last updateGeometries()
     int pressedRow_ = -1;

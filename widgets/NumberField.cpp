@@ -1,5 +1,7 @@
 #include "NumberField.h"
 
+#include <algorithm>
+
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -37,6 +39,36 @@ TNumberField::TNumberField(const QString& objectName, QWidget* parent) : QLineEd
         if (!writing_) lastWasProgram_ = false;
     });
     connect(this, &QLineEdit::textEdited, this, &TNumberField::TextEdited);
+    connect(this, &QLineEdit::cursorPositionChanged, this, &TNumberField::RememberCaret);
+    connect(this, &QLineEdit::selectionChanged, this, &TNumberField::RememberCaret);
+}
+
+void TNumberField::RememberCaret() {
+    caret_ = cursorPosition();
+    selectionStart_ = selectionStart();
+    selectionLength_ = selectionLength();
+}
+
+QString TNumberField::Inserted(const QString& before, const QString& after) const {
+    // The edit replaced the selection, or inserted at the caret: what it kept
+    // at both ends is known, and all between is what it inserted. (Guessed
+    // from the texts alone, "82" becoming "GB82 WEST 1234 5698 7654 32" would
+    // seem to keep the final "2".)
+    const qsizetype from = selectionLength_ > 0 ? selectionStart_ : caret_;
+    const qsizetype removed = selectionLength_ > 0 ? selectionLength_ : 0;
+    const qsizetype kept = before.size() - removed;
+    if (from >= 0 && from + removed <= before.size() && after.size() >= kept &&
+        after.startsWith(QStringView(before).left(from)) && after.endsWith(QStringView(before).mid(from + removed)))
+        return after.mid(from, after.size() - kept);
+    // Any other edit: the text between what both keep at either end, which
+    // ends no later than the caret the edit left.
+    qsizetype head = 0;
+    while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
+    const qsizetype tailLimit = after.size() - std::max<qsizetype>(cursorPosition(), head);
+    qsizetype tail = 0;
+    while (tail < tailLimit && tail < before.size() - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    return after.mid(head, after.size() - head - tail);
 }
 
 void TNumberField::TextEdited() {
@@ -45,14 +77,7 @@ void TNumberField::TextEdited() {
         // What the edit inserted: the text between what it kept at both ends.
         // (The edit may be told of before or after textChanged.)
         const QString& before = text() == text_ ? textBeforeChange_ : text_;
-        const QString after = text();
-        qsizetype head = 0;
-        while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
-        qsizetype tail = 0;
-        while (tail < before.size() - head && tail < after.size() - head &&
-               before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
-            ++tail;
-        const QString inserted = after.mid(head, after.size() - head - tail);
+        const QString inserted = Inserted(before, text());
         if (inserted.size() > 1) {
             offering_ = true;
             const bool taken = pasteHandler_(inserted);

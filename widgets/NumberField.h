@@ -58,12 +58,19 @@ protected:
 private:
     void TextEdited();
     void CutToTypingLimit();
+    void RememberCaret();
+    QString Inserted(const QString& before, const QString& after) const;
 
     int typingLimit_ = 0;
     qsizetype length_ = 0;
     qsizetype lengthBeforeChange_ = 0;
     QString text_;  // as of the last change, and before it
     QString textBeforeChange_;
+    // The caret and the selection as an edit finds them: the field tells of
+    // them after it has told of the edit's text.
+    qsizetype caret_ = 0;
+    qsizetype selectionStart_ = -1;
+    qsizetype selectionLength_ = 0;
     std::function<bool(const QString&)> pasteHandler_;
     std::function<void(const QString&)> overflowHandler_;
     bool offering_ = false;

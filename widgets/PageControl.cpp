@@ -10,7 +10,8 @@
 #include <QStylePainter>
 #include <utility>
 
-#include "Accessibility.h"
+#include "accessible/FocusHooks.h"
+#include "accessible/TabHooks.h"
 
 namespace {
 constexpr int kTabPadding = 8;   // blank each side of a caption

@@ -1,6 +1,6 @@
 #include "SlidingLabel.h"
 
-#include "Accessibility.h"
+#include "accessible/AlertHooks.h"
 
 TSlidingLabel::TSlidingLabel(const QString& objectName, const QString& text, QWidget* parent) : QLabel(text, parent) {
     setObjectName(objectName);

@@ -61,27 +61,11 @@ CipFields CipRowFields(std::string_view row) {
 }
 
 std::optional<CipFields> SplitCip(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    std::string code;
-    std::string key;
-    std::size_t last = text.find_last_of(" \t");
-    if (last != std::string_view::npos) {
-        for (char c : text.substr(0, last))
-            if (!blank(c)) code += c;
-        key = std::string(text.substr(last + 1));
-    } else {
-        code = std::string(Slice(text, 0, kCipCodeLength));
-        key = std::string(Slice(text, kCipCodeLength, std::string_view::npos));
-    }
-    const auto digits = [](std::string_view part) {
-        for (char c : part)
-            if (!IsDigit(c) && c != kUnknown) return false;
-        return true;
-    };
-    if (code.size() != kCipCodeLength || key.size() != kCipKeyLength || !digits(code) || !digits(key)) return std::nullopt;
-    return CipFields{code, key};
+    const std::string compact = NumberCharacters(text);
+    if (compact.size() != kCipLength) return std::nullopt;
+    for (char c : compact)
+        if (!IsDigit(c) && c != kUnknown) return std::nullopt;
+    return CipFields{compact.substr(0, kCipCodeLength), compact.substr(kCipCodeLength)};
 }
 
 }  // namespace ferrino

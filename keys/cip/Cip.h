@@ -54,9 +54,10 @@ struct CipFields {
 CipFields CipRowFields(std::string_view row);
 
 // A whole CIP/ACL code with its key in one piece, as pasted into one field:
-// the six-character code and the key, either side by side ("1234562") or
-// apart ("123456 2"; blanks around and inside the code are dropped). Code and
-// key must be digits or unknown markers. Anything else is no whole code.
+// its NumberCharacters (separators dropped, "*" an unknown marker) must be
+// seven digits or unknown markers, the six of the code and the key:
+// "1234562", "123456 2", "340093-5" and "34 00 93.5" are whole codes.
+// Anything else is no whole code.
 std::optional<CipFields> SplitCip(std::string_view text);
 
 }  // namespace ferrino

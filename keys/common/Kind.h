@@ -57,7 +57,9 @@ public:
     virtual std::size_t FieldCount() const { return 1; }
 
     // One text, as a person writes the whole number, spread over the fields
-    // the way the page takes a pasted number (nothing normalised yet).
+    // the way the page takes a pasted number (nothing normalised yet). Every
+    // kind reads a whole number by its NumberCharacters (common/Text.h):
+    // separators between its characters never change it.
     virtual Fields Split(std::string_view number) const { return {std::string(number)}; }
 
     // A whole number in one piece, as pasted into any field of the page: the

@@ -93,11 +93,12 @@ public:
 
     std::string_view Name() const override { return name_; }
 
-    std::string FormatField(std::size_t, std::string_view text) const override { return ops_.format(text); }
+    // The field takes the characters of the number (NumberCharacters) and lays them out.
+    std::string FormatField(std::size_t, std::string_view text) const override { return ops_.format(NumberCharacters(text)); }
 
     Reading Read(const Fields& fields) const override {
         Reading reading;
-        reading.shown = ops_.format(fields.empty() ? std::string_view() : std::string_view(fields[0]));
+        reading.shown = FormatField(0, fields.empty() ? std::string_view() : std::string_view(fields[0]));
         reading.fields = {reading.shown};
         reading.plan = ops_.plan(reading.shown);
         reading.number = reading.plan.pattern;
@@ -148,12 +149,10 @@ public:
     std::string_view Name() const override { return "iban"; }
     std::size_t FieldCount() const override { return 3; }
 
-    // Blanks, dots and hyphens between the groups go; then two characters of
-    // country code, two of key, and the BBAN.
+    // The characters of the number (NumberCharacters): two of country code,
+    // two of key, and the BBAN.
     Fields Split(std::string_view number) const override {
-        std::string text;
-        for (char c : number)
-            if (c != ' ' && c != '.' && c != '-') text += c;
+        const std::string text = NumberCharacters(number);
         return {std::string(Slice(text, 0, 2)), std::string(Slice(text, 2, 2)), std::string(Slice(text, 4, std::string_view::npos))};
     }
 
@@ -174,11 +173,13 @@ public:
         return index == 2 ? FormatIban(text) : std::string(text);
     }
 
+    // The key field keeps what was typed; its characters are read as the
+    // number's (a "*" is unknown).
     Reading Read(const Fields& fields) const override {
         Reading reading;
         reading.fields = {FieldOf(fields, 0), FieldOf(fields, 1), FormatIban(FieldOf(fields, 2))};
         reading.country = reading.fields[0];
-        IbanSearchPlan plan = IbanPlan(reading.fields[2], reading.fields[1], reading.country);
+        IbanSearchPlan plan = IbanPlan(reading.fields[2], NumberCharacters(reading.fields[1]), reading.country);
         reading.keyPattern = plan.keyPattern;
         reading.plan = std::move(plan);
         reading.number = IbanCountryCode(reading.country) + reading.keyPattern + reading.plan.pattern;
@@ -278,13 +279,10 @@ public:
     std::string_view Name() const override { return "vin"; }
     std::size_t FieldCount() const override { return kVinFieldCount; }
 
-    // Blanks and hyphens go; the first seventeen characters fill the fields
-    // by their widths.
+    // The first seventeen characters of the number (NumberCharacters) fill
+    // the fields by their widths.
     Fields Split(std::string_view number) const override {
-        std::string text;
-        for (char c : number)
-            if (c != ' ' && c != '-') text += c;
-        const VinFields parts = VinRowFields(text);
+        const VinFields parts = VinRowFields(NumberCharacters(number));
         return Fields(parts.begin(), parts.end());
     }
 
@@ -344,9 +342,7 @@ public:
 
     // What a check reads must be exactly the seventeen characters.
     std::optional<InputFault> CheckInput(std::string_view number) const override {
-        std::size_t characters = 0;
-        for (char c : number) characters += c != ' ' && c != '-';
-        if (characters != kVinLength) return InputFault{"longueur : 17 caractères attendus"};
+        if (NumberCharacters(number).size() != kVinLength) return InputFault{"longueur : 17 caractères attendus"};
         return std::nullopt;
     }
 
@@ -367,23 +363,11 @@ public:
     std::string_view Name() const override { return "cip"; }
     std::size_t FieldCount() const override { return 2; }
 
-    // With a blank, what stands before the last blank is the code and what
-    // follows it the key; without one, six characters of code and the key.
+    // The characters of the number (NumberCharacters): six of code, then the
+    // key; each field takes no more than it can hold.
     Fields Split(std::string_view number) const override {
-        while (!number.empty() && number.front() == ' ') number.remove_prefix(1);
-        while (!number.empty() && number.back() == ' ') number.remove_suffix(1);
-        std::string code;
-        std::string_view key;
-        const std::size_t blank = number.rfind(' ');
-        if (blank != std::string_view::npos) {
-            code = RemoveBlanks(number.substr(0, blank));
-            key = number.substr(blank + 1);
-        } else {
-            code = std::string(Slice(number, 0, kCipCodeLength));
-            key = Slice(number, kCipCodeLength, std::string_view::npos);
-        }
-        // Each field takes no more than it can hold.
-        return {std::string(Slice(code, 0, kCipCodeLength)), std::string(Slice(key, 0, kCipKeyLength))};
+        const std::string text = NumberCharacters(number);
+        return {std::string(Slice(text, 0, kCipCodeLength)), std::string(Slice(text, kCipCodeLength, kCipKeyLength))};
     }
 
     std::optional<Fields> SplitWhole(std::string_view text) const override {
@@ -494,7 +478,7 @@ class CardKind : public SingleFieldKind {
 public:
     using SingleFieldKind::SingleFieldKind;
     std::optional<InputFault> CheckInput(std::string_view number) const override {
-        if (LuhnCharacters(number) > kCardLength) return InputFault{"longueur : 16 chiffres attendus"};
+        if (LuhnCharacters(NumberCharacters(number)) > kCardLength) return InputFault{"longueur : 16 chiffres attendus"};
         return std::nullopt;
     }
 };
@@ -507,7 +491,7 @@ public:
     AnyLuhnKind() : SingleFieldKind("luhn", Ops()) {}
 
     std::optional<InputFault> CheckInput(std::string_view number) const override {
-        const std::size_t length = LuhnCharacters(number);
+        const std::size_t length = LuhnCharacters(NumberCharacters(number));
         if (length < kLuhnShortest || length > kLuhnLongest) return InputFault{"longueur", true};
         return std::nullopt;
     }

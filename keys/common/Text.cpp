@@ -41,6 +41,16 @@ std::string RemoveBlanks(std::string_view text) {
     return out;
 }
 
+std::string NumberCharacters(std::string_view typed) {
+    std::string out;
+    out.reserve(typed.size());
+    for (char c : typed) {
+        if (IsSeparator(c)) continue;
+        out += c == '*' ? kUnknown : c;
+    }
+    return out;
+}
+
 std::string KeepDigitsCapitalsUnknown(std::string_view text) {
     std::string out;
     out.reserve(text.size());

@@ -44,6 +44,22 @@ std::string ShowGrouped(std::string_view text, std::span<const std::size_t> widt
 // The text without its blanks.
 std::string RemoveBlanks(std::string_view text);
 
+// What may stand between the characters of a number without being one of
+// them: a blank (a tab or a line break included), a hyphen, a dot, an
+// underscore or a slash.
+constexpr bool IsSeparator(char c) {
+    return c == ' ' || c == '-' || c == '.' || c == '_' || c == '/' || c == '\t' || c == '\n' || c == '\r' ||
+           c == '\v' || c == '\f';
+}
+
+// What a person typed or pasted (engine text, see Utf8.h), as the characters
+// of the number: separators dropped, "*" made the unknown marker "?", every
+// other character kept in its place for the kind to judge. The one rule of every kind's whole number, whatever the
+// field, the mode or the program: "FR76-3000.6000 0112" and "FR7630006000112"
+// are one number. (The invisible characters of Unicode never reach the
+// engine: ToEngine drops them.)
+std::string NumberCharacters(std::string_view typed);
+
 // Keeps digits, capital letters and unknown markers, in order; drops the rest.
 std::string KeepDigitsCapitalsUnknown(std::string_view text);
 

@@ -24,6 +24,12 @@ bool IsSpaceSeparator(char32_t c) {
     return c == 0x00A0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
+bool IsHyphen(char32_t c) { return (c >= 0x2010 && c <= 0x2015) || c == 0x2212; }
+
+bool IsInvisibleFormat(char32_t c) {
+    return (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x2064) || c == 0xFEFF;
+}
+
 std::size_t Utf8Sequence(std::string_view text, std::size_t at, bool* wellFormed) {
     const unsigned char lead = Byte(text, at);
     *wellFormed = lead < 0x80;
@@ -74,8 +80,10 @@ void ToEngine(std::string_view utf8, std::string& out) {
         }
         bool wellFormed = false;
         const std::size_t length = Utf8Sequence(utf8, at, &wellFormed);
-        *to++ = wellFormed && IsSpaceSeparator(CodePoint(utf8.substr(at, length))) ? ' ' : kForeignByte;
+        const char32_t code = wellFormed ? CodePoint(utf8.substr(at, length)) : 0;
         at += length;
+        if (wellFormed && IsInvisibleFormat(code)) continue;
+        *to++ = !wellFormed ? kForeignByte : IsSpaceSeparator(code) ? ' ' : IsHyphen(code) ? '-' : kForeignByte;
     }
     out.resize(static_cast<std::size_t>(to - out.data()));
 }

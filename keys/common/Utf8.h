@@ -24,11 +24,23 @@ std::size_t Utf8Sequence(std::string_view text, std::size_t at, bool* wellFormed
 // the window and ToEngine read them as ordinary blanks.
 bool IsSpaceSeparator(char32_t c);
 
+// A hyphen or dash beyond ASCII (U+2010 to U+2015, the minus sign U+2212),
+// which word processors put in place of "-": both the window and ToEngine
+// read it as "-".
+bool IsHyphen(char32_t c);
+
+// An invisible format character, which a copy from a web page or a document
+// brings along unseen: the zero-width space, joiners and direction marks
+// (U+200B to U+200F), the direction embeddings and overrides (U+202A to
+// U+202E), the word joiner and invisible operators (U+2060 to U+2064) and the
+// byte order mark (U+FEFF). Both the window and ToEngine drop them.
+bool IsInvisibleFormat(char32_t c);
+
 // The number as the window's field holds it: small letters become capitals
 // (the field's upper-case entry), every other ASCII byte stays, a space
-// separator (no-break space, narrow no-break space...) becomes a blank, and
-// each other character that is not ASCII, or each ill-formed sequence,
-// becomes '\x80'.
+// separator (no-break space, narrow no-break space...) becomes a blank, a
+// hyphen or dash "-", an invisible format character is dropped, and each other character that is
+// not ASCII, or each ill-formed sequence, becomes '\x80'.
 void ToEngine(std::string_view utf8, std::string& out);
 
 // Appends engine text as UTF-8: a byte from 0x80 up, or a control character,

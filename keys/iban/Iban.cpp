@@ -48,7 +48,8 @@ struct Step {
     int Apply(int r) const { return (r * multiplier + addend) % 97; }
 };
 
-constexpr bool ShownInBban(char c) { return IsDigit(c) || IsCapital(c) || c == kUnknown || c == '*' || c == '-' || c == '.'; }
+// What FormatIban shows of a BBAN character (a separator is not shown).
+constexpr bool ShownInBban(char c) { return IsDigit(c) || IsCapital(c) || c == kUnknown || c == '*'; }
 
 bool KeyAgrees(std::string_view keyPattern, std::string_view key) {
     const auto agrees = [&](std::size_t pos) {
@@ -208,12 +209,7 @@ private:
 }  // namespace
 
 std::string FormatIban(std::string_view text) {
-    std::string kept;
-    kept.reserve(text.size());
-    for (char c : text) {
-        if (c == '*' || c == '-' || c == '.') kept += kUnknown;
-        else if (IsDigit(c) || IsCapital(c) || c == kUnknown) kept += c;
-    }
+    const std::string kept = KeepDigitsCapitalsUnknown(NumberCharacters(text));
     std::string shown;
     shown.reserve(kept.size() + kept.size() / 4 + 1);
     for (std::size_t at = 0; at < kept.size(); at += 4) shown.append(kept, at, 4).append(1, ' ');
@@ -295,10 +291,8 @@ const IbanCountry* FindIbanCountry(std::string_view code) {
 }
 
 std::optional<IbanParts> SplitIban(std::string_view text) {
-    std::string compact;
-    compact.reserve(text.size());
-    for (char c : text)
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') compact += Upper(c);
+    std::string compact = NumberCharacters(text);
+    for (char& c : compact) c = Upper(c);
     std::string_view rest = compact;
     if (rest.substr(0, 4) == "IBAN") {
         rest.remove_prefix(4);

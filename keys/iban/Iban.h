@@ -31,9 +31,9 @@ struct IbanSearchPlan : Plan {
     std::string country;
 };
 
-// Normalises a typed BBAN ("*", "-" and "." become unknown markers; anything
-// but digits, capitals and unknown markers is dropped) and cuts it into groups
-// of four, each followed by a blank.
+// Normalises a typed BBAN (its NumberCharacters, of which anything but
+// digits, capitals and unknown markers is dropped) and cuts it into groups of
+// four, each followed by a blank.
 std::string FormatIban(std::string_view text);
 
 // The country code the key and the rows use: the first two characters of the
@@ -71,8 +71,9 @@ std::string CompleteIban(const Plan& plan, std::string_view countryField);
 bool SearchIban(const IbanSearchPlan& plan, const std::string& countryField, RowStore& sink, SearchPump& pump);
 
 // A whole IBAN in one piece, as pasted or typed into one field: its country
-// code, key and BBAN. Blanks (and tabs) anywhere are dropped, as is a leading
-// "IBAN" with an optional colon; small letters become capitals. The rest must
+// code, key and BBAN, read from its NumberCharacters (separators anywhere
+// dropped, "*" an unknown marker) in capitals, without a leading
+// "IBAN" and its optional colon. The rest must
 // be two letters, two digits or unknown markers, then one to thirty digits,
 // letters or unknown markers: "FR76 3000 6000 0112 3456 7890 189" gives "FR",
 // "76" and "30006000011234567890189". Anything else is no whole IBAN.

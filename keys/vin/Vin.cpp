@@ -141,16 +141,12 @@ VinFields VinRowFields(std::string_view row) {
 }
 
 std::optional<VinFields> SplitVin(std::string_view text) {
-    std::string compact;
-    compact.reserve(kVinLength);
-    for (char c : text) {
-        if (c == ' ' || c == '-' || c == '\t' || c == '\n' || c == '\r') continue;
+    std::string compact = NumberCharacters(text);
+    if (compact.size() != kVinLength) return std::nullopt;
+    for (char& c : compact) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
         if (!IsDigit(c) && !IsCapital(c) && c != kUnknown) return std::nullopt;
-        if (compact.size() == kVinLength) return std::nullopt;
-        compact += c;
     }
-    if (compact.size() != kVinLength) return std::nullopt;
     return VinRowFields(compact);
 }
 

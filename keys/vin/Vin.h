@@ -67,8 +67,8 @@ bool SearchVin(const Plan& plan, RowStore& sink, SearchPump& pump);
 VinFields VinRowFields(std::string_view row);
 
 // A whole VIN in one piece, as pasted into one box, split into the eight
-// fields: blanks and hyphens are dropped and small letters become capitals;
-// what is left must be seventeen digits, letters or unknown markers.
+// fields: its NumberCharacters (separators dropped, "*" an unknown marker) in
+// capitals must be seventeen digits, letters or unknown markers.
 // Anything else is no whole VIN.
 std::optional<VinFields> SplitVin(std::string_view text);
 

@@ -67,7 +67,8 @@ TEST(Iban, Format) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"", ""},
         {"30006000011234567890189", "3000 6000 0112 3456 7890 189 "},
-        {"3000-6000*0112.3456 7890 189", "3000 ?600 0?01 12?3 4567 8901 89 "},
+        // Separators go, "*" is an unknown marker.
+        {"3000-6000*0112.3456_7890/189", "3000 6000 ?011 2345 6789 0189 "},
         {"NWBK60161331926819", "NWBK 6016 1331 9268 19 "},
         {"3000", "3000 "},
         {"ab+12", "12 "},
@@ -223,6 +224,8 @@ TEST(Iban, SearchExamples) {
         EXPECT_EQ(rows.front(), c.first);
         EXPECT_EQ(rows.back(), c.last);
     }
+    // Separators between the characters change nothing.
+    EXPECT_EQ(Search("FR", "76", "3000-6000.0112_3456/7890 18?"), Search("FR", "76", "3000600001123456789018?"));
     // A blank before the key digit is trimmed: " 7" filters like "7?".
     const auto seven = Search("ZZ", " 7", "3000600001123456789018?");
     EXPECT_EQ(seven, Search("ZZ", "7?", "3000600001123456789018?"));
@@ -416,6 +419,8 @@ TEST(Iban, SplitWholeNumber) {
         {"IBAN BE71 0961 2345 6769", true, "BE", "71", "096123456769"},
         {"IBAN : NL91 ABNA 0417 1643 00", true, "NL", "91", "ABNA0417164300"},
         {"FR\t76 3000 6000", true, "FR", "76", "30006000"},
+        {"FR76-3000-6000", true, "FR", "76", "30006000"},
+        {"FR76.3000.6000_0112/3456", true, "FR", "76", "3000600001123456"},
         // Unknown markers anywhere but the country code.
         {"FR?? 3000 6000 0112 3456 7890 1??", true, "FR", "??", "300060000112345678901??"},
         // Thirty BBAN characters at most.
@@ -428,7 +433,6 @@ TEST(Iban, SplitWholeNumber) {
         {"NWBK 6016 1331 9268 19", false, "", "", ""},
         {"FR7", false, "", "", ""},
         {"FR76", false, "", "", ""},
-        {"FR76-3000-6000", false, "", "", ""},
         {"F776 3000", false, "", "", ""},
         {"FRA6 3000", false, "", "", ""},
         {"", false, "", "", ""},

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/Kind.h"
+#include "common/Utf8.h"
 
 using namespace ferrino;
 
@@ -249,4 +250,88 @@ TEST(Corrections, Order) {
     for (const std::string& row : sex) EXPECT_TRUE(std::string_view("12783").find(row[0]) != std::string_view::npos) << row;
     const std::vector<std::string> swapped = Corrections(*insee, "1 85 05 78 006 084 19");
     EXPECT_NE(std::find(swapped.begin(), swapped.end(), "1 85 05 78 006 084 91"), swapped.end());
+}
+
+// Separators between the characters of a number, and the invisible
+// characters a copy brings along, never change it: each number below, with
+// any one of them between every two of its characters (and "*" for "?"),
+// reads, splits and is judged as the number itself, in every kind.
+TEST(TypedNumber, SeparatorsAndInvisibleCharactersNeverChangeIt) {
+    struct Case {
+        KindName kind;
+        const char* plain;
+        const char* shown;    // the number on one line
+        const char* verdict;  // empty while characters are unknown
+    };
+    const Case cases[] = {
+        {{"insee"}, "185057800608491", "1 85 05 78 006 084 91", "Clé correcte."},
+        {{"insee"}, "1850578006?8491", "1 85 05 78 006 ?84 91", ""},
+        {{"rib"}, "30006000011234567890189", "30006 00001 12345678901 89", "Clé correcte."},
+        {{"iban"}, "FR7630006000011234567890189", "FR 76 3000 6000 0112 3456 7890 189",
+         "Clé correcte. Longueur : 27 caractères, conforme pour FR. Clé RIB correcte."},
+        {{"iban"}, "GB29NWBK60161331926819", "GB 29 NWBK 6016 1331 9268 19",
+         "Clé correcte. Longueur : 22 caractères, conforme pour GB."},
+        {{"iban"}, "FR7630006000011234567890?89", "FR 76 3000 6000 0112 3456 7890 ?89", ""},
+        {{"prof"}, "751123456", "75 1 12345 6", "Clé correcte."},
+        {{"avs"}, "7569217076985", "756.9217.0769.85", "Clé correcte."},
+        {{"isbn"}, "207036822X", "2-07-036822-X", "Clé correcte."},
+        {{"carte"}, "4970101234567893", "4970 1012 3456 7893", "Clé correcte."},
+        {{"siren"}, "732829320", "732 829 320", "Clé correcte."},
+        {{"siret"}, "35600000049837", "356000000 4983 7", "Clé correcte."},
+        {{"ean"}, "4006381333931", "4 006381 333931", "Clé correcte."},
+        {{"sin"}, "046454286", "046 454 286", "Clé correcte."},
+        {{"vin"}, "1M8GDM9AXKP042788", "1M8GDM9AXKP042788", "Clé correcte."},
+        {{"vin"}, "1M8GDM9A?KP042788", "1M8GDM9A?KP042788", "Clé calculée : X."},
+        {{"cip"}, "3400935", "340093 5", "Clé correcte."},
+        {{"luhn"}, "79927398713", "7992 7398 713", "Clé correcte."},
+    };
+    // Blanks of every kind, the signs people put between groups (hyphens of
+    // word processors included: U+2011, U+2013), and invisible format
+    // characters (U+200B, U+200E, U+202A, U+202E, U+2060, U+2064, U+FEFF).
+    const std::vector<std::string> separators = {
+        " ", "-", ".", "_", "/", "\t", " - ", "\xC2\xA0", kNnbsp, "\xE2\x80\x8A", "\xE3\x80\x80", "\xE2\x80\x91", "\xE2\x80\x93",
+        "\xE2\x80\x8B", "\xE2\x80\x8E", "\xE2\x80\xAA", "\xE2\x80\xAE", "\xE2\x81\xA0", "\xE2\x81\xA4", "\xEF\xBB\xBF"};
+    const auto engine = [](std::string_view utf8) {
+        std::string out;
+        ToEngine(utf8, out);
+        return out;
+    };
+    for (const Case& c : cases) {
+        const auto kind = MakeKind(c.kind.name, c.kind.codeType);
+        const Reading plain = kind->ReadText(c.plain);
+        EXPECT_EQ(plain.shown, c.shown) << c.kind.name << " " << c.plain;
+        EXPECT_EQ(VerdictText(kind->Check(plain)), c.verdict) << c.plain;
+        // The pages of several fields take it whole when it is pasted.
+        EXPECT_EQ(kind->SplitWhole(c.plain).has_value(), kind->FieldCount() > 1) << c.plain;
+        const auto spread = [](std::string_view number, const std::string& separator) {
+            std::string text(number.substr(0, 1));
+            for (char c : number.substr(1)) text += separator + c;
+            return text;
+        };
+        // The one field, or the IBAN's BBAN field, takes it as it takes the plain number.
+        const bool iban = kind->Name() == "iban";
+        const std::size_t field = iban ? 2 : 0;
+        const std::string_view inField = std::string_view(c.plain).substr(iban ? 4 : 0);
+        std::vector<std::string> written;
+        for (const std::string& separator : separators) {
+            written.push_back(spread(c.plain, separator));
+            if (kind->FieldCount() == 1 || iban) {
+                EXPECT_EQ(kind->FormatField(field, engine(spread(inField, separator))), kind->FormatField(field, inField))
+                    << c.plain << " [" << separator << "]";
+            }
+        }
+        std::string starred = c.plain;
+        std::replace(starred.begin(), starred.end(), '?', '*');
+        written.push_back(starred);
+        for (const std::string& utf8 : written) {
+            const std::string text = engine(utf8);
+            const Reading reading = kind->ReadText(text);
+            EXPECT_EQ(reading.fields, plain.fields) << utf8;
+            EXPECT_EQ(reading.number, plain.number) << utf8;
+            EXPECT_EQ(reading.shown, c.shown) << utf8;
+            EXPECT_EQ(VerdictText(kind->Check(reading)), c.verdict) << utf8;
+            EXPECT_FALSE(kind->CheckInput(text).has_value()) << utf8;
+            EXPECT_EQ(kind->SplitWhole(text), kind->SplitWhole(c.plain)) << utf8;
+        }
+    }
 }

@@ -18,6 +18,14 @@ TEST(Utf8, ToEngine) {
         {"1\xC2\xA0" "2\xE2\x80\xAF" "3", "1 2 3"},
         {"1\xE2\x80\x80" "2\xE2\x80\x8A" "3", "1 2 3"},
         {"1\xE1\x9A\x80" "2\xE2\x81\x9F" "3\xE3\x80\x80", "1 2 3 "},
+        // Invisible format characters are dropped: U+200B to U+200F, U+202A to
+        // U+202E, U+2060 to U+2064, U+FEFF; their neighbours U+2010 (a
+        // hyphen), U+2029, U+202F (a blank) and U+2065 are not.
+        {"1\xE2\x80\x8B" "2\xE2\x80\x8F" "3\xE2\x80\xAA" "4\xE2\x80\xAE" "5\xE2\x81\xA0" "6\xE2\x81\xA4" "7\xEF\xBB\xBF" "8",
+         "12345678"},
+        {"1\xE2\x80\x90" "2\xE2\x80\xA9" "3\xE2\x80\xAF" "4\xE2\x81\xA5" "5", "1-2\x80" "3 4\x80" "5"},
+        // Hyphens and dashes of word processors, and the minus sign, are hyphens.
+        {"1\xE2\x80\x91" "2\xE2\x80\x93" "3\xE2\x80\x94" "4\xE2\x88\x92" "5\xE2\x80\x96", "1-2-3-4-5\x80"},
         // Other characters are foreign, one byte each.
         {"1\xC3\xA9" "2\xE2\x82\xAC" "3\xF0\x9F\x98\x80", "1\x80" "2\x80" "3\x80"},
         // Overlong forms of U+00A0 and of digits are no blank and no digit.

@@ -256,7 +256,9 @@ TEST(Vin, SplitWholeNumber) {
         {"1M8GDM9AXKP04278", false, {}},
         {"1M8GDM9AXKP0427888", false, {}},
         {"1M8GDM9AXKP04278É", false, {}},
-        {"1M8GDM9AXKP04278*", false, {}},
+        {"1M8.GDM9A.X.KP/042788", true, {"1", "M", "8", "GDM9A", "X", "K", "P", "042788"}},
+        {"1M8GDM9A*KP042788", true, {"1", "M", "8", "GDM9A", "?", "K", "P", "042788"}},
+        {"1M8GDM9AXKP04278+", false, {}},
         {"", false, {}},
     };
     for (const auto& c : cases) {

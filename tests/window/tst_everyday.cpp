@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTextBrowser>
 #include <QWindow>
 #include <unistd.h>
@@ -155,6 +156,8 @@ private slots:
     void wholeIbanTypedIntoTheCountryField();
     void wholeVinPastedAndTypedAcrossTheBoxes();
     void wholeCipPasted();
+    void wholeNumberPastedOverTheOneShown_data();
+    void wholeNumberPastedOverTheOneShown();
     void ibanPageKeyboard();
     void settingsKeepPageAndPosition();
     void settingsOffScreenAreNotRestored();
@@ -767,6 +770,64 @@ void TestEveryday::wholeCipPasted() {
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
     QCOMPARE(code->text(), QStringLiteral("123456"));
     QCOMPARE(key->text(), QStringLiteral("2"));
+}
+
+// A whole number pasted into any box of a page that shows one replaces all
+// its boxes exactly, wherever the caret stood and whatever the box held, and
+// the separators a copy brings along never move a character to another box.
+void TestEveryday::wholeNumberPastedOverTheOneShown_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QString>("into");
+    QTest::addColumn<bool>("selected");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QStringList>("boxes");
+    const QStringList gb = {"GB", "82", "WEST 1234 5698 7654 32 "};
+    const QString gbPrinted = QStringLiteral("GB82 WEST 1234 5698 7654 32");
+    QTest::newRow("iban, caret after the key") << kIbanPage << gb << "em_iban_cle" << false << gbPrinted << gb;
+    QTest::newRow("iban, key selected") << kIbanPage << gb << "em_iban_cle" << true << gbPrinted << gb;
+    QTest::newRow("iban, country selected") << kIbanPage << gb << "Edit_Iban_country" << true << gbPrinted << gb;
+    QTest::newRow("iban, caret after the bban") << kIbanPage << gb << "em_iban" << false << gbPrinted << gb;
+    QTest::newRow("iban with hyphens") << kIbanPage << gb << "em_iban" << true << "FR76-3000-6000-0112-3456-7890-189"
+                                       << QStringList{"FR", "76", "3000 6000 0112 3456 7890 189 "};
+    QTest::newRow("dotted vin") << kVinPage << QStringList{"W", "P", "0", "ZZZ99", "Z", "T", "S", "392124"} << "VIn4" << false
+                                << "1M8.GDM9A.X.KP.042788" << QStringList{"1", "M", "8", "GDM9A", "X", "K", "P", "042788"};
+    QTest::newRow("cip with a hyphen, into the code") << kCipPage << QStringList{"123456", "2"} << "Fcip1" << false << "340093-5"
+                                                      << QStringList{"340093", "5"};
+    QTest::newRow("cip with a hyphen, into the key") << kCipPage << QStringList{"123456", "2"} << "Fcip2" << true << "340093-5"
+                                                     << QStringList{"340093", "5"};
+}
+
+void TestEveryday::wholeNumberPastedOverTheOneShown() {
+    QFETCH(int, page);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, into);
+    QFETCH(bool, selected);
+    QFETCH(QString, pasted);
+    QFETCH(QStringList, boxes);
+    ShownWindow s;
+    s.Page(page);
+    TKeyPage* keyPage = s.window.Page(page);
+    const std::vector<TNumberField*>& fields = keyPage->NumberFields();
+    const auto texts = [&] {
+        QStringList out;
+        for (const TNumberField* field : fields) out << field->text();
+        return out;
+    };
+    for (std::size_t i = 0; i < fields.size(); ++i) fields[i]->setText(shown.at(static_cast<qsizetype>(i)));
+    QLineEdit* target = Field(&s.window, qPrintable(into));
+    target->setFocus();
+    if (selected) target->selectAll();
+    else target->end(false);
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();  // the split is written once the paste has ended
+    QCOMPARE(texts(), boxes);
+    // "Calcule" finds the number right, and writes no other key.
+    ClickCalcule(&s.window);
+    QVERIFY2(Find<QStatusBar>(&s.window, "StatusBar1")->currentMessage().startsWith(QStringLiteral("Clé correcte.")),
+             qPrintable(Find<QStatusBar>(&s.window, "StatusBar1")->currentMessage()));
+    QCOMPARE(texts(), boxes);
 }
 
 void TestEveryday::ibanPageKeyboard() {

@@ -69,7 +69,8 @@ void TestLuhnPages::leavingTheFieldNormalises_data() {
     QTest::newRow("card signs only") << "card" << "-./*" << "";
     QTest::newRow("siren hyphens") << "siren" << "123-456-782" << "123 456 782";
     QTest::newRow("siren letter") << "siren" << "123A56782" << "123 ?56 782";
-    QTest::newRow("siren drops signs") << "siren" << "123*456" << "123 456";
+    QTest::newRow("siren drops signs") << "siren" << "123+456" << "123 456";
+    QTest::newRow("siren star unknown") << "siren" << "123*456/_78" << "123 ?45 678";
     QTest::newRow("siren drops foreign") << "siren" << "12é34" << "123 4";
     QTest::newRow("siret blanks") << "siret" << "123 456 782 00010" << "123456782 0001 0";
     QTest::newRow("siret short") << "siret" << "1234567820001" << "123456782 0001";

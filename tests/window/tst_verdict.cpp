@@ -48,6 +48,8 @@ private slots:
     void verdictOfCalcule_data();
     void verdictOfCalcule();
     void verdictIsClearedByEffacerAndPages();
+    void verdictIsClearedWhenAFieldChanges_data();
+    void verdictIsClearedWhenAFieldChanges();
     void longVerdictWrapsInsteadOfBeingCut();
     void stoppedSearchSaysSo_data();
     void stoppedSearchSaysSo();
@@ -121,6 +123,52 @@ void TestVerdict::verdictIsClearedByEffacerAndPages() {
     Type(Field(&s.window, "em_rib"), "30006000011234567890189");
     ClickCalcule(&s.window);
     QCOMPARE(Status(s.window), QStringLiteral("Clé correcte."));
+}
+
+// A verdict speaks of the number its page showed: any change of a field of
+// that page clears it, and nothing else does.
+void TestVerdict::verdictIsClearedWhenAFieldChanges_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<Typing>("typing");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("edit");  // typed at the end of the field; empty: Ctrl+Z
+    QTest::newRow("insee, a digit") << int(kInsee) << Typing{{"EM_INSEE", "185057800608491"}} << "EM_INSEE" << "1";
+    QTest::newRow("insee, undone") << int(kInsee) << Typing{{"EM_INSEE", "1850578006084"}} << "EM_INSEE" << "";
+    QTest::newRow("iban, the key") << int(kIban) << Typing{{"em_iban_cle", "76"}, {"em_iban", "30006000011234567890189"}}
+                                   << "em_iban_cle" << "\b";
+    QTest::newRow("iban, the country") << int(kIban) << Typing{{"em_iban_cle", "76"}, {"em_iban", "30006000011234567890189"}}
+                                       << "Edit_Iban_country" << "\b";
+    QTest::newRow("vin, a box") << int(kVin)
+                                << Typing{{"Vin1", "1"}, {"Vin2", "M"}, {"Vin3", "8"}, {"VIn4", "GDM9A"}, {"Vin5", "X"},
+                                          {"Vin6", "K"}, {"VIn7", "P"}, {"Vin8", "042788"}}
+                                << "Vin8" << "\b";
+    QTest::newRow("cip, the key") << int(kCip) << Typing{{"Fcip1", "340093"}, {"Fcip2", "5"}} << "Fcip2" << "\b";
+}
+
+void TestVerdict::verdictIsClearedWhenAFieldChanges() {
+    QFETCH(int, page);
+    QFETCH(Typing, typing);
+    QFETCH(QString, field);
+    QFETCH(QString, edit);
+    ShownWindow s;
+    s.Page(page);
+    TypeAll(&s.window, typing);
+    ClickCalcule(&s.window);
+    QVERIFY(Status(s.window).startsWith(QStringLiteral("Clé c")));
+    // Leaving a field as "Calcule" left it changes nothing.
+    QLineEdit* edited = Field(&s.window, qPrintable(field));
+    edited->setFocus();
+    QTest::keyClick(edited, Qt::Key_Tab);
+    QVERIFY(!Status(s.window).isEmpty());
+    edited->setFocus();
+    edited->end(false);
+    if (edit.isEmpty())
+        QTest::keyClick(edited, Qt::Key_Z, Qt::ControlModifier);
+    else if (edit == QLatin1String("\b"))
+        QTest::keyClick(edited, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(edited, edit);
+    QCOMPARE(Status(s.window), QString());
 }
 
 // An IBAN's verdict is longer than the window is wide: its end shows on a

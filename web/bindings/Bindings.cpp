@@ -27,6 +27,7 @@
 
 #include "common/Kind.h"
 #include "common/RowStore.h"
+#include "common/Text.h"
 #include "common/Utf8.h"
 #include "common/Verdict.h"
 #include "ean/Ean.h"
@@ -150,6 +151,14 @@ public:
         return kind_ ? Strings(kind_->Split(ToEngine(number))) : val::array();
     }
 
+    // A whole number in one piece, as pasted into any field: the texts of
+    // every field, or null when the text is no whole number of the kind.
+    val splitWhole(const std::string& text) const {
+        if (!kind_) return val::null();
+        const std::optional<ferrino::Fields> fields = kind_->SplitWhole(ToEngine(text));
+        return fields ? Strings(*fields) : val::null();
+    }
+
     val checkInput(const std::string& number) const {
         if (!kind_) return val::null();
         const std::optional<ferrino::InputFault> fault = kind_->CheckInput(ToEngine(number));
@@ -266,6 +275,10 @@ val KindNames() {
     return names;
 }
 
+// What a person typed, as the characters of the number (separators and
+// invisible characters dropped, "*" an unknown marker).
+std::string NumberCharacters(const std::string& typed) { return FromEngine(ferrino::NumberCharacters(ToEngine(typed))); }
+
 std::string SearchText(double rows, bool stopped) {
     return ferrino::SearchText(static_cast<std::uint64_t>(rows), stopped);
 }
@@ -307,6 +320,7 @@ EMSCRIPTEN_BINDINGS(ferrino) {
         .function("name", &Kind::name)
         .function("fieldCount", &Kind::fieldCount)
         .function("split", &Kind::split)
+        .function("splitWhole", &Kind::splitWhole)
         .function("checkInput", &Kind::checkInput)
         .function("formatField", &Kind::formatField)
         .function("read", &Kind::read)
@@ -317,6 +331,7 @@ EMSCRIPTEN_BINDINGS(ferrino) {
         .function("search", &Kind::search)
         .function("corrections", &Kind::corrections);
     emscripten::function("kindNames", &KindNames);
+    emscripten::function("numberCharacters", &NumberCharacters);
     emscripten::function("searchText", &SearchText);
     emscripten::function("correctionsText", &CorrectionsText);
     emscripten::function("frenchCount", &FrenchCount);

@@ -65,6 +65,7 @@ function writeField(input, text) {
     input.undoStack.push({ before: input.value, after: text });
     input.redoStack = [];
     input.value = text;
+    input.dispatchEvent(new Event('written'));
 }
 
 function undoKey(event) {
@@ -366,7 +367,7 @@ export class App {
             const text = event.clipboardData?.getData('text/plain') ?? '';
             if (!text) return;
             event.preventDefault();
-            if (page.pastesWhole && page.pastesWhole(text, page.fields[index])) {
+            if (state.inputs.length > 1 && this.pastesWhole(state, text, index)) {
                 this.fillWhole(state, text);
                 return;
             }
@@ -378,8 +379,9 @@ export class App {
                 input.value = capitals(input.value);
                 input.setSelectionRange(selectionStart, selectionEnd);
             }
+            this.fieldChanged(state);
             // IBAN: a whole number typed into the country field fills the three fields.
-            if (state.countries && index === 0 && input.value.length > 2 && page.pastesWhole?.(input.value, page.fields[0])) {
+            if (state.countries && index === 0 && input.value.length > 2 && this.kindOf(state).splitWhole(input.value)) {
                 this.fillWhole(state, input.value);
                 state.inputs[2].focus();
                 const end = state.inputs[2].value.length;
@@ -395,9 +397,12 @@ export class App {
                 next.select();
             }
         });
+        // What the page writes changes the number too (a listed row, a country...).
+        input.addEventListener('written', () => this.fieldChanged(state));
         input.addEventListener('keydown', (event) => {
             if (undoKey(event)) {
                 event.preventDefault();
+                this.fieldChanged(state);
                 return;
             }
             if (page.moveOnFull && event.key === 'Backspace' && index > 0 && input.selectionStart === 0 && input.selectionEnd === 0) {
@@ -416,6 +421,21 @@ export class App {
             if (document.hasFocus()) this.fieldExit(state, index);
         });
         input.addEventListener('mousedown', () => this.hideCountries(state));
+    }
+
+    // A field of the tab changed: its verdict spoke of another number. (A
+    // running search's progress line stays; its end says what it found.)
+    fieldChanged(state) {
+        if (!state.search) this.setStatus('', state);
+    }
+
+    // Whether a paste into field `index` spreads over all the fields: a whole
+    // number (the engine's SplitWhole), or on the VIN and CIP pages more
+    // characters of a number than the box holds.
+    pastesWhole(state, text, index) {
+        if (this.kindOf(state).splitWhole(text)) return true;
+        const limit = Number(state.inputs[index].dataset.limit);
+        return Boolean(state.page.spreadsLong && limit && this.engine.module.numberCharacters(text).length > limit);
     }
 
     // What a field holds at most, beyond its maxlength: a BBAN of at most 30

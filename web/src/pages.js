@@ -16,6 +16,10 @@
 //   click     what a click on a listed row does: the fields it writes, whether
 //             they are then laid out, whether a double click asks for "Calcule"
 //   tooMany   the red message shown when too many characters are unknown
+//   spreadsLong  a paste of more characters than a box holds spreads over
+//             the boxes from the first, even when it is no whole number (a
+//             whole number pasted into any field of a page of several fills
+//             them all, on every such page)
 
 export const CLEAR_FOCUS = 1;
 export const CLEAR_HIDE_LIST = 2;
@@ -59,8 +63,6 @@ export const PAGES = [
         click: { fields: [1, 2], format: true, calcule: true },
         // Rows are copied and saved in the printed form "FR76 3000 …".
         printedDropsBlankAt: 2,
-        // A whole IBAN pasted into any field fills the three.
-        pastesWhole: (text) => /^[A-Za-z]{2}[0-9?*]{2}./.test(text.replace(/[\s.-]/g, '')),
     },
     {
         kind: 'prof', tab: 'Tab_prof', caption: 'Clé Professionnel de santé',
@@ -142,7 +144,7 @@ export const PAGES = [
         clear: CLEAR_HIDE_LIST,
         click: { format: false, calcule: false, onDouble: true },
         moveOnFull: true,
-        pastesWhole: (text, field) => text.replace(/[\s-]/g, '').length > field.limit,
+        spreadsLong: true,
     },
     {
         // A listed row goes back into the two fields as it is, on a single click.
@@ -152,6 +154,6 @@ export const PAGES = [
         list: 'LB_cip',
         clear: CLEAR_HIDE_LIST,
         click: { format: false, calcule: false },
-        pastesWhole: (text, field) => text.trim().length > field.limit,
+        spreadsLong: true,
     },
 ];

@@ -30,6 +30,13 @@ async function typeInto(page, id, typed) {
     await page.keyboard.type(typed);
 }
 
+// A paste into a field, as the browser tells of it.
+const paste = (page, id, pasted) => page.evaluate((id, pasted) => {
+    const data = new DataTransfer();
+    data.setData('text/plain', pasted);
+    document.getElementById(id).dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+}, id, pasted);
+
 async function calcule(page) {
     await page.click('#Btncalc');
     await idle(page);
@@ -261,21 +268,18 @@ describe('the page opened from its folder', () => {
 
         // A whole IBAN pasted into the country field fills the three, each no longer than it takes.
         await page.click('#Tab_iban');
-        const paste = (id, pasted) => page.evaluate((id, pasted) => {
-            const data = new DataTransfer();
-            data.setData('text/plain', pasted);
-            document.getElementById(id).dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
-        }, id, pasted);
-        await paste('Edit_Iban_country', 'gb29 nwbk 6016 1331 9268 19');
+        await paste(page, 'Edit_Iban_country', 'gb29 nwbk 6016 1331 9268 19');
         assert.deepEqual([await value(page, 'Edit_Iban_country'), await value(page, 'em_iban_cle'), await value(page, 'em_iban')],
             ['GB', '29', 'NWBK60161331926819']);
         // Typed into the country field, a whole IBAN fills the three as well.
         await typeInto(page, 'Edit_Iban_country', 'de89 3704 0044 0532 0130 00');
         assert.deepEqual([await value(page, 'Edit_Iban_country'), await value(page, 'em_iban_cle'), await value(page, 'em_iban')],
             ['DE', '89', '3704 0044 0532 0130 00']);
-        await paste('em_iban', `FR?? ${'1'.repeat(300)}`);
-        assert.equal((await value(page, 'em_iban')).length, 30);
-        await paste('Edit_Iban_country', 'FR76 3000 6000 0112 3456 7890 189');
+        // Too long for an IBAN: an ordinary paste, cut at the BBAN's thirty characters.
+        await typeInto(page, 'em_iban', '');
+        await paste(page, 'em_iban', `FR?? ${'1'.repeat(300)}`);
+        assert.equal((await value(page, 'em_iban')).replace(/ /g, ''), `FR??${'1'.repeat(26)}`);
+        await paste(page, 'Edit_Iban_country', 'FR76 3000 6000 0112 3456 7890 189');
         await calcule(page);
         assert.equal(await status(page), 'Clé correcte. Longueur : 27 caractères, conforme pour FR. Clé RIB correcte.');
 
@@ -314,6 +318,30 @@ describe('the page opened from its folder', () => {
         await calcule(page);
         await page.click('#LB_cip-row9');
         assert.deepEqual([await value(page, 'Fcip1'), await value(page, 'Fcip2')], ['129456', '4']);
+    });
+
+    test('separators never move a character to another box; a changed field clears the verdict', async () => {
+        const boxes = async (ids) => Promise.all(ids.map((id) => value(page, id)));
+        await page.click('#Tab_Vin');
+        await paste(page, 'VIn4', '1M8.GDM9A.X.KP/042788');
+        assert.deepEqual(await boxes(['Vin1', 'Vin2', 'Vin3', 'VIn4', 'Vin5', 'Vin6', 'VIn7', 'Vin8']),
+            ['1', 'M', '8', 'GDM9A', 'X', 'K', 'P', '042788']);
+        await page.click('#tab_cip');
+        await paste(page, 'Fcip2', '340093-5');
+        assert.deepEqual(await boxes(['Fcip1', 'Fcip2']), ['340093', '5']);
+        await calcule(page);
+        assert.equal(await status(page), 'Clé correcte.');
+        await page.click('#Fcip2');
+        await page.keyboard.press('End');
+        await page.keyboard.press('Backspace');
+        assert.equal(await status(page), '');
+        await page.click('#Tab_iban');
+        await paste(page, 'em_iban', 'FR76_3000/6000.0112-3456 7890\u200B189');
+        assert.deepEqual(await boxes(['Edit_Iban_country', 'em_iban_cle', 'em_iban']), ['FR', '76', '30006000011234567890189']);
+        await calcule(page);
+        assert.equal(await status(page), 'Clé correcte. Longueur : 27 caractères, conforme pour FR. Clé RIB correcte.');
+        await typeInto(page, 'em_iban_cle', '7');
+        assert.equal(await status(page), '');
     });
 
     test('the keyboard: tabs, labels, live region', async () => {
