@@ -434,7 +434,7 @@ class IsbnKind : public SingleFieldKind {
 public:
     using SingleFieldKind::SingleFieldKind;
     std::optional<InputFault> CheckInput(std::string_view number) const override {
-        const std::string normalised = NormaliseIsbn(number);
+        const std::string normalised = NormaliseIsbn(NumberCharacters(number));
         const std::size_t length = IsbnKeyAt(normalised) + 1;
         if (normalised.size() > length) return InputFault{"longueur : " + std::to_string(length) + " caractères attendus"};
         return std::nullopt;
