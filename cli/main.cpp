@@ -84,6 +84,11 @@ Numéros :
          dans les huit champs de la fenêtre par largeurs 1, 1, 1, 5, 1, 1, 1, 6
          (code pays, code constructeur, type, particularités du véhicule, clé,
          année, usine, numéro de série) ; le reste est ignoré
+  isbn   978 ou 979 suivis de 8 à 10 caractères : un ISBN à 13 chiffres (9
+         chiffres et la clé d'un code EAN 13, jamais X) ; sinon un ISBN à 10
+         caractères ; les tirets séparent groupe, éditeur et titre selon les
+         tranches de l'Agence internationale de l'ISBN, et manquent hors de
+         ces tranches : 978-2-07-036822-8, 2-07-036822-X
   cip    le code puis la clé : 123456 2 ou 1234562 ; avec un blanc, ce qui
          précède le dernier blanc est le code et ce qui le suit la clé
   ean    le type de code se choisit par --type, comme dans la liste de la
@@ -110,14 +115,14 @@ Avec --check, une ligne par numéro, dans l'ordre :
   clé écrite est, dans le numéro sans séparateurs : les caractères 14 et 15
   (insee), 22 et 23 (rib), 3 et 4 (iban), le 9e caractère (vin), celui qui
   suit le code (cip), et le dernier pour les autres types (isbn : un chiffre
-  ou X). Une clé absente, inconnue ou fausse est une ERREUR
-  « (clé attendue : <clé>) ». Un numéro AVS dont la valeur de contrôle
-  serait 10, ou un UPC-E d'un autre système que 0 et 1, n'a aucune clé
-  valable : « (clé attendue : aucune) ». Seule la clé compte pour la
-  plupart des types : un SIRET d'établissement 0000, que la recherche
-  écarte, et un ISBN sans découpage en tirets sont vérifiés comme les
-  autres. Quelques types jugent davantage ; la première faute trouvée est
-  nommée :
+  ou X, un chiffre pour un ISBN-13). Une clé absente, inconnue ou fausse
+  est une ERREUR « (clé attendue : <clé>) ». Un numéro AVS dont la valeur
+  de contrôle serait 10, ou un UPC-E d'un autre système que 0 et 1, n'a
+  aucune clé valable : « (clé attendue : aucune) ». Seule la clé compte
+  pour la plupart des types : un SIRET d'établissement 0000, que la
+  recherche écarte, et un ISBN hors des tranches de l'Agence, écrit sans
+  tirets, sont vérifiés comme les autres. Quelques types jugent davantage ;
+  la première faute trouvée est nommée :
     iban   le pays doit avoir des IBAN « (pays sans IBAN) », l'IBAN la
            longueur inscrite pour ce pays « (longueur : 27 attendus pour FR) »,
            puis la clé ; en France et à Monaco, la clé du RIB que contient le

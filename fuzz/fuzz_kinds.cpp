@@ -81,6 +81,8 @@ struct Range {
 // Where the key stands in the reading's number, kind by kind.
 Range KeyRange(const Entry& entry, std::string_view number) {
     const std::string& name = entry.name;
+    // An ISBN-13: 978 or 979 and more than ten characters.
+    if (name == "isbn" && number.size() > 10 && (number.substr(0, 3) == "978" || number.substr(0, 3) == "979")) return {12, 1};
     if (name == "insee") return {13, 2};
     if (name == "rib") return {21, 2};
     if (name == "iban") return {2, 2};

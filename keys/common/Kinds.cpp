@@ -450,6 +450,29 @@ std::unique_ptr<NumberKind> Single(std::string_view name, FieldOps ops) {
     return std::make_unique<SingleFieldKind>(name, std::move(ops));
 }
 
+// An ISBN: a check judges every character given, also those after the key,
+// which a hyphenated field leaves out.
+class IsbnKind : public SingleFieldKind {
+public:
+    using SingleFieldKind::SingleFieldKind;
+    std::optional<InputFault> CheckInput(std::string_view number) const override {
+        const std::string normalised = NormaliseIsbn(NumberCharacters(number));
+        const std::size_t length = IsbnKeyAt(normalised) + 1;
+        if (normalised.size() > length) return InputFault{"longueur : " + std::to_string(length) + " caractères attendus"};
+        return std::nullopt;
+    }
+
+    // A slip never turns one form into the other (an ISBN-10 that carries
+    // characters after its key and a slip that makes it begin with 978).
+    TypoRules Typos(const Reading& reading) const override {
+        TypoRules rules = SingleFieldKind::Typos(reading);
+        rules.test = [test = rules.test, isbn13 = IsIsbn13(reading.number)](std::string_view candidate, RowStore& sink) {
+            return IsIsbn13(candidate) == isbn13 && test(candidate, sink);
+        };
+        return rules;
+    }
+};
+
 // The kinds whose key is computed by one function of the pattern.
 template <class Key>
 std::function<std::vector<std::string>(std::string_view)> Keys(Key key) {
@@ -537,6 +560,23 @@ std::vector<Finding> AvsFindings(std::string_view pattern) {
     return {{false, true, "code pays " + code + " : 756 attendu", "Code pays " + code + " : 756 attendu."}};
 }
 
+// A slip never changes the prefix 978 or 979 of an ISBN-13, as its search
+// never does. (An "X" in the key of an ISBN-13 fails its test.)
+std::string IsbnAlphabet(std::string_view number, std::size_t pos) {
+    if (IsIsbn13(number) && pos < kIsbn13Prefix) return {};
+    return SlotSymbols(IsbnPlan, number, pos);
+}
+
+// What follows the key of an ISBN is carried along by the field but is no
+// part of the number: a number with more is never right.
+std::vector<Finding> IsbnFindings(std::string_view pattern) {
+    const std::size_t length = IsbnKeyAt(pattern) + 1;
+    if (pattern.size() <= length) return {};
+    const std::string held = std::to_string(length);
+    return {{false, true, "longueur : " + held + " caractères attendus",
+             "Caractères en trop ignorés : " + std::to_string(pattern.size()) + " saisis, " + held + " attendus."}};
+}
+
 }  // namespace
 
 std::unique_ptr<NumberKind> MakeKind(std::string_view name, int codeType) {
@@ -558,9 +598,9 @@ std::unique_ptr<NumberKind> MakeKind(std::string_view name, int codeType) {
                              .test = TestAvsCandidate, .keys = AvsKeys, .keyAt = AvsKeyIndex,
                              .findings = AvsFindings, .typedLength = KeptLength});
     if (name == "isbn")
-        return Single(name, {.format = ShowIsbn, .plan = IsbnPlan, .complete = CompleteIsbn, .search = SearchIsbn,
-                             .test = TestIsbnCandidate, .keys = Keys(ComputeIsbnKey), .keyAt = At(kIsbnBody),
-                             .keySymbols = "0123456789X"});
+        return std::make_unique<IsbnKind>(name, FieldOps{.format = ShowIsbn, .plan = IsbnPlan, .complete = CompleteIsbn, .search = SearchIsbn,
+                             .test = TestIsbnCandidate, .keys = Keys(ComputeIsbnKey), .keyAt = IsbnKeyAt,
+                             .keySymbols = "0123456789X", .findings = IsbnFindings, .alphabet = IsbnAlphabet});
     if (name == "carte")
         return Single(name, {.format = FormatCard, .plan = CardPlan, .complete = CompleteCard, .search = SearchCard,
                              .test = TestCardCandidate, .keys = CardKeys,

@@ -153,6 +153,11 @@ const KindCase kKinds[] = {
      "2070?6822?", 10, {{3, "2-07-036822-X"}}, "2070",
      "2-07-036822-x", "2-07-036822-X",
      "2070368228", "ERREUR 2-07-036822-8 (clé attendue : X)"},
+    // An ISBN-13: 978 or 979 and 11 to 13 characters.
+    {"isbn13", {"isbn"}, "978-2-07-036822", "978-2-07-036822-8",
+     "978-2-07-03682?-?", 10, {{0, "978-2-07-036820-4"}, {9, "978-2-07-036829-7"}}, "978-2-07-0?????",
+     "979-10-90636-07-1", "979-10-90636-07-1",
+     "9780306406158", "ERREUR 978-0-306-40615-8 (clé attendue : 7)"},
     {"carte", {"carte"}, "4970-1012-3456-7890", "4970 1012 3456 7893",
      "49701012345678", 10, {{0, "4970 1012 3456 7802"}, {9, "4970 1012 3456 7893"}}, "4970101234",
      "4970 1012 3456 7893", "4970 1012 3456 7893",
@@ -285,7 +290,10 @@ const Case kReadings[] = {
     {{"siret", "--check", "12345"}, "ERREUR 12345 (trop de caractères inconnus)\n", 2},
     {{"insee", "--check", "1 85 05 78 ??? ?84"}, "ERREUR 1 85 05 78 ??? ?84 (caractères inconnus)\n", 1},  // four: searched
     {{"insee", "--check", "n/a"}, "ERREUR (trop de caractères inconnus)\n", 2},
-    {{"isbn", "--check", "9992171234"}, "ERREUR 9992171234 (clé attendue : 5)\n", 1},  // no hyphens fit
+    {{"isbn", "--check", "9992171234"}, "ERREUR 99921-712-3-4 (clé attendue : 5)\n", 1},
+    {{"isbn", "--check", "9786390000004"}, "OK 9786390000004\n", 0},  // no range holds it: no hyphens
+    {{"isbn", "--check", "978-0-306-40615-7 99"}, "ERREUR 978-0-306-40615-7 99 (longueur : 13 caractères attendus)\n", 1},
+    {{"isbn", "84997076?1"}, "84-9970-766-1\n", 0},                   // a known key lists every body that fits
     // Several numbers: an empty line between outputs; the third has only its message.
     {{"siren", "12345678", "1?3456782", "123", "12?456782"}, "123 456 782\n\n123 456 782\n\n\n123 456 782\n", 2},
     // Options may follow the numbers; after "--" everything is a number.
