@@ -116,7 +116,9 @@ void Runner::Refuse(std::string_view number, const InputFault& fault) {
     if (mode_ == Mode::kCalcule && count_ > 0) text += '\n';
     text += "ERREUR ";
     AppendAsGiven(text, number);
-    text += " (" + fault.cause + ")\n";
+    text += " (";
+    text += fault.cause;
+    text += ")\n";
 }
 
 void Runner::BeginJson(std::string_view number, std::string_view outcome) {
@@ -207,7 +209,11 @@ void Runner::Check(std::string_view number, const Reading& reading) {
         text += ' ';
         AppendShown(text, reading.shown);
     }
-    if (!valid) text += " (" + verdict.FirstCause() + ")";
+    if (!valid) {
+        text += " (";
+        text += verdict.FirstCause();
+        text += ')';
+    }
     text += '\n';
 }
 

@@ -22,32 +22,43 @@ std::string TrimShown(std::string text) {
     return text;
 }
 
+// These run for every number a batch check reads: each sizes its result once
+// and writes it in place.
+
 std::string ShowGrouped(std::string_view text, std::span<const std::size_t> widths) {
-    std::string shown;
-    shown.reserve(text.size() + widths.size());
+    std::size_t length = 0;
+    for (std::size_t width : widths) length += width;
+    std::string shown(length + (widths.empty() ? 0 : widths.size() - 1), ' ');
+    char* to = shown.data();
     std::size_t at = 0;
     for (std::size_t width : widths) {
-        if (at) shown += ' ';
-        for (std::size_t end = at + width; at < end; ++at) shown += at < text.size() ? text[at] : kUnknown;
+        if (at) ++to;  // the blank between two groups
+        for (std::size_t end = at + width; at < end; ++at) *to++ = at < text.size() ? text[at] : kUnknown;
     }
-    return TrimShown(std::move(shown));
+    // Then the trailing unknown markers, blanks and hyphens go (TrimShown).
+    std::size_t kept = shown.size();
+    while (kept > 0 && (shown[kept - 1] == kUnknown || shown[kept - 1] == ' ' || shown[kept - 1] == '-')) --kept;
+    shown.resize(kept);
+    return shown;
 }
 
 std::string RemoveBlanks(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+    std::string out(text.size(), '\0');
+    char* to = out.data();
     for (char c : text)
-        if (c != ' ') out += c;
+        if (c != ' ') *to++ = c;
+    out.resize(static_cast<std::size_t>(to - out.data()));
     return out;
 }
 
 std::string NumberCharacters(std::string_view typed) {
-    std::string out;
-    out.reserve(typed.size());
+    std::string out(typed.size(), '\0');
+    char* to = out.data();
     for (char c : typed) {
         if (IsSeparator(c)) continue;
-        out += c == '*' ? kUnknown : c;
+        *to++ = c == '*' ? kUnknown : c;
     }
+    out.resize(static_cast<std::size_t>(to - out.data()));
     return out;
 }
 
