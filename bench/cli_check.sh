@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times `ferrino-cli siret --check` over a file of one million SIRET numbers
 # (the count can be changed), against the time it takes merely to read the
-# file. The file is made here, in a temporary folder: random numbers, one in
+# file and, when it is installed, against python-stdnum's stdnum.fr.siret
+# checking the same lines (Debian's python3-stdnum). The file is made here, in a temporary folder: random numbers, one in
 # ten with a wrong key, every second one written with blanks.
 #
 #   bench/cli_check.sh [path/to/ferrino-cli] [count]
@@ -83,5 +84,29 @@ if [[ "$lines" -ne "$count" || "$wrong" -ne "$expected_wrong" || "$status" -ne 1
     exit 1
 fi
 
+# python-stdnum on the same lines, once (it takes some seconds): the first
+# Python that has it, Debian's own if the one on the PATH has not.
+python=""
+for candidate in python3 /usr/bin/python3; do
+    if command -v "$candidate" > /dev/null && "$candidate" -c 'import stdnum.fr.siret' 2> /dev/null; then
+        python="$candidate"
+        break
+    fi
+done
+stdnum=""
+if [[ -n "$python" ]]; then
+    start="$(seconds)"
+    stdnum_valid="$("$python" -c '
+import sys
+from stdnum.fr import siret
+print(sum(1 for line in sys.stdin if siret.is_valid(line)))' < "$numbers")"
+    stdnum_took="$(elapsed "$start" "$(seconds)")"
+    if [[ "$stdnum_valid" -ne $(( count - expected_wrong )) ]]; then
+        echo "python-stdnum found $stdnum_valid valid numbers, expected $(( count - expected_wrong ))" >&2
+        exit 1
+    fi
+    stdnum="; python-stdnum: $stdnum_took s, $(awk -v p="$stdnum_took" -v f="$best" 'BEGIN { printf "%.0f", p / f }')× as long"
+fi
+
 size="$(wc -c < "$numbers")"
-echo "ferrino-cli siret --check: $count numbers ($size bytes) in $best s (best of 3); reading the file alone: $reading s"
+echo "ferrino-cli siret --check: $count numbers ($size bytes) in $best s (best of 3); reading the file alone: $reading s$stdnum"
