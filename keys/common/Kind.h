@@ -64,7 +64,11 @@ public:
     // the way the page takes a pasted number (nothing normalised yet). Every
     // kind reads a whole number by its NumberCharacters (common/Text.h):
     // separators between its characters never change it.
-    virtual Fields Split(std::string_view number) const { return {std::string(number)}; }
+    virtual Fields Split(std::string_view number) const {
+        Fields fields(1);
+        fields[0].assign(number);  // built in place: no copy of a number past the short-string length
+        return fields;
+    }
 
     // A whole number in one piece, as pasted into any field of the page: the
     // texts of every field, or nothing when the text is no whole number of
