@@ -26,16 +26,33 @@ ferrino::Fields TKeyPage::FieldTexts() const {
     return texts;
 }
 
+ferrino::Fields TKeyPage::TypedTexts() const {
+    ferrino::Fields texts;
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const QString now = fields_[i]->text();
+        const bool normalised = !writtenByExit_[i].isNull() && now == writtenByExit_[i];
+        texts.push_back(ToEngine(normalised ? typedBeforeExit_[i] : now));
+    }
+    return texts;
+}
+
 void TKeyPage::Normalise() {
     for (std::size_t i = 0; i < fields_.size(); ++i) FieldExit(i);
 }
 
 void TKeyPage::FieldExit(std::size_t index) {
     TNumberField* field = fields_[index];
-    field->SetTextUndoable(FromEngine(Kind().FormatField(index, ToEngine(field->text()))));
+    const QString now = field->text();
+    const QString shown = FromEngine(Kind().FormatField(index, ToEngine(now)));
+    // Leaving a field again keeps what was typed before it was first laid out.
+    if (writtenByExit_[index].isNull() || now != writtenByExit_[index]) {
+        typedBeforeExit_[index] = now;
+        writtenByExit_[index] = shown;
+    }
+    field->SetTextUndoable(shown);
 }
 
-ferrino::Reading TKeyPage::Read() const { return Kind().Read(FieldTexts()); }
+ferrino::Reading TKeyPage::Read() const { return Kind().Read(TypedTexts()); }
 
 void TKeyPage::Complete(const ferrino::Reading& reading) { WriteFields(Kind().Complete(reading)); }
 
@@ -48,8 +65,8 @@ bool TKeyPage::Corrections(const ferrino::Reading& reading, ferrino::SearchPump&
 }
 
 ferrino::Fields TKeyPage::NumberToCorrect() const {
-    ferrino::Fields now = FieldTexts();
-    return !writtenByCalcule_.empty() && now == writtenByCalcule_ ? readByCalcule_ : now;
+    const ferrino::Fields now = FieldTexts();
+    return !writtenByCalcule_.empty() && now == writtenByCalcule_ ? readByCalcule_ : TypedTexts();
 }
 
 void TKeyPage::ChainFields() {
@@ -102,7 +119,11 @@ TNumberField* TKeyPage::AddField(const QString& name, QRect geometry, int typing
     field->setGeometry(geometry);
     field->SetTypingLimit(typingLimit);
     connect(field, &TNumberField::correctionsRequested, this, &TKeyPage::correctionsRequested);
+    const std::size_t index = fields_.size();
+    connect(field, &TNumberField::userEdited, this, [this, index] { writtenByExit_[index] = QString(); });
     fields_.push_back(field);
+    typedBeforeExit_.emplace_back();
+    writtenByExit_.emplace_back();
     return field;
 }
 

@@ -48,6 +48,11 @@ public:
     TNumberField* FirstField() const { return fields_.empty() ? nullptr : fields_.front(); }
     // Their texts, as the engine reads them.
     ferrino::Fields FieldTexts() const;
+    // Their texts as the user typed them: a field that still shows what its
+    // exit normalisation wrote gives the text it had before, characters
+    // beyond the number's length included, so that the verdict names what
+    // was dropped.
+    ferrino::Fields TypedTexts() const;
 
     // "Calcule", step by step.
     virtual void BeforeNormalise() {}                        // what must come first
@@ -121,6 +126,10 @@ private:
     bool guidesShown_ = true;
     ferrino::Fields readByCalcule_;
     ferrino::Fields writtenByCalcule_;
+    // Per field: the text before its last exit normalisation, and what that
+    // normalisation wrote (empty once the user edits the field).
+    std::vector<QString> typedBeforeExit_;
+    std::vector<QString> writtenByExit_;
 };
 
 // The pages with a single number field (all but IBAN, VIN and CIP/ACL).

@@ -23,7 +23,7 @@ void TSearchFrame::Run(TKeyPage& page) {
     Perform(page, [&](QString& said) {
         page.BeforeNormalise();
         page.Normalise();
-        const ferrino::Fields read = page.FieldTexts();
+        const ferrino::Fields read = page.TypedTexts();
         const ferrino::Reading reading = page.Read();
         const ferrino::Verdict verdict = page.Kind().Check(reading);
         bool searchRan = false;

@@ -38,10 +38,11 @@ Types de numéro :
   rib     RIB/RIP : banque, guichet, compte et une clé de 2 chiffres
   iban    IBAN : code pays, clé de 2 chiffres, puis le BBAN
   prof    numéro de professionnel de santé : 8 caractères et une clé
-  avs     numéro AVS : 756.1234.5678.97 (13 chiffres), ou l'ancien numéro de
-          10 chiffres et un chiffre de contrôle
+  avs     numéro AVS : 756.1234.5678.97 (13 chiffres, code pays 756), ou
+          l'ancien numéro de 10 chiffres et un chiffre de contrôle
   isbn    ISBN : 9 chiffres et un caractère de contrôle (chiffre ou X)
-  carte   numéro de carte bancaire : 15 chiffres et une clé
+  carte   numéro de carte bancaire : 15 chiffres et une clé (14 après 34 ou 37,
+          jusqu'à 18 pour une carte de 17 à 19 chiffres)
   siren   numéro SIREN : 8 chiffres et une clé
   siret   numéro SIRET : 13 chiffres et une clé (établissements de La Poste :
           la somme des 14 chiffres est un multiple de 5)
@@ -83,6 +84,11 @@ Numéros :
          dans les huit champs de la fenêtre par largeurs 1, 1, 1, 5, 1, 1, 1, 6
          (code pays, code constructeur, type, particularités du véhicule, clé,
          année, usine, numéro de série) ; le reste est ignoré
+  isbn   978 ou 979 suivis de 8 à 10 caractères : un ISBN à 13 chiffres (9
+         chiffres et la clé d'un code EAN 13, jamais X) ; sinon un ISBN à 10
+         caractères ; les tirets séparent groupe, éditeur et titre selon les
+         tranches de l'Agence internationale de l'ISBN, et manquent hors de
+         ces tranches : 978-2-07-036822-8, 2-07-036822-X
   cip    le code puis la clé : 123456 2 ou 1234562 ; avec un blanc, ce qui
          précède le dernier blanc est le code et ce qui le suit la clé
   ean    le type de code se choisit par --type, comme dans la liste de la
@@ -109,21 +115,25 @@ Avec --check, une ligne par numéro, dans l'ordre :
   clé écrite est, dans le numéro sans séparateurs : les caractères 14 et 15
   (insee), 22 et 23 (rib), 3 et 4 (iban), le 9e caractère (vin), celui qui
   suit le code (cip), et le dernier pour les autres types (isbn : un chiffre
-  ou X). Une clé absente, inconnue ou fausse est une ERREUR
-  « (clé attendue : <clé>) ». Un numéro AVS dont la valeur de contrôle
-  serait 10, ou un UPC-E d'un autre système que 0 et 1, n'a aucune clé
-  valable : « (clé attendue : aucune) ». Seule la clé compte pour la
-  plupart des types : un SIRET d'établissement 0000, que la recherche
-  écarte, et un ISBN sans découpage en tirets sont vérifiés comme les
-  autres. Quelques types jugent davantage ; la première faute trouvée est
-  nommée :
+  ou X, un chiffre pour un ISBN-13). Une clé absente, inconnue ou fausse
+  est une ERREUR « (clé attendue : <clé>) ». Un numéro AVS dont la valeur
+  de contrôle serait 10, ou un UPC-E d'un autre système que 0 et 1, n'a
+  aucune clé valable : « (clé attendue : aucune) ». Seule la clé compte
+  pour la plupart des types : un SIRET d'établissement 0000, que la
+  recherche écarte, et un ISBN hors des tranches de l'Agence, écrit sans
+  tirets, sont vérifiés comme les autres. Quelques types jugent davantage ;
+  la première faute trouvée est nommée :
     iban   le pays doit avoir des IBAN « (pays sans IBAN) », l'IBAN la
            longueur inscrite pour ce pays « (longueur : 27 attendus pour FR) »,
            puis la clé ; en France et à Monaco, la clé du RIB que contient le
            BBAN doit aussi être juste « (clé RIB) »
     vin    exactement 17 caractères « (longueur : 17 caractères attendus) »,
            sans I, O ni Q « (caractère interdit : I, O ou Q) »
-    carte  16 chiffres au plus « (longueur : 16 chiffres attendus) »
+    siret  le SIREN qu'il contient doit avoir sa clé « (clé SIREN) »
+    avs    un numéro de 13 chiffres a le code pays 756
+           « (code pays 757 : 756 attendu) »
+  Pour tous les types, un numéro plus long que ce que le type contient est
+  une ERREUR « (longueur : 9 chiffres attendus) », sans correction.
   Un numéro trop court à qui ne manque que la clé est une ERREUR avec la clé
   attendue. S'il manque, ou s'il est inconnu, un caractère hors de la clé :
   ERREUR « (caractères inconnus) », ou « (trop de caractères inconnus) »

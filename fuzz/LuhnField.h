@@ -106,15 +106,17 @@ inline FieldKind MakeLuhnKind(const LuhnField& luhn) {
     k.test = luhn.test;
     // A candidate lists nothing when refused; a digit-sum body lists each
     // fitting key that agrees with the key the search wrote (when it searches
-    // the key position) and the typed one; any other body its Luhn key when it
-    // agrees with the typed one.
+    // the key position, as for a whole body, whose typed key is replaced) and
+    // the typed one; any other body its Luhn key when it agrees with the typed
+    // one.
     k.rowsOf = [luhn, body](const std::string& candidate, const std::string& pattern) {
         std::vector<std::string> rows;
         const std::string number = candidate.substr(0, body);
         if (luhn.refuses && luhn.refuses(number)) return rows;
+        const bool wholeBody = pattern.substr(0, body).find(ferrino::kUnknown) == std::string::npos;
         for (const std::string& key : ExpectedKeys(luhn, number)) {
             if (ferrino::IsDigit(candidate[body]) && candidate[body] != key[0]) continue;
-            if (pattern[body] != ferrino::kUnknown && pattern[body] != key[0]) continue;
+            if (!wholeBody && pattern[body] != ferrino::kUnknown && pattern[body] != key[0]) continue;
             rows.push_back(luhn.format(number + key));
         }
         return rows;

@@ -3,10 +3,12 @@
 // Two forms. The old one: ten digits and a check digit (weights 5 4 3 2 7 6 5
 // 4 3 2, modulo 11; no check digit when the check value is 10), shown as
 // 123 45 678 903. The current one: when the kept text (digits, unknown
-// markers, capitals counting as unknown markers) holds at least twelve
-// characters and begins with 756, thirteen digits with the EAN-13 check digit
-// of the first twelve, shown as 756.1234.5678.97 (twelve characters always
-// shown, the check digit when known); a search never changes the 756.
+// markers, capitals counting as unknown markers) holds thirteen characters or
+// more, or twelve beginning with 756, thirteen digits with the EAN-13 check
+// digit of the first twelve, shown as 756.1234.5678.97 (twelve characters
+// always shown, the check digit when known; all thirteen when the number does
+// not begin with 756); a search lists only numbers beginning with 756, and
+// fills an unknown character of the country code with the one of 756.
 #include "FuzzCheck.h"
 #include "avs/Avs.h"
 
@@ -16,7 +18,7 @@ namespace {
 
 constexpr int kWeights[kAvsBody] = {5, 4, 3, 2, 7, 6, 5, 4, 3, 2};
 
-bool IsCurrent(std::string_view kept) { return kept.size() >= 12 && kept.substr(0, 3) == "756"; }
+bool IsCurrent(std::string_view kept) { return kept.size() >= 13 || (kept.size() >= 12 && kept.substr(0, 3) == "756"); }
 
 // Ten digits and their check value 0-10: the weighted sum plus the value is a
 // multiple of 11.
@@ -43,7 +45,8 @@ void CheckKey(const std::string& text) {
     const bool current = IsCurrent(text);
     const std::string body = fuzz::DigitBody(text, current ? 12 : kAvsBody);
     const auto ctx = [&] { return fuzz::Context("body", text, "key", key, "form", current ? "current" : "old"); };
-    FUZZ_CHECK(ComputeAvsKey(body) == key, ctx());
+    // The key of the body alone, read in the same form (thirteen characters are current).
+    FUZZ_CHECK(ComputeAvsKey(current ? body + "0" : body) == key, ctx());
     FUZZ_CHECK(current ? CurrentKeyHolds(body, key) : OldKeyHolds(body, key), ctx());
 }
 
@@ -62,7 +65,7 @@ void CheckNormalisation(const std::string& typed) {
     const auto ctx = [&] { return fuzz::Context("typed", typed, "shown", shown); };
     if (IsCurrent(keptWithLetters)) {
         std::string want = kept.substr(0, 3) + '.' + kept.substr(3, 4) + '.' + kept.substr(7, 4) + '.' + kept.substr(11, 1);
-        if (kept.size() > 12 && kept[12] != kUnknown) want += kept[12];
+        if (kept.size() > 12 && (kept[12] != kUnknown || kept.substr(0, 3) != "756")) want += kept[12];
         FUZZ_CHECK(shown == want, ctx() + fuzz::Context("expected", want));
     } else {
         std::string want = kept.substr(0, kAvsLength);
@@ -99,7 +102,8 @@ const fuzz::FieldKind& Kind() {
         // A current number always shows its twelve first characters, unknown
         // or not, so that it is read in the same form again.
         k.endsShown = [](std::string_view shown) {
-            return fuzz::EndsShown(shown) || (shown.size() == 15 && shown.substr(0, 4) == "756.");
+            return fuzz::EndsShown(shown) || (shown.size() == 15 && shown.substr(0, 4) == "756.") ||
+                   (shown.size() == 16 && shown[3] == '.');
         };
         k.plan = AvsPlan;
         k.complete = CompleteAvs;
@@ -109,6 +113,7 @@ const fuzz::FieldKind& Kind() {
             const bool current = IsCurrent(pattern);
             const std::size_t keyAt = current ? 12 : kAvsBody;
             const std::string body = candidate.substr(0, keyAt);
+            if (current && body.substr(0, 3) != "756") return std::nullopt;
             std::string key;
             for (int v = 0; v <= 10 && key.empty(); ++v)
                 if (current ? CurrentKeyHolds(body, std::to_string(v)) : OldKeyHolds(body, std::to_string(v))) key = std::to_string(v);
@@ -117,17 +122,21 @@ const fuzz::FieldKind& Kind() {
             return FormatAvs(body + key);
         };
         // Old form: unknown digits among the ten first; current form: among
-        // positions 4-12 (the 756 is never unknown).
+        // the twelve first, the country code's only ever the one of 756.
         k.slotAt = [](std::string_view pattern, std::size_t pos) -> std::optional<Slot> {
             const bool current = IsCurrent(pattern);
             if (pattern[pos] != kUnknown || pos >= (current ? 12U : kAvsBody)) return std::nullopt;
+            if (current && pos < 3) return Slot{pos, std::string_view("756").substr(pos, 1), 0};
             return Slot{pos, kDigits, 0};
         };
         k.length = kAvsLength;
         k.rowsFor = [](const std::string& pattern) { return Rows(IsCurrent(pattern)); };
         // A body whose check value is 10 is completed without check digit (ten
         // digits shown), and the candidate test never lists it.
+        // A current number of another country than 756 is completed with
+        // its key, and the candidate test does not list it either.
         k.refusesCompleted = [](const Plan& plan, const std::string& completed) {
+            if (IsCurrent(plan.pattern) && plan.pattern.substr(0, 3) != "756") return true;
             if (IsCurrent(plan.pattern) || !OldKeyHolds(fuzz::DigitBody(plan.pattern, kAvsBody), "10")) return false;
             FUZZ_CHECK(completed.size() == 13 && plan.pattern[kAvsBody] == kUnknown,
                        fuzz::Context("completed", completed, "pattern", plan.pattern));
@@ -147,12 +156,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckKey(text);
     CheckNormalisation(text);
     fuzz::CheckField(Kind(), text, pump);
-    // A current number is read in the same form with or without its key: the
+    // A current number of 756 is read in the same form with or without its key: the
     // display of its twelve first characters (the check digit unknown) is
     // read as current again and completed to the same number.
     const std::string shown = FormatAvs(text);
     const Plan plan = AvsPlan(shown);
-    if (IsCurrent(plan.pattern) && plan.Complete()) {
+    if (IsCurrent(plan.pattern) && plan.pattern.substr(0, 3) == "756" && plan.Complete()) {
         const std::string completed = FormatAvs(CompleteAvs(plan));
         const std::string withoutKey = FormatAvs(fuzz::Without(completed, ".").substr(0, 12));
         FUZZ_CHECK(IsCurrent(AvsPlan(withoutKey).pattern) && FormatAvs(CompleteAvs(AvsPlan(withoutKey))) == completed,

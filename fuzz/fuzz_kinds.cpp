@@ -32,7 +32,14 @@
 //     kind's length: an ISBN field keeps what is typed beyond it), whose key
 //     the kind finds correct; no row twice; rows by the first position
 //     changed; stopped only when asked. Where no correction is possible it
-//     lists nothing.
+//     lists nothing;
+//   - the one test of a whole number (NumberKind::IsRight) holds for every
+//     row a search lists (the first 2000 candidates), every correction, and
+//     every completed number whose verdict names no fault beyond its key
+//     (a SIRET's SIREN, an AVS number's country code, dropped characters)
+//     and for which some key exists; but for an IBAN of a country code
+//     without IBAN, whose search keeps to the key alone while the verdict
+//     refuses the country.
 #include <algorithm>
 #include <memory>
 #include <set>
@@ -74,13 +81,15 @@ struct Range {
 // Where the key stands in the reading's number, kind by kind.
 Range KeyRange(const Entry& entry, std::string_view number) {
     const std::string& name = entry.name;
+    // An ISBN-13: 978 or 979 and more than ten characters.
+    if (name == "isbn" && number.size() > 10 && (number.substr(0, 3) == "978" || number.substr(0, 3) == "979")) return {12, 1};
     if (name == "insee") return {13, 2};
     if (name == "rib") return {21, 2};
     if (name == "iban") return {2, 2};
     if (name == "prof") return {8, 1};
-    if (name == "avs") return {number.size() == 13 && number.substr(0, 3) == "756" ? 12U : 10U, 1};
+    if (name == "avs") return {number.size() == 13 ? 12U : 10U, 1};  // thirteen: the current form
     if (name == "isbn") return {9, 1};
-    if (name == "carte") return {15, 1};
+    if (name == "carte") return {number.size() - 1, 1};  // fifteen to nineteen digits
     if (name == "siren" || name == "sin" || name == "vin") return {8, 1};
     if (name == "siret") return {13, 1};
     if (name == "cip") return {6, 1};
@@ -91,6 +100,12 @@ Range KeyRange(const Entry& entry, std::string_view number) {
     }
     // luhn: the last of 2 to 32 digits.
     return {std::clamp<std::size_t>(number.size(), 2, 32) - 1, 1};
+}
+
+// Whether a row or number passes the one test of a whole number, or is an
+// IBAN of a country code without IBAN (see above).
+bool RightOrNoIbanCountry(const NumberKind& kind, const Fields& fields) {
+    return kind.IsRight(fields) || kind.Check(kind.Read(fields)).FirstCause() == "pays sans IBAN";
 }
 
 std::string KeyOf(const Entry& entry, std::string_view number) {
@@ -239,6 +254,7 @@ void CheckCorrections(const Entry& entry, const Reading& reading, const Verdict&
         lastFirst = *first;
         const Verdict rowVerdict = kind.Check(again);
         FUZZ_CHECK(rowVerdict.key == KeyState::Correct, rctx + fuzz::Context("its verdict", VerdictText(rowVerdict)));
+        FUZZ_CHECK(RightOrNoIbanCountry(kind, kind.RowFields(row)), rctx + fuzz::Context("its verdict", VerdictText(rowVerdict)));
     }
 }
 
@@ -264,8 +280,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Verdict verdict = kind.Check(reading);
     VerdictText(verdict);
     CheckVerdict(entry, reading, verdict, readable, context);
-    if (reading.plan.Complete()) kind.CompletedShown(reading);
-    if (reading.plan.Searches()) fuzz::RunShortSearch([&](RowStore& rows, SearchPump& p) { return kind.Search(reading, rows, p); });
+    if (reading.plan.Complete()) {
+        kind.CompletedShown(reading);
+        const bool keyOnly = std::all_of(verdict.findings.begin(), verdict.findings.end(), [](const Finding& f) { return f.ok; });
+        if (readable && keyOnly && verdict.key != KeyState::None) {
+            const Fields completed = kind.Complete(reading);
+            FUZZ_CHECK(RightOrNoIbanCountry(kind, completed), context + fuzz::Context("completed", kind.CompletedShown(reading)));
+        }
+    }
+    if (reading.plan.Searches()) {
+        fuzz::PumpSettings shortRun;
+        shortRun.stopAt = 2000;
+        const fuzz::Outcome rows =
+            fuzz::RunSearch([&](RowStore& sink, SearchPump& p) { return kind.Search(reading, sink, p); }, shortRun, nullptr);
+        for (const std::string& row : rows.rows)
+            FUZZ_CHECK(RightOrNoIbanCountry(kind, kind.RowFields(row)), context + fuzz::Context("search row", row));
+    }
     if (readable) {
         CheckCorrections(entry, reading, verdict, pump, context);
     } else {

@@ -49,14 +49,18 @@ const fuzz::FieldKind& Kind() {
         k.searchPlan = SearchProf;
         k.test = TestProfCandidate;
         k.rowOf = [](const std::string& candidate, const std::string& pattern) -> std::optional<std::string> {
+            // A or B in position 2 only after a 2 (Corsica).
+            if ((candidate[kLetterPos] == 'A' || candidate[kLetterPos] == 'B') && candidate[0] != '2') return std::nullopt;
             const std::string key = ComputeProfKey(candidate);
             if (pattern[kProfBody] != kUnknown && pattern[kProfBody] != key[0]) return std::nullopt;
             return FormatProf(candidate.substr(0, kProfBody) + key);
         };
-        // Every slot counts through 0-9, A, B; all but position 2 pass over A and B.
+        // Every slot counts through 0-9, A, B; all but position 2 after a 2 or
+        // an unknown first character pass over A and B.
         k.slotAt = [](std::string_view pattern, std::size_t pos) -> std::optional<Slot> {
             if (pos >= kProfBody || pattern[pos] != kUnknown) return std::nullopt;
-            return Slot{pos, "0123456789AB", pos == kLetterPos ? 0 : (std::uint64_t{1} << 10) | (std::uint64_t{1} << 11)};
+            const bool letters = pos == kLetterPos && (pattern[0] == '2' || pattern[0] == kUnknown);
+            return Slot{pos, "0123456789AB", letters ? 0 : (std::uint64_t{1} << 10) | (std::uint64_t{1} << 11)};
         };
         k.length = kProfLength;
         k.rows.flat = [](std::string_view row) { return fuzz::Without(row, " "); };
@@ -67,7 +71,7 @@ const fuzz::FieldKind& Kind() {
             FUZZ_CHECK(row.size() == 12 && flat.size() == kProfLength, fuzz::Context("row", row));
             std::string digits = flat;
             digits[kLetterPos] = '0';
-            FUZZ_CHECK(fuzz::OnlyOf(digits, kDigits) && fuzz::OnlyOf(flat.substr(kLetterPos, 1), "0123456789AB"),
+            FUZZ_CHECK(fuzz::OnlyOf(digits, kDigits) && fuzz::OnlyOf(flat.substr(kLetterPos, 1), flat[0] == '2' ? "0123456789AB" : kDigits),
                        fuzz::Context("row", row));
             FUZZ_CHECK(KeyHolds(flat, flat[kProfBody]), fuzz::Context("row", row));
             FUZZ_CHECK(FormatProf(row) == row, fuzz::Context("row", row));

@@ -73,6 +73,7 @@ QString TNumberField::Inserted(const QString& before, const QString& after) cons
 
 void TNumberField::TextEdited() {
     if (writing_) return;  // the program's write, not the user's edit
+    emit userEdited();
     if (pasteHandler_ && !offering_) {
         // What the edit inserted: the text between what it kept at both ends.
         // (The edit may be told of before or after textChanged.)

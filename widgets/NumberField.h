@@ -46,6 +46,8 @@ public:
 
 signals:
     void exited();
+    // An edit of the user's (the program's writes do not count).
+    void userEdited();
     void keyDown(int key);
     // The context menu's "Chercher les fautes de frappe".
     void correctionsRequested();

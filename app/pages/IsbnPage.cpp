@@ -1,5 +1,6 @@
-// The page "ISBN": a ten-character book number, hyphenated into its
-// registration group, publisher, title and check character.
+// The page "ISBN": a book number of ten characters or of thirteen (978 or
+// 979 first), hyphenated into its parts (isbn/Isbn.h). The field takes any
+// length; the page has no part labels, so none has to fit both forms.
 #include "KeyPage.h"
 #include "Pages.h"
 #include "isbn/Isbn.h"

@@ -26,9 +26,12 @@ std::string WithoutSeparators(std::string_view text) {
 }
 
 // 756.1234.5678.97: groups of 3, 4, 4 and 2 between dots. An unknown check
-// digit is not shown; the twelve characters before it always are.
+// digit of a number beginning with 756 is not shown; the twelve characters
+// before it always are, and all thirteen of any other number, so that it is
+// read in the same form again.
 std::string ShowCurrent(std::string_view text) {
-    const std::size_t shown = text[kAvsCurrentBody] == kUnknown ? kAvsCurrentBody : kAvsCurrentLength;
+    const bool shortened = text[kAvsCurrentBody] == kUnknown && text.starts_with(kAvsCountry);
+    const std::size_t shown = shortened ? kAvsCurrentBody : kAvsCurrentLength;
     std::string out;
     static constexpr std::size_t kDotsAfter[] = {3, 7, 11};
     for (std::size_t i = 0; i < shown; ++i) {
@@ -42,8 +45,10 @@ std::string ShowCurrent(std::string_view text) {
 }  // namespace
 
 bool IsCurrentAvs(std::string_view normalised) {
-    return normalised.size() >= kAvsCurrentBody && normalised.starts_with("756");
+    return normalised.size() >= kAvsCurrentLength || (normalised.size() >= kAvsCurrentBody && normalised.starts_with(kAvsCountry));
 }
+
+bool AvsCountryIsRight(std::string_view number) { return !IsCurrentAvs(number) || number.starts_with(kAvsCountry); }
 
 std::size_t AvsKeyIndex(std::string_view pattern) { return IsCurrentAvs(pattern) ? kAvsCurrentBody : kAvsBody; }
 
@@ -67,7 +72,8 @@ std::string ComputeAvsKey(std::string_view body) {
 
 bool TestAvsCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink) {
     const std::size_t keyIndex = AvsKeyIndex(pattern);
-    const std::string key = ComputeAvsKey(Slice(candidate, 0, keyIndex));
+    if (keyIndex == kAvsCurrentBody && !candidate.starts_with(kAvsCountry)) return false;
+    const std::string key = ComputeAvsKey(PadUnknown(std::string(Slice(candidate, 0, keyIndex)), keyIndex + 1));
     if (key.size() != 1) return false;  // check value 10: no check digit
     const char wanted = pattern.size() > keyIndex ? pattern[keyIndex] : kUnknown;
     if (wanted != kUnknown && wanted != key[0]) return false;
@@ -80,7 +86,11 @@ Plan AvsPlan(std::string_view fieldText) {
     plan.pattern = WithoutSeparators(fieldText);
     const bool current = IsCurrentAvs(plan.pattern);
     plan.pattern = PadUnknown(std::move(plan.pattern), current ? kAvsCurrentLength : kAvsLength);
-    plan.unknowns = current ? FindDigitSlots(plan.pattern, kAvsCountryLength, kAvsCurrentBody)
+    // An unknown character of the country code can only be the one of 756.
+    plan.unknowns = current ? FindSlots(plan.pattern, 0, kAvsCurrentBody,
+                                        [](std::size_t pos) {
+                                            return Slot{pos, pos < kAvsCountryLength ? kAvsCountry.substr(pos, 1) : kDigits, 0};
+                                        })
                             : FindDigitSlots(plan.pattern, 0, kAvsBody);
     return plan;
 }
@@ -88,7 +98,7 @@ Plan AvsPlan(std::string_view fieldText) {
 std::string CompleteAvs(const Plan& plan) {
     const std::size_t keyIndex = AvsKeyIndex(plan.pattern);
     const std::string body(Slice(plan.pattern, 0, keyIndex));
-    const std::string key = ComputeAvsKey(body);
+    const std::string key = ComputeAvsKey(plan.pattern);
     return body + (key.size() == 1 ? key[0] : kUnknown);
 }
 

@@ -10,8 +10,10 @@
 // digits of personal number and the check digit of an EAN-13 code over the
 // first twelve, shown as 756.1234.5678.97. A number is read in the current form
 // when its normalised text (digits, unknown markers, letters counting as
-// unknown markers) holds at least twelve characters and begins with 756; a
-// search never changes the 756.
+// unknown markers) holds thirteen characters or more, or twelve beginning
+// with 756. A current number is right only with the country code 756: a
+// search fills an unknown character there with the one of 756, the typing-
+// error search puts back the 756, and the verdict names another code.
 #pragma once
 
 #include <string>
@@ -26,11 +28,16 @@ inline constexpr std::size_t kAvsBody = 10;
 inline constexpr std::size_t kAvsLength = 11;
 inline constexpr std::size_t kAvsCurrentBody = 12;
 inline constexpr std::size_t kAvsCurrentLength = 13;
-inline constexpr std::size_t kAvsCountryLength = 3;  // "756"
+inline constexpr std::size_t kAvsCountryLength = 3;
+inline constexpr std::string_view kAvsCountry = "756";
 
 // Whether a normalised text (digits, unknown markers, capitals; separators
 // dropped) is read in the current form.
 bool IsCurrentAvs(std::string_view normalised);
+
+// Whether a normalised text in the current form begins with 756 (an old
+// number always does).
+bool AvsCountryIsRight(std::string_view number);
 
 // Where the check digit stands in a pattern: position 11, or 13 in the current form.
 std::size_t AvsKeyIndex(std::string_view pattern);
@@ -49,7 +56,8 @@ std::string FormatAvs(std::string_view text);
 std::string ComputeAvsKey(std::string_view body);
 
 // Lists the candidate when it has a check digit and that digit agrees with
-// the pattern's (an unknown check digit agrees with any).
+// the pattern's (an unknown check digit agrees with any), and, in the current
+// form, when it begins with 756.
 bool TestAvsCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink);
 
 // "Calcule": the field's text read into a pattern (blanks and dots removed,

@@ -23,10 +23,10 @@ const DataSet kCountryNamesDataSet = {
 
 std::span<const DataSet> DataSets()
 {
-    static const std::array<DataSet, 10> kAll = {
+    static const std::array<DataSet, 11> kAll = {
         kCommunesDataSet,     kInseeCountriesDataSet, kBankBicDataSet,      kVinMakersDataSet,
         kCardNetworksDataSet, kGs1PrefixesDataSet,    kSepaDataSet,         kSinProvincesDataSet,
-        kIbanRegistryDataSet, kCountryNamesDataSet,
+        kIbanRegistryDataSet, kCountryNamesDataSet,   kIsbnRangesDataSet,
     };
     return kAll;
 }

@@ -29,5 +29,6 @@ extern const DataSet kSepaDataSet;
 extern const DataSet kSinProvincesDataSet;
 extern const DataSet kIbanRegistryDataSet;
 extern const DataSet kCountryNamesDataSet;
+extern const DataSet kIsbnRangesDataSet;
 
 }  // namespace ferrino

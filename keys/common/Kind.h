@@ -37,6 +37,10 @@ struct Reading {
     Plan plan;           // what "Calcule" searches
     std::string keyPattern;  // IBAN: the key field, trimmed and padded
     std::string country;     // IBAN: the country field
+    // More characters typed than the number holds, which the fields dropped:
+    // how many were typed and how many it holds (both 0 when none was dropped).
+    std::size_t typedLength = 0;
+    std::size_t length = 0;
 };
 
 // A fault of the text as given, before any field reads it: a VIN that is not
@@ -92,7 +96,7 @@ public:
 
     // Every number one typing slip away from the reading's that the page's
     // candidate test accepts, as search rows; nothing unless the whole number
-    // is known (body and key). False when stopped.
+    // is known (body and key) and nothing was dropped. False when stopped.
     bool Corrections(const Reading& reading, RowStore& rows, SearchPump& pump) const;
 
     // What a slip may put at each position of the number, and the test.

@@ -37,8 +37,9 @@ bool NumberKind::IsRightText(std::string_view number) const {
 }
 
 bool NumberKind::Corrections(const Reading& reading, RowStore& rows, SearchPump& pump) const {
-    // Only a whole number has slips to look for: every body character and the key known.
-    if (!Check(reading).WholeNumber()) return true;
+    // Only a whole number has slips to look for: every body character and the
+    // key known, nothing typed beyond what the number holds.
+    if (!Check(reading).WholeNumber() || reading.typedLength) return true;
     return FindTypingErrors(reading.number, Typos(reading), rows, pump);
 }
 
@@ -81,7 +82,23 @@ struct FieldOps {
     std::function<std::vector<Finding>(std::string_view pattern)> findings = {};
     // What a slip may put at a position; null: the position's slot symbols.
     std::function<std::string(std::string_view number, std::size_t pos)> alphabet = {};
+    // How many characters of a typed text are part of the number (what the
+    // field keeps before cutting it to the number's length). May be null.
+    std::function<std::size_t(std::string_view text)> typedLength = {};
+    // The number may hold letters: the sentence on dropped characters speaks
+    // of characters, not digits.
+    bool letters = false;
 };
+
+// What a number says of the characters the fields dropped: the command line's
+// "longueur : 9 chiffres attendus", the window's "Chiffres en trop ignorés :
+// 10 saisis, 9 attendus.".
+Finding DroppedFinding(const Reading& reading, bool letters) {
+    const std::string held = std::to_string(reading.length);
+    return {false, true, "longueur : " + held + (letters ? " caractères" : " chiffres") + " attendus",
+            std::string(letters ? "Caractères" : "Chiffres") + " en trop ignorés : " + std::to_string(reading.typedLength) +
+                " saisis, " + held + " attendus."};
+}
 
 std::function<std::size_t(std::string_view)> At(std::size_t keyAt) {
     return [keyAt](std::string_view) { return keyAt; };
@@ -102,6 +119,10 @@ public:
         reading.fields = {reading.shown};
         reading.plan = ops_.plan(reading.shown);
         reading.number = reading.plan.pattern;
+        if (ops_.typedLength && !fields.empty()) {
+            const std::size_t typed = ops_.typedLength(NumberCharacters(fields[0]));
+            if (typed > reading.number.size()) reading.typedLength = typed, reading.length = reading.number.size();
+        }
         return reading;
     }
 
@@ -123,6 +144,7 @@ public:
                                      std::string(Slice(pattern, keyAt, ops_.keyLength)),
                                      unknowns ? std::vector<std::string>{} : ops_.keys(pattern));
         if (unknowns == 0 && ops_.findings) verdict.findings = ops_.findings(pattern);
+        if (unknowns == 0 && reading.typedLength) verdict.findings.insert(verdict.findings.begin(), DroppedFinding(reading, ops_.letters));
         return verdict;
     }
 
@@ -335,7 +357,7 @@ public:
     Verdict Check(const Reading& reading) const override {
         Verdict verdict = OneKeyVerdict(reading.plan, std::string(Slice(reading.number, kVinKeyIndex, 1)),
                                         [&] { return ComputeVinKey(reading.plan.pattern); });
-        if (!verdict.unknowns && reading.number.find_first_of("IOQ") != std::string::npos)
+        if (!verdict.unknowns && reading.number.find_first_of(kVinForbidden) != std::string::npos)
             verdict.findings.push_back({false, true, "caractère interdit : I, O ou Q", "Un VIN ne contient ni I, ni O, ni Q."});
         return verdict;
     }
@@ -428,6 +450,29 @@ std::unique_ptr<NumberKind> Single(std::string_view name, FieldOps ops) {
     return std::make_unique<SingleFieldKind>(name, std::move(ops));
 }
 
+// An ISBN: a check judges every character given, also those after the key,
+// which a hyphenated field leaves out.
+class IsbnKind : public SingleFieldKind {
+public:
+    using SingleFieldKind::SingleFieldKind;
+    std::optional<InputFault> CheckInput(std::string_view number) const override {
+        const std::string normalised = NormaliseIsbn(NumberCharacters(number));
+        const std::size_t length = IsbnKeyAt(normalised) + 1;
+        if (normalised.size() > length) return InputFault{"longueur : " + std::to_string(length) + " caractères attendus"};
+        return std::nullopt;
+    }
+
+    // A slip never turns one form into the other (an ISBN-10 that carries
+    // characters after its key and a slip that makes it begin with 978).
+    TypoRules Typos(const Reading& reading) const override {
+        TypoRules rules = SingleFieldKind::Typos(reading);
+        rules.test = [test = rules.test, isbn13 = IsIsbn13(reading.number)](std::string_view candidate, RowStore& sink) {
+            return IsIsbn13(candidate) == isbn13 && test(candidate, sink);
+        };
+        return rules;
+    }
+};
+
 // The kinds whose key is computed by one function of the pattern.
 template <class Key>
 std::function<std::vector<std::string>(std::string_view)> Keys(Key key) {
@@ -446,19 +491,9 @@ std::unique_ptr<NumberKind> MakeEan(EanType type) {
                           .search = [type](const Plan& plan, RowStore& rows, SearchPump& pump) { return SearchEan(plan, rows, pump, type); },
                           .test = [type](std::string_view c, std::string_view p, RowStore& s) { return TestEanCandidate(c, p, s, type); },
                           .keys = keys,
-                          .keyAt = At(n - 1)});
+                          .keyAt = At(n - 1),
+                          .typedLength = EanCharacters});
 }
-
-// A card number: a check judges every digit given, not only the sixteen the
-// field shows.
-class CardKind : public SingleFieldKind {
-public:
-    using SingleFieldKind::SingleFieldKind;
-    std::optional<InputFault> CheckInput(std::string_view number) const override {
-        if (LuhnCharacters(NumberCharacters(number)) > kCardLength) return InputFault{"longueur : 16 chiffres attendus"};
-        return std::nullopt;
-    }
-};
 
 // A Luhn number of any length from 2 to 32 digits (American Express cards,
 // 19-digit cards, IMEI...): its last character is the key, its length is what
@@ -500,11 +535,14 @@ private:
     }
 };
 
+// The characters of a typed text that most fields keep: digits, capitals and unknown markers.
+std::size_t KeptLength(std::string_view text) { return KeepDigitsCapitalsUnknown(text).size(); }
+
 // A SIRET begins with a SIREN, which has a key of its own.
 std::vector<Finding> SiretFindings(std::string_view pattern) {
+    if (SirenIsRight(pattern)) return {};
     const std::string siren(Slice(pattern, 0, kSirenLength));
     const std::string key = ComputeSirenKey(siren);
-    if (siren.substr(kSirenBody) == key) return {};
     return {{false, false, "clé SIREN",
              "Clé du SIREN erronée : " + siren.substr(kSirenBody) + " saisie, " + key + " attendue."}};
 }
@@ -515,10 +553,28 @@ std::vector<std::string> AvsKeys(std::string_view pattern) {
     return key.size() == 1 ? One(key) : std::vector<std::string>{};
 }
 
-// A slip never changes the 756 of a current AVS number.
-std::string AvsAlphabet(std::string_view number, std::size_t pos) {
-    if (IsCurrentAvs(number) && pos < kAvsCountryLength) return {};
-    return SlotSymbols(AvsPlan, number, pos);
+// A current AVS number is Swiss: its country code is 756.
+std::vector<Finding> AvsFindings(std::string_view pattern) {
+    if (AvsCountryIsRight(pattern)) return {};
+    const std::string code(Slice(pattern, 0, kAvsCountryLength));
+    return {{false, true, "code pays " + code + " : 756 attendu", "Code pays " + code + " : 756 attendu."}};
+}
+
+// A slip never changes the prefix 978 or 979 of an ISBN-13, as its search
+// never does. (An "X" in the key of an ISBN-13 fails its test.)
+std::string IsbnAlphabet(std::string_view number, std::size_t pos) {
+    if (IsIsbn13(number) && pos < kIsbn13Prefix) return {};
+    return SlotSymbols(IsbnPlan, number, pos);
+}
+
+// What follows the key of an ISBN is carried along by the field but is no
+// part of the number: a number with more is never right.
+std::vector<Finding> IsbnFindings(std::string_view pattern) {
+    const std::size_t length = IsbnKeyAt(pattern) + 1;
+    if (pattern.size() <= length) return {};
+    const std::string held = std::to_string(length);
+    return {{false, true, "longueur : " + held + " caractères attendus",
+             "Caractères en trop ignorés : " + std::to_string(pattern.size()) + " saisis, " + held + " attendus."}};
 }
 
 }  // namespace
@@ -526,39 +582,46 @@ std::string AvsAlphabet(std::string_view number, std::size_t pos) {
 std::unique_ptr<NumberKind> MakeKind(std::string_view name, int codeType) {
     if (name == "insee")
         return Single(name, {.format = FormatInsee, .plan = InseePlan, .complete = CompleteInsee, .search = SearchInsee,
-                             .test = TestInseeCandidate, .keys = Keys(ComputeInseeKey), .keyAt = At(kInseeBody), .keyLength = 2});
+                             .test = TestInseeCandidate, .keys = Keys(ComputeInseeKey), .keyAt = At(kInseeBody), .keyLength = 2,
+                             .typedLength = KeptLength, .letters = true});
     if (name == "rib")
         return Single(name, {.format = FormatRib, .plan = RibPlan, .complete = CompleteRib, .search = SearchRib,
-                             .test = TestRibCandidate, .keys = Keys(ComputeRibKey), .keyAt = At(kRibBody), .keyLength = 2});
+                             .test = TestRibCandidate, .keys = Keys(ComputeRibKey), .keyAt = At(kRibBody), .keyLength = 2,
+                             .typedLength = KeptLength, .letters = true});
     if (name == "iban") return std::make_unique<IbanKind>();
     if (name == "prof")
         return Single(name, {.format = FormatProf, .plan = ProfPlan, .complete = CompleteProf, .search = SearchProf,
-                             .test = TestProfCandidate, .keys = Keys(ComputeProfKey), .keyAt = At(kProfBody)});
+                             .test = TestProfCandidate, .keys = Keys(ComputeProfKey), .keyAt = At(kProfBody),
+                             .typedLength = KeptLength, .letters = true});
     if (name == "avs")
         return Single(name, {.format = FormatAvs, .plan = AvsPlan, .complete = CompleteAvs, .search = SearchAvs,
                              .test = TestAvsCandidate, .keys = AvsKeys, .keyAt = AvsKeyIndex,
-                             .alphabet = AvsAlphabet});
+                             .findings = AvsFindings, .typedLength = KeptLength});
     if (name == "isbn")
-        return Single(name, {.format = ShowIsbn, .plan = IsbnPlan, .complete = CompleteIsbn, .search = SearchIsbn,
-                             .test = TestIsbnCandidate, .keys = Keys(ComputeIsbnKey), .keyAt = At(kIsbnBody),
-                             .keySymbols = "0123456789X"});
+        return std::make_unique<IsbnKind>(name, FieldOps{.format = ShowIsbn, .plan = IsbnPlan, .complete = CompleteIsbn, .search = SearchIsbn,
+                             .test = TestIsbnCandidate, .keys = Keys(ComputeIsbnKey), .keyAt = IsbnKeyAt,
+                             .keySymbols = "0123456789X", .findings = IsbnFindings, .alphabet = IsbnAlphabet});
     if (name == "carte")
-        return std::make_unique<CardKind>(name, FieldOps{.format = FormatCard, .plan = CardPlan, .complete = CompleteCard, .search = SearchCard,
-                             .test = TestCardCandidate, .keys = Keys(ComputeCardKey), .keyAt = At(kCardBody)});
+        return Single(name, {.format = FormatCard, .plan = CardPlan, .complete = CompleteCard, .search = SearchCard,
+                             .test = TestCardCandidate, .keys = CardKeys,
+                             .keyAt = [](std::string_view pattern) { return CardLength(pattern) - 1; },
+                             .typedLength = LuhnCharacters});
     if (name == "siren")
         return Single(name, {.format = FormatSiren, .plan = SirenPlan, .complete = CompleteSiren, .search = SearchSiren,
-                             .test = TestSirenCandidate, .keys = Keys(ComputeSirenKey), .keyAt = At(kSirenBody)});
+                             .test = TestSirenCandidate, .keys = Keys(ComputeSirenKey), .keyAt = At(kSirenBody),
+                             .typedLength = LuhnCharacters});
     if (name == "siret")
         return Single(name, {.format = FormatSiret, .plan = SiretPlan, .complete = CompleteSiret, .search = SearchSiret,
                              .test = TestSiretCandidate, .keys = SiretKeys, .keyAt = At(kSiretBody),
-                             .findings = SiretFindings});
+                             .findings = SiretFindings, .typedLength = LuhnCharacters});
     if (name == "ean") {
         const bool known = codeType >= 0 && codeType < kEanTypeCount;
         return MakeEan(known ? static_cast<EanType>(codeType) : EanType::Ean13);
     }
     if (name == "sin")
         return Single(name, {.format = FormatSin, .plan = SinPlan, .complete = CompleteSin, .search = SearchSin,
-                             .test = TestSinCandidate, .keys = Keys(ComputeSinKey), .keyAt = At(kSinBody)});
+                             .test = TestSinCandidate, .keys = Keys(ComputeSinKey), .keyAt = At(kSinBody),
+                             .typedLength = SinCharacters});
     if (name == "vin") return std::make_unique<VinKind>();
     if (name == "cip") return std::make_unique<CipKind>();
     if (name == "luhn") return std::make_unique<AnyLuhnKind>();

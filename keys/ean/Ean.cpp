@@ -66,7 +66,7 @@ std::string FormatEan(std::string_view text, EanType type) {
     digits.reserve(info.length);
     for (char c : text) {
         if (digits.size() == info.length) break;
-        if (IsDigit(c)) digits += c;
+        if (IsDigit(c) || c == kUnknown) digits += c;
     }
     return ShowGrouped(digits, info.blocks);
 }
@@ -79,6 +79,12 @@ std::string NormaliseEan(std::string_view text, EanType type) {
         out += IsDigit(c) ? c : kUnknown;
     }
     return PadUnknown(std::move(out), EanLength(type));
+}
+
+std::size_t EanCharacters(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text) count += c != ' ' && c != '-' && c != '.' && c != '_';
+    return count;
 }
 
 std::string ShowEan(std::string_view text, EanType type) { return FormatEan(NormaliseEan(text, type), type); }
@@ -119,7 +125,7 @@ bool TestEanCandidate(std::string_view candidate, std::string_view pattern, RowS
     if (key.empty()) return false;
     const char wanted = n - 1 < pattern.size() ? pattern[n - 1] : kUnknown;
     if (wanted != kUnknown && wanted != key[0]) return false;
-    sink.Add(FormatEan(std::string(candidate) + key, type));
+    sink.Add(FormatEan(std::string(Slice(candidate, 0, n - 1)) + key, type));
     return true;
 }
 

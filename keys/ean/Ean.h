@@ -15,9 +15,10 @@
 // of the UPC-A number they stand for; another number system has no check
 // digit.
 //
-// The field shows only digits: leaving it closes them up, drops everything
-// else (unknown markers included) and shows at most the type's number of
-// digits. "Calcule" then treats the missing trailing digits as unknown.
+// The field shows digits and unknown markers: leaving it drops separators,
+// turns any other character into an unknown marker, which keeps its place,
+// and shows at most the type's number of characters. "Calcule" then treats
+// the missing trailing digits as unknown and searches the unknown ones.
 #pragma once
 
 #include <cstddef>
@@ -47,8 +48,9 @@ std::size_t EanLength(EanType type);
 // UPC-E row (as long as a UPC-C one) chooses UPC-E.
 EanType EanTypeForShownLength(std::size_t shownLength, EanType current, EanType listedBy = EanType::Ean13);
 
-// The display form: the text's digits, closed up, the first EanLength(type) of
-// them laid out in the type's blocks, nothing after the last digit.
+// The display form: the text's digits and unknown markers, closed up, the
+// first EanLength(type) of them laid out in the type's blocks, nothing after
+// the last digit.
 std::string FormatEan(std::string_view text, EanType type);
 
 // The field's rule on leaving it, before FormatEan: digits stay, blanks "-"
@@ -56,8 +58,11 @@ std::string FormatEan(std::string_view text, EanType type);
 // the type's length.
 std::string NormaliseEan(std::string_view text, EanType type);
 
-// What the field shows after it is left: FormatEan(NormaliseEan(text)). As
-// FormatEan keeps only digits this always equals FormatEan(text, type).
+// How many characters of a typed text are part of the number: all but the
+// separators NormaliseEan drops.
+std::size_t EanCharacters(std::string_view text);
+
+// What the field shows after it is left: FormatEan(NormaliseEan(text)).
 std::string ShowEan(std::string_view text, EanType type);
 
 // The check digit of the first n - 1 characters (a shorter text counts as

@@ -102,7 +102,11 @@ std::string CompleteLuhn(const Plan& plan, const LuhnKind& kind) {
 }
 
 bool SearchLuhn(const Plan& plan, RowStore& sink, SearchPump& pump, const LuhnKind& kind) {
-    return Enumerate(plan, TestVisitor{[&](const std::string& candidate) { TestLuhnCandidate(candidate, plan.pattern, sink, kind); }}, pump);
+    // A whole body with a digit-sum key searches its key position: as
+    // completing a body, it lists every key that fits, whatever key was typed.
+    std::string pattern = plan.pattern;
+    if (!plan.unknowns.empty() && plan.unknowns.front().pos == kind.body && kind.body < pattern.size()) pattern[kind.body] = kUnknown;
+    return Enumerate(plan, TestVisitor{[&](const std::string& candidate) { TestLuhnCandidate(candidate, pattern, sink, kind); }}, pump);
 }
 
 }  // namespace ferrino

@@ -90,7 +90,8 @@ bool TestLuhnCandidate(std::string_view candidate, std::string_view pattern, Row
 // "Calcule": the normalised field without blanks, padded with unknown markers
 // to N + 1 characters; its unknown body positions try "0"-"9"; limit 4. A
 // complete body with a digit-sum key searches its key position instead of
-// being completed: it lists the keys that fit and agree with the typed one.
+// being completed: it lists every key that fits, the typed one replaced as a
+// completion replaces it.
 Plan LuhnPlan(std::string_view fieldText, const LuhnKind& kind);
 
 // The field's new text when the body has no unknown marker: the body followed

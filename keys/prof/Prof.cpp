@@ -9,6 +9,9 @@ constexpr std::size_t kLetterPos = 1;
 constexpr std::string_view kProfSymbols = "0123456789AB";
 constexpr std::uint64_t kLettersPassOver = (1U << 10) | (1U << 11);
 
+// "A" or "B" in position 2 makes a Corsican département (2A, 2B): only after a "2".
+bool CorsicanLetter(char first, char second) { return first == '2' && (second == 'A' || second == 'B'); }
+
 int ProfValue(std::size_t index, char c) {
     if (IsDigit(c)) return c - '0';
     if (index == kLetterPos && c == 'A') return 10;
@@ -32,7 +35,7 @@ std::string FormatProf(std::string_view text) {
     std::string kept = PadUnknown(KeepDigitsCapitalsUnknown(text), kProfLength);
     for (std::size_t i = 0; i < kProfLength; ++i) {
         const char c = kept[i];
-        const bool stays = IsDigit(c) || (i == kLetterPos && (c == 'A' || c == 'B'));
+        const bool stays = IsDigit(c) || (i == kLetterPos && CorsicanLetter(kept[0], c));
         if (!stays) kept[i] = kUnknown;
     }
     static constexpr std::size_t kGroups[] = {2, 1, 5, 1};
@@ -44,6 +47,8 @@ std::string ComputeProfKey(std::string_view body) {
 }
 
 bool TestProfCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink) {
+    const char second = candidate.size() > kLetterPos ? candidate[kLetterPos] : '0';
+    if ((second == 'A' || second == 'B') && !CorsicanLetter(candidate[0], second)) return false;
     const char key = ProfKey(candidate);
     const char wanted = pattern.size() > kProfBody ? pattern[kProfBody] : kUnknown;
     if (wanted != kUnknown && wanted != key) return false;
@@ -56,8 +61,10 @@ bool TestProfCandidate(std::string_view candidate, std::string_view pattern, Row
 Plan ProfPlan(std::string_view fieldText) {
     Plan plan;
     plan.pattern = PadUnknown(RemoveBlanks(fieldText), kProfLength);
-    plan.unknowns = FindSlots(plan.pattern, 0, kProfBody, [](std::size_t pos) {
-        return Slot{pos, kProfSymbols, pos == kLetterPos ? 0 : kLettersPassOver};
+    // The second place tries A and B only after a 2 or an unknown first character.
+    const bool corsicaPossible = plan.pattern[0] == '2' || plan.pattern[0] == kUnknown;
+    plan.unknowns = FindSlots(plan.pattern, 0, kProfBody, [corsicaPossible](std::size_t pos) {
+        return Slot{pos, kProfSymbols, pos == kLetterPos && corsicaPossible ? 0 : kLettersPassOver};
     });
     return plan;
 }

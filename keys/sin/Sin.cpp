@@ -19,6 +19,12 @@ static_assert(kSin.GroupsCoverNumber() && kSin.Length() == kSinLength);
 
 }  // namespace
 
+std::size_t SinCharacters(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text) count += KeepsAllButSeparators(c);
+    return count;
+}
+
 std::string FormatSin(std::string_view text) { return FormatLuhn(text, kSin); }
 std::string ComputeSinKey(std::string_view body) { return ComputeLuhnKey(body, kSinBody); }
 bool TestSinCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink) {

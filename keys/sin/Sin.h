@@ -18,6 +18,9 @@ namespace ferrino {
 inline constexpr std::size_t kSinBody = 8;
 inline constexpr std::size_t kSinLength = 9;
 
+// How many characters of a typed text the field keeps (all but separators).
+std::size_t SinCharacters(std::string_view text);
+
 // Normalises typed text and lays it out as ddd ddd ddd.
 std::string FormatSin(std::string_view text);
 

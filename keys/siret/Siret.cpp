@@ -1,12 +1,14 @@
 #include "Siret.h"
 
 #include "luhn/Luhn.h"
+#include "siren/Siren.h"
 
 namespace ferrino {
 
 namespace {
 
-bool EstablishmentIsZero(std::string_view body) { return body.substr(9, 4) == "0000"; }
+// A search lists neither establishment 0000 nor a SIRET whose SIREN is wrong.
+bool Refused(std::string_view body) { return body.substr(9, 4) == "0000" || !SirenIsRight(body); }
 
 // The establishments of La Poste, but its head office (356 000 000 00048).
 bool LaPosteEstablishment(std::string_view body) {
@@ -14,10 +16,15 @@ bool LaPosteEstablishment(std::string_view body) {
 }
 
 constexpr std::size_t kGroups[] = {9, 4, 1};
-constexpr LuhnKind kSiret{kSiretBody, kGroups, KeepsDigitCapitalOrUnknown, EstablishmentIsZero, LaPosteEstablishment};
+constexpr LuhnKind kSiret{kSiretBody, kGroups, KeepsDigitCapitalOrUnknown, Refused, LaPosteEstablishment};
 static_assert(kSiret.GroupsCoverNumber() && kSiret.Length() == kSiretLength);
 
 }  // namespace
+
+bool SirenIsRight(std::string_view number) {
+    const std::string_view siren = Slice(number, 0, kSirenLength);
+    return siren.size() == kSirenLength && siren.substr(kSirenBody) == ComputeSirenKey(siren);
+}
 
 std::string FormatSiret(std::string_view text) { return FormatLuhn(text, kSiret); }
 std::string ComputeSiretKey(std::string_view body) { return ComputeLuhnKey(body, kSiretBody); }

@@ -5,9 +5,11 @@
 //              SIREN   Établissement    Clé       e.g. 123456782 0001 0
 //
 // Typed text keeps digits, "?" and capital letters (capitals become unknown
-// markers); every other character is dropped. A search does not list a
-// number whose establishment number is 0000; completing a number without
-// unknown markers gives it its key whatever that number.
+// markers); every other character is dropped. A SIRET is right when its key
+// fits and the SIREN inside is right too (its own Luhn key). A search, and
+// the typing-error search, list only such numbers, and never one whose
+// establishment number is 0000; completing a number without unknown markers
+// gives it its key whatever that number (the verdict names a wrong SIREN).
 //
 // The establishments of La Poste (SIREN 356 000 000) have no Luhn key: the
 // sum of their fourteen digits, none doubled, is a multiple of 5, so two keys
@@ -37,8 +39,11 @@ std::string ComputeSiretKey(std::string_view body);
 // a La Poste establishment, in increasing order.
 std::vector<std::string> SiretKeys(std::string_view body);
 
-// Refuses a candidate whose establishment number is 0000; otherwise lists it
-// when its key agrees with the pattern's key.
+// Whether the first nine characters are a SIREN whose key is right.
+bool SirenIsRight(std::string_view number);
+
+// Refuses a candidate whose establishment number is 0000 or whose SIREN is
+// wrong; otherwise lists it when its key agrees with the pattern's key.
 bool TestSiretCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink);
 
 // "Calcule": the field's text read into a pattern and its unknown body digits.

@@ -93,6 +93,7 @@ std::string ComputeVinKey(std::string_view text) {
 }
 
 bool TestVinCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink) {
+    if (Slice(candidate, 0, kVinLength).find_first_of(kVinForbidden) != std::string_view::npos) return false;
     const char key = KeyOf(VinRemainder(candidate));
     const char wanted = WantedKey(pattern);
     if (wanted != kUnknown && wanted != key) return false;
@@ -118,7 +119,13 @@ std::string CompleteVin(const Plan& plan) {
 
 bool SearchVin(const Plan& plan, RowStore& sink, SearchPump& pump) {
     if (!plan.Searches()) return true;
-    if (plan.pattern.size() < kVinLength)  // not a pattern VinPlan makes; take the plain road
+    // A typed I, O or Q: no completion is a VIN (the slots never try them).
+    if (Slice(plan.pattern, 0, kVinLength).find_first_of(kVinForbidden) != std::string_view::npos) return true;
+    // A slot that may try I, O or Q, or a pattern shorter than VinPlan makes
+    // them: not a plan of VinPlan's; take the plain road.
+    bool plain = plan.pattern.size() < kVinLength;
+    for (const Slot& slot : plan.unknowns) plain = plain || slot.symbols.find_first_of(kVinForbidden) != std::string_view::npos;
+    if (plain)
         return Enumerate(plan, TestVisitor{[&](const std::string& candidate) { TestVinCandidate(candidate, plan.pattern, sink); }}, pump);
     if (sink.Empty() && WantedKey(plan.pattern) == kUnknown) {
         // Every candidate is listed: make room for all of them at once.

@@ -43,8 +43,12 @@ std::string FormatVinField(std::string_view text, std::size_t width);
 // padded with zeros.
 std::string ComputeVinKey(std::string_view text);
 
+// The letters a VIN never holds (they read as 1 and 0).
+inline constexpr std::string_view kVinForbidden = "IOQ";
+
 // Lists the candidate with its computed check character at position 9 when
-// that character agrees with the pattern's ("?" agrees with any).
+// that character agrees with the pattern's ("?" agrees with any), unless it
+// holds I, O or Q.
 bool TestVinCandidate(std::string_view candidate, std::string_view pattern, RowStore& sink);
 
 // "Calcule": the pattern is the eight fields (already normalised) joined, every

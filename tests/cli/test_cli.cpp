@@ -142,7 +142,7 @@ const KindCase kKinds[] = {
      "FR76 3000 6000 0112 3456 7890 189", "FR 76 3000 6000 0112 3456 7890 189",
      "FR67 3000 6000 0112 3456 7890 189", "ERREUR FR 67 3000 6000 0112 3456 7890 189 (clé attendue : 76)"},
     {"prof", {"prof"}, "2a123456", "2A 1 23456 2",
-     "7?112345", 12, {{10, "7A 1 12345 5"}, {11, "7B 1 12345 3"}}, "751",
+     "2?112345", 12, {{10, "2A 1 12345 0"}, {11, "2B 1 12345 8"}}, "751",
      "75 1 12345 6", "75 1 12345 6",
      "751123450", "ERREUR 75 1 12345 0 (clé attendue : 6)"},
     {"avs", {"avs"}, "123.45.678.90", "123 45 678 903",
@@ -153,6 +153,11 @@ const KindCase kKinds[] = {
      "2070?6822?", 10, {{3, "2-07-036822-X"}}, "2070",
      "2-07-036822-x", "2-07-036822-X",
      "2070368228", "ERREUR 2-07-036822-8 (clé attendue : X)"},
+    // An ISBN-13: 978 or 979 and 11 to 13 characters.
+    {"isbn13", {"isbn"}, "978-2-07-036822", "978-2-07-036822-8",
+     "978-2-07-03682?-?", 10, {{0, "978-2-07-036820-4"}, {9, "978-2-07-036829-7"}}, "978-2-07-0?????",
+     "979-10-90636-07-1", "979-10-90636-07-1",
+     "9780306406158", "ERREUR 978-0-306-40615-8 (clé attendue : 7)"},
     {"carte", {"carte"}, "4970-1012-3456-7890", "4970 1012 3456 7893",
      "49701012345678", 10, {{0, "4970 1012 3456 7802"}, {9, "4970 1012 3456 7893"}}, "4970101234",
      "4970 1012 3456 7893", "4970 1012 3456 7893",
@@ -285,7 +290,10 @@ const Case kReadings[] = {
     {{"siret", "--check", "12345"}, "ERREUR 12345 (trop de caractères inconnus)\n", 2},
     {{"insee", "--check", "1 85 05 78 ??? ?84"}, "ERREUR 1 85 05 78 ??? ?84 (caractères inconnus)\n", 1},  // four: searched
     {{"insee", "--check", "n/a"}, "ERREUR (trop de caractères inconnus)\n", 2},
-    {{"isbn", "--check", "9992171234"}, "ERREUR 9992171234 (clé attendue : 5)\n", 1},  // no hyphens fit
+    {{"isbn", "--check", "9992171234"}, "ERREUR 99921-712-3-4 (clé attendue : 5)\n", 1},
+    {{"isbn", "--check", "9786390000004"}, "OK 9786390000004\n", 0},  // no range holds it: no hyphens
+    {{"isbn", "--check", "978-0-306-40615-7 99"}, "ERREUR 978-0-306-40615-7 99 (longueur : 13 caractères attendus)\n", 1},
+    {{"isbn", "84997076?1"}, "84-9970-766-1\n", 0},                   // a known key lists every body that fits
     // Several numbers: an empty line between outputs; the third has only its message.
     {{"siren", "12345678", "1?3456782", "123", "12?456782"}, "123 456 782\n\n123 456 782\n\n\n123 456 782\n", 2},
     // Options may follow the numbers; after "--" everything is a number.
@@ -321,7 +329,7 @@ TEST(CliReading, SeparatorsNeverChangeANumber) {
         {{"siret", "--check", "356.000.000/4983.7"}, "OK 356000000 4983 7\n", 0},
         {{"ean", "--check", "4-006381-33393\u200B1"}, "OK 4 006381 333931\n", 0},
         {{"carte", "--check", "4970_1012_3456_7893"}, "OK 4970 1012 3456 7893\n", 0},
-        {{"carte", "--check", "4970/1012/3456/7893/4"}, "ERREUR 4970/1012/3456/7893/4 (longueur : 16 chiffres attendus)\n", 1},
+        {{"carte", "--check", "4970/1012/3456/7893/4567/1"}, "ERREUR 4970 1012 3456 7893 456 (longueur : 19 chiffres attendus)\n", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
@@ -338,7 +346,7 @@ TEST(CliInput, LinesInOrderBlankOnesSkipped) {
     EXPECT_EQ(r.out,
               "OK 123 456 782\n"
               "ERREUR 123 456 783 (clé attendue : 2)\n"
-              "OK 123 456 782\n"
+              "ERREUR 123 456 782 (longueur : 9 chiffres attendus)\n"
               "ERREUR 123 456 78 (clé attendue : 2)\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(RunCli({"siren"}, "").out, "");
@@ -358,7 +366,7 @@ TEST(CliInput, ManyLinesAndLongLinesCrossTheBlocks) {
     input += "12345678200010" + std::string(3 << 20, '7') + "\n12345678200010\n";
     expected += "ERREUR 1234567820001077777777777777777777777777\u2026 (trop long)\nOK 123456782 0001 0\n";
     input += std::string(4096, '1') + "\n" + std::string(4097, '1') + "\n";
-    expected += "ERREUR 111111111 1111 1 (clé attendue : 0)\nERREUR 1111111111111111111111111111111111111111\u2026 (trop long)\n";
+    expected += "ERREUR 111111111 1111 1 (longueur : 14 chiffres attendus)\nERREUR 1111111111111111111111111111111111111111\u2026 (trop long)\n";
     const Result r = RunCli({"siret", "--check"}, input);
     EXPECT_EQ(r.out.size(), expected.size());
     EXPECT_TRUE(r.out == expected) << r.out.substr(r.out.size() > 300 ? r.out.size() - 300 : 0);  // no diff of megabytes
@@ -564,8 +572,25 @@ TEST(CliCheck, WholeNumbers) {
         {{"vin", "--check", "1M8GDM9AXKP042788"}, "OK 1M8GDM9AXKP042788\n", 0},
         {{"vin", "--check", "1M8GDM9AXKP0427881"}, "ERREUR 1M8GDM9AXKP0427881 (longueur : 17 caractères attendus)\n", 1},
         {{"vin", "--check", "1M8GDM9AXKQ042788"}, "ERREUR 1M8GDM9AXKQ042788 (caractère interdit : I, O ou Q)\n", 1},
-        // Card: every digit counts.
-        {{"carte", "--check", "4970 1012 3456 7893 4"}, "ERREUR 4970 1012 3456 7893 4 (longueur : 16 chiffres attendus)\n", 1},
+        // Card: every digit counts; 34 and 37 begin fifteen digits, seventeen to nineteen are judged as such.
+        {{"carte", "--check", "4970 1012 3456 7893 4"}, "ERREUR 4970 1012 3456 7893 4 (clé attendue : 6)\n", 1},
+        {{"carte", "--check", "378282246310005", "4111 1111 1111 1111 110", "4970 1012 3456 7893 4567 1"},
+         "OK 3782 822463 10005\nOK 4111 1111 1111 1111 110\nERREUR 4970 1012 3456 7893 456 (longueur : 19 chiffres attendus)\n", 1},
+        {{"carte", "378282246310005", "3782 8224 6310 00?"}, "3782 822463 10005\n\n3782 822463 10005\n", 0},
+        // The whole number is judged: what a field would drop is no right number.
+        {{"siren", "--check", "3025691401", "73282932000075"},
+         "ERREUR 302 569 140 (longueur : 9 chiffres attendus)\nERREUR 732 829 320 (longueur : 9 chiffres attendus)\n", 1},
+        {{"rib", "--check", "30006 00001 12345678901 891"}, "ERREUR 30006 00001 12345678901 89 (longueur : 23 caractères attendus)\n", 1},
+        {{"siren", "--corrige", "3025691401"}, "# 3025691401\n", 1},
+        // AVS: thirteen digits are a current number, of Switzerland.
+        {{"avs", "--check", "757.1234.5678.96"}, "ERREUR 757.1234.5678.96 (code pays 757 : 756 attendu)\n", 1},
+        {{"avs", "--corrige", "7571234567897"}, "# 7571234567897\n756.1234.5678.97\n", 0},
+        {{"avs", "75?.1234.5678.97"}, "756.1234.5678.97\n", 0},
+        // Health professional: A or B in position 2 only after a 2.
+        {{"prof", "--check", "0B4284804", "2B 1 23456 0"}, "ERREUR 0? 4 28480 4 (caractères inconnus)\nOK 2B 1 23456 0\n", 1},
+        // EAN: an unknown marker keeps its place and is searched.
+        {{"ean", "--", "40063813?3931"}, "4 006381 333931\n", 0},
+        {{"ean", "--type", "upce", "--", "0 4252?1 4"}, "0 425261 4\n", 0},
         // Any length of Luhn number, or an error for that number alone.
         {{"luhn", "--check", "3782 822463 10005", "4992 7398 716", "1"},
          "OK 3782 8224 6310 005\nOK 4992 7398 716\nERREUR 1 (longueur)\n", 1},
@@ -576,6 +601,11 @@ TEST(CliCheck, WholeNumbers) {
          "OK 356000000 4983 7\nOK 356000000 4983 2\nERREUR 356000000 4983 3 (clé attendue : 2 ou 7)\n", 1},
         {{"siret", "356 000 000 4983"}, "356000000 4983 2\n356000000 4983 7\n", 0},
         {{"siret", "356 000 000 0004"}, "356000000 0004 8\n", 0},
+        {{"siret", "35600000074568", "356000000 4983 3"}, "356000000 7456 4\n356000000 7456 9\n\n356000000 4983 2\n356000000 4983 7\n", 0},
+        // Its SIREN must be right, in searches and corrections too.
+        {{"siret", "?32829320 0007"}, "732829320 0007 4\n", 0},
+        {{"siret", "--corrige", "73282932000075"},
+         "# 73282932000075\n732829320 9007 5\n732829320 0907 5\n732829320 0097 5\n732829320 0002 5\n732829320 0007 4\n", 0},
         // The SIREN inside has its own key: a swap there can keep the SIRET's.
         {{"siret", "--check", "35060000095318"}, "ERREUR 350600000 9531 8 (clé SIREN)\n", 1},
         // The blanks of French typography are blanks.

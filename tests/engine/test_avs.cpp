@@ -36,7 +36,7 @@ TEST(Avs, Format) {
         {"1234567890", "123 45 678 90"},
         {"123.45.678.11", "123 45 678 11"},
         {"123 4X 678 113", "123 4? 678 113"},  // a letter holds its place
-        {"123-45-678-903-77", "123 45 678 903"},  // characters after the eleventh are not shown
+        {"123-45-678-903-7", "123 45 678 903"},  // characters after the eleventh are not shown
         {"", ""},
         {"abc", ""},  // lower case is not a capital letter: dropped
         {"??????????3", "??? ?? ??? ??3"},
@@ -51,7 +51,7 @@ TEST(Avs, CheckValue) {
         {"7561234567", "8"},
         {"0000000000", "0"},   // r = 0
         {"1234560005", "10"},  // r = 1: no check digit
-        {"1234567890999", "3"},  // only the first ten count
+        {"12345678909", "3"},  // only the first ten count
         {"", "0"},
         {"12345678", "8"},     // padded with zeros: S = 168, r = 3
         {"?2345678?0", "2"},   // non-digits count 0: S = 163, r = 9
@@ -130,7 +130,7 @@ TEST(Avs, AnyBytesAreSafe) {
     std::string all;
     for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
     for (const std::string& text : {std::string(), std::string("\x80\xff", 2), std::string(1, '\0'), all, all + all}) {
-        EXPECT_LE(FormatAvs(text).size(), 14u);
+        EXPECT_LE(FormatAvs(text).size(), 16u);
         const std::string key = ComputeAvsKey(text);
         EXPECT_TRUE(key == "10" || (key.size() == 1 && IsDigit(key[0]))) << key;
         const Plan plan = AvsPlan(text);
@@ -139,7 +139,7 @@ TEST(Avs, AnyBytesAreSafe) {
         SearchPump pump([] { return false; });
         SearchAvs(plan, rows, pump);
         if (plan.Complete()) {
-            EXPECT_EQ(CompleteAvs(plan).size(), kAvsLength);
+            EXPECT_EQ(CompleteAvs(plan).size(), IsCurrentAvs(plan.pattern) ? kAvsCurrentLength : kAvsLength);
         }
     }
 }
@@ -156,7 +156,10 @@ TEST(Avs, CurrentNumbers) {
         {"756.1234.5678.97.1", "756.1234.5678.97"},       // after the thirteenth, nothing shown
         {"756.12X4.5678.97", "756.12?4.5678.97"},
         {"75612345678", "756 12 345 678"},                // eleven characters: the old number
-        {"7571234567897", "757 12 345 678"},              // not 756: the old number, cut to eleven
+        {"7571234567897", "757.1234.5678.97"},            // thirteen digits: current, whatever the code
+        {"757123456789", "757 12 345 678"},               // twelve not beginning with 756: the old number
+        {"757.1234.5678", "757 12 345 678"},
+        {"757.1234.5678.9?", "757.1234.5678.9?"},         // thirteen stay thirteen
     };
     for (const auto& [typed, display] : shown) {
         EXPECT_EQ(FormatAvs(typed), display) << typed;
@@ -173,4 +176,8 @@ TEST(Avs, CurrentNumbers) {
     EXPECT_TRUE(plan.TooMany());
     EXPECT_EQ(SearchRows("756.1234.5678.??").size(), 10u);
     EXPECT_EQ(SearchRows("756.1234.567?.??").size(), 100u);
+    // An unknown character of the country code is the one of 756; a search
+    // lists no other country.
+    EXPECT_EQ(SearchRows("75?.1234.5678.97"), std::vector<std::string>{"756.1234.5678.97"});
+    EXPECT_EQ(SearchRows("?57.1234.5678.9?"), std::vector<std::string>{});
 }

@@ -31,6 +31,8 @@ TEST(Prof, Format) {
         {"2A1234562", "2A 1 23456 2"},
         {"2B123456", "2B 1 23456"},
         {"2C1234567", "2? 1 23456 7"},   // only A and B stay in position 2
+        {"0B4284804", "0? 4 28480 4"},   // and only after a 2
+        {"?A1234562", "?? 1 23456 2"},
         {"A21234567", "?2 1 23456 7"},   // not in position 1
         {"75A123456", "75 ? 12345 6"},
         {"751234A67", "75 1 234?6 7"},  // nor in the other positions
@@ -75,15 +77,17 @@ TEST(Prof, Calcule) {
     }
 }
 
-TEST(Prof, UnknownSecondPositionTriesDigitsThenAThenB) {
+TEST(Prof, UnknownSecondPositionAfterATwoTriesDigitsThenAThenB) {
     int pumps = 0;
-    EXPECT_EQ(SearchRows("7? 1 12345", &pumps),
-              (std::vector<std::string>{"70 1 12345 7", "71 1 12345 5", "72 1 12345 3", "73 1 12345 1", "74 1 12345 9",
-                                        "75 1 12345 6", "76 1 12345 4", "77 1 12345 2", "78 1 12345 0", "79 1 12345 8",
-                                        "7A 1 12345 5", "7B 1 12345 3"}));
+    EXPECT_EQ(SearchRows("2? 1 12345", &pumps),
+              (std::vector<std::string>{"20 1 12345 2", "21 1 12345 0", "22 1 12345 8", "23 1 12345 6", "24 1 12345 4",
+                                        "25 1 12345 1", "26 1 12345 9", "27 1 12345 7", "28 1 12345 5", "29 1 12345 3",
+                                        "2A 1 12345 0", "2B 1 12345 8"}));
     EXPECT_EQ(pumps, 12);
-    EXPECT_EQ(SearchRows("7? 1 12345 5"), (std::vector<std::string>{"71 1 12345 5", "7A 1 12345 5"}));
-    EXPECT_EQ(SearchRows("7? 1 12345 3"), (std::vector<std::string>{"72 1 12345 3", "7B 1 12345 3"}));
+    EXPECT_EQ(SearchRows("2? 1 12345 0"), (std::vector<std::string>{"21 1 12345 0", "2A 1 12345 0"}));
+    // After another digit, A and B are pumped for and passed over.
+    EXPECT_EQ(SearchRows("7? 1 12345 5", &pumps), std::vector<std::string>{"71 1 12345 5"});
+    EXPECT_EQ(pumps, 12);
 }
 
 TEST(Prof, OtherPositionsPassOverAAndB) {
@@ -96,10 +100,11 @@ TEST(Prof, OtherPositionsPassOverAAndB) {
         {"?5 1 12345", 10, 12},                 // A and B are pumped for, then skipped
         {"75 ? 12345", 10, 12},
         {"75 1 1234?", 10, 12},
-        {"7? ? 12345", 120, 12 + 12 * 12},
-        {"?? 1 12345", 120, 12 + 10 * 12},
-        // Position 2 and three others: 12 000 candidates, all listed with an unknown key.
-        {"?? ? ?2345", 12000, 12 + 10 * 12 + 120 * 12 + 1200 * 12 + 12000},
+        {"7? ? 12345", 100, 12 + 10 * 12},
+        {"2? ? 12345", 120, 12 + 12 * 12},
+        {"?? 1 12345", 102, 12 + 10 * 12},  // 2A and 2B only
+        // Position 2 and three others: 12 000 candidates, those with A or B after a 2 listed.
+        {"?? ? ?2345", 10200, 12 + 10 * 12 + 120 * 12 + 1200 * 12 + 12000},
     };
     for (const auto& c : cases) {
         int pumps = 0;

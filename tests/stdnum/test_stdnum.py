@@ -12,7 +12,11 @@ kind and mode, numbers on stdin, --json) and through stdnum, and must agree:
   --check   every number stdnum accepts is OK; every one-character
             substitution (another symbol the position may hold) and every
             swap of two different neighbours of a valid number gets the same
-            answer from both (a key that cannot see the error lets both pass).
+            answer from both (a key that cannot see the error lets both pass);
+  rows      for SIRET, EAN and AVS, every row a search lists for a valid
+            number with two body characters made unknown, and every
+            correction --corrige lists for a corrupted one, are numbers
+            stdnum accepts.
 
 IBAN also: the length registered for every country of stdnum's registry and
 what each place of the BBAN holds, an unregistered country code, a wrong
@@ -26,7 +30,9 @@ number one slip away from a valid one, and every row of a search with one or
 two unknown BBAN characters, must be valid for stdnum, and the rows must be
 every completion stdnum accepts. UPC-E,
 which stdnum does not expand, is checked on its UPC-A expansion (written
-here) with stdnum's EAN key.
+here) with stdnum's EAN key. ISBN also: hyphens as stdnum's copy of the
+ISBN Agency's ranges split a number (none where they hold no group or
+registrant), every row of a search, every correction of a slip.
 
 A disagreement fails the test and is listed with the number, stdnum's answer
 and ferrino's, except the known differences (printed as NOTE, each with its
@@ -99,7 +105,7 @@ class Cli:
             raise SystemExit(f"{' '.join(args)}: {len(objects)} answers for {len(lines)} numbers")
         for line, answer in zip(lines, objects):
             if answer.get("input", answer.get("saisi")) != line:  # --corrige says "saisi"
-                raise SystemExit(f"{' '.join(args)}: answer for {answer['input']!r} in place of {line!r}")
+                raise SystemExit(f"{' '.join(args)}: answer for {answer!r} in place of {line!r}")
         return objects
 
 
@@ -223,6 +229,25 @@ def checks(kind, numbers, rng, cli, results):
             results.fail(kind.name, f"--check {what}", number, theirs_text, ours_text)
 
 
+def rows_and_corrections(kind, numbers, rng, cli, results):
+    """Every search row and every correction ferrino-cli lists is a number
+    stdnum accepts."""
+    sample = numbers[:300]
+    searches = []
+    for number in sample:
+        body = len(number) - kind.key_length
+        at = rng.sample(range(body), 2)
+        searches.append("".join("?" if i in at else c for i, c in enumerate(number)))
+    wrong = [bad for number in sample for _, bad in corruptions(kind, number, rng) if not kind.valid(bad)]
+    for what, lines, options in (("search row", searches, ()), ("correction", wrong, ("--corrige",))):
+        answers = cli.run(kind.cli, lines, *kind.options, *options)
+        for line, answer in zip(lines, answers):
+            for row in answer.get("rows" if not options else "corrections", []):
+                results.count(kind.name, f"{what}s")
+                if not kind.valid(compact(row)):
+                    results.fail(kind.name, what, line, f"rejects {row!r}", "lists it")
+
+
 # ---------------------------------------------------------------- the kinds
 
 
@@ -279,6 +304,24 @@ def draw_luhn(rng):
     return digits(rng, rng.randint(1, 31))
 
 
+def draw_card(rng):
+    """A body of fifteen digits (not beginning with 34 or 37), of fourteen
+    beginning with 34 or 37, or of sixteen to eighteen."""
+    if rng.random() < 0.2:
+        return rng.choice(["34", "37"]) + digits(rng, 12)
+    while True:
+        body = digits(rng, rng.choice([15, 15, 15, 16, 17, 18]))
+        if body[:2] not in ("34", "37"):
+            return body
+
+
+def card_explain(number, theirs, ours):
+    if (len(number) >= 16) == (number[:2] in ("34", "37")):
+        return ("a typing slip moved the number to another length: 34 and 37 begin a fifteen-digit card, "
+                "fifteen digits otherwise miss the key of a sixteen-digit one")
+    return None
+
+
 def draw_avs(rng):
     return "756" + digits(rng, 9)
 
@@ -330,11 +373,84 @@ def kinds():
         Kind("isbn10", "isbn", lambda n: len(n) == 10 and isbn.is_valid(n), lambda rng: digits(rng, 9),
              key_alphabet=DIGITS + "X",
              alphabet=lambda number, i: DIGITS + "X" if i == 9 else DIGITS),
+        Kind("isbn13", "isbn", lambda n: len(n) == 13 and isbn.is_valid(n), lambda rng: rng.choice(["978", "979"]) + digits(rng, 9),
+             alphabet=isbn_alphabet),
         Kind("luhn", "luhn", luhn.is_valid, draw_luhn),
-        Kind("carte", "carte", luhn.is_valid, lambda rng: digits(rng, 15)),
+        Kind("carte", "carte", luhn.is_valid, draw_card, explain=card_explain),
         Kind("sin", "sin", sin.is_valid, lambda rng: digits(rng, 8)),
         Kind("avs", "avs", ssn.is_valid, draw_avs, alphabet=avs_alphabet, extra=["756921707698"]),
     ]
+
+
+# ---------------------------------------------------------------- ISBN
+
+
+def isbn_alphabet(number, i):
+    """What a slip may put at position i: never in the 978 or 979 of an ISBN-13."""
+    if len(number) == 13:
+        return "" if i < 3 else DIGITS
+    return DIGITS + "X" if i == 9 else DIGITS
+
+
+def isbn_shown(number):
+    """stdnum's hyphens when its ranges hold the group and the registrant,
+    none otherwise (stdnum still splits off what it can)."""
+    from stdnum import numdb
+    parts = numdb.get("isbn").split((number if len(number) == 13 else "978" + number)[:-1])
+    return isbn.format(number) if len(parts) == 4 and all(parts) else number
+
+
+def isbn_complete(body):
+    """The body of 9 or 12 digits with the one key stdnum accepts."""
+    return next(body + k for k in DIGITS + "X" if isbn.is_valid(body + k))
+
+
+def check_isbn(rng, count, cli, results):
+    """Both forms: hyphens, search rows, corrections."""
+    from stdnum import numdb
+    name = "isbn"
+    # Most in a group in use, a few anywhere; half the 978s as ISBN-10s.
+    groups = [p[1] + g[1] for p in numdb.get("isbn").prefixes for g in p[4] if g[3].get("agency")] + ["978", "979"] * 30
+    numbers = ["9782070368228", "207036822X", "9780306406157", "0306406152", "9791090636071", "9992158107"]
+    for _ in range(count):
+        head = rng.choice(groups)
+        body = head + digits(rng, 12 - len(head))
+        numbers.append(isbn_complete(body[3:] if body.startswith("978") and rng.random() < 0.5 else body))
+
+    for number, answer in zip(numbers, cli.run("isbn", numbers, "--check")):
+        results.count(name, "hyphens compared")
+        if not answer["valid"] or answer["number"] != isbn_shown(number):
+            results.fail(name, "--check", number, "OK " + isbn_shown(number), answer)
+
+    # One or two unknown body digits, the key typed or not: every completion
+    # stdnum accepts, by the slots' digits.
+    patterns = []
+    for number in numbers:
+        slots = rng.sample(range(3 if len(number) == 13 else 0, len(number) - 1), rng.choice([1, 2]))
+        key = rng.choice([number[-1], "?"])
+        patterns.append("".join("?" if i in slots else c for i, c in enumerate(number[:-1])) + key)
+    for pattern, answer in zip(patterns, cli.run("isbn", patterns)):
+        expected = []
+        for values in itertools.product(DIGITS, repeat=pattern[:-1].count("?")):
+            it = iter(values)
+            full = isbn_complete("".join(next(it) if c == "?" else c for c in pattern[:-1]))
+            if pattern[-1] in ("?", full[-1]):
+                expected.append(isbn_shown(full))
+        results.count(name, "search rows", len(expected))
+        if answer.get("rows") != expected:
+            results.fail(name, "search rows", pattern, expected[:12], (answer.get("rows") or [])[:12])
+
+    # A slip's corrections: every number stdnum accepts one slip away.
+    kind = Kind(name, name, None, None, alphabet=isbn_alphabet)
+    wrong = [n for number in numbers for _, n in corruptions(kind, number, rng) if not isbn.is_valid(n)]
+    for number, answer in zip(wrong, cli.run("isbn", wrong, "--corrige")):
+        slips = {number[:i] + c + number[i + 1:] for i in range(len(number)) for c in isbn_alphabet(number, i)}
+        slips |= {number[:i] + number[i + 1] + number[i] + number[i + 2:] for i in range(len(number) - 1)
+                  if number[i + 1] in isbn_alphabet(number, i) and number[i] in isbn_alphabet(number, i + 1)}
+        expected = sorted(isbn_shown(n) for n in slips if n != number and isbn.is_valid(n))
+        results.count(name, "corrections", len(expected))
+        if sorted(answer["corrections"]) != expected:
+            results.fail(name, "corrections", number, expected, sorted(answer["corrections"]))
 
 
 # ---------------------------------------------------------------- IBAN
@@ -584,7 +700,10 @@ def main():
     for kind in kinds():
         numbers = keys(kind, rng, count, cli, results)
         checks(kind, numbers, rng, cli, results)
+        if kind.name in ("siret", "ean13", "ean8", "upca", "avs"):
+            rows_and_corrections(kind, numbers, rng, cli, results)
     check_iban(rng, count, cli, results)
+    check_isbn(rng, count, cli, results)
     elapsed = time.monotonic() - start
 
     print(f"python-stdnum {stdnum.__version__}, {cli.processes} runs of ferrino-cli, {elapsed:.1f} s")

@@ -63,11 +63,15 @@ void TestBarcodes::isbnLeavingTheFieldHyphenates_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::newRow("group 1") << "2070368228" << "2-07-036822-8";
-    QTest::newRow("no room for a title") << "9992171235" << "9992171235";
+    QTest::newRow("group of five") << "9992171235" << "99921-712-3-5";
+    QTest::newRow("ISBN-13") << "9782070368228" << "978-2-07-036822-8";
+    QTest::newRow("ISBN-13 979") << "979 10 90636 07 1" << "979-10-90636-07-1";
+    QTest::newRow("ISBN-13 without its key") << "97820703682" << "978-2-07-03682?";
+    QTest::newRow("group no range holds") << "9786390000004" << "9786390000004";
     QTest::newRow("separators") << "2 07.036_822-8" << "2-07-036822-8";
     QTest::newRow("lower-case x") << "207036822x" << "2-07-036822-X";
     QTest::newRow("X in the body") << "20703682X8" << "2-07-03682?-8";
-    QTest::newRow("unknown publisher") << "1?3456789X" << "1-?3-456789-X";
+    QTest::newRow("unknown registrant") << "1?3456789X" << "1?3456789X";
     QTest::newRow("nine digits") << "207036822" << "2-07-036822";
     QTest::newRow("foreign check") << "207036822é" << "2-07-036822";
     QTest::newRow("empty") << "" << "";
@@ -89,6 +93,8 @@ void TestBarcodes::isbnLeavingTheFieldHyphenates() {
     }
     LeaveField(s);
     QCOMPARE(field->text(), shown);
+    // An ISBN-13 and its four hyphens fit in the field.
+    QVERIFY(field->fontMetrics().horizontalAdvance(field->text()) < field->contentsRect().width() - 8);
 }
 
 void TestBarcodes::isbnCalcule_data() {
@@ -96,7 +102,9 @@ void TestBarcodes::isbnCalcule_data() {
     QTest::addColumn<QString>("shown");
     QTest::newRow("check replaced") << "2070368228" << "2-07-036822-X";
     QTest::newRow("check added") << "207036822" << "2-07-036822-X";
-    QTest::newRow("unhyphenated") << "999217123" << "9992171235";
+    QTest::newRow("group of five") << "999217123" << "99921-712-3-5";
+    QTest::newRow("ISBN-13 check replaced") << "978-2-07-036822-9" << "978-2-07-036822-8";
+    QTest::newRow("unhyphenated") << "978639000000" << "9786390000004";
 }
 
 void TestBarcodes::isbnCalcule() {
@@ -121,13 +129,21 @@ void TestBarcodes::isbnSearch_data() {
                        "2-07-056822-9", "2-07-066822-3", "2-07-076822-8", "2-07-086822-2", "2-07-096822-7"}
         << "2-07-0?6822";
     QTest::newRow("check known") << "2070?68228" << true << QStringList{"2-07-076822-8"} << "2-07-0?6822-8";
-    // Numbers that cannot be hyphenated are listed plain, and only when the check is unknown.
+    // Numbers no range holds are listed plain, whether the check is known or not.
     QTest::newRow("plain rows")
-        << "99921712??" << true
-        << QStringList{"9992171200", "9992171219", "9992171227", "9992171235", "9992171243",
-                       "9992171251", "999217126X", "9992171278", "9992171286", "9992171294"}
-        << "99921712";
-    QTest::newRow("plain rows refused") << "99921712?5" << true << QStringList{} << "99921712?5";
+        << "63980000??" << true
+        << QStringList{"6398000005", "6398000013", "6398000021", "639800003X", "6398000048",
+                       "6398000056", "6398000064", "6398000072", "6398000080", "6398000099"}
+        << "63980000";
+    QTest::newRow("plain row, key known") << "63980000?5" << true << QStringList{"6398000005"} << "63980000?5";
+    QTest::newRow("ISBN-13") << "978-2-07-03682?-?" << true
+                             << QStringList{"978-2-07-036820-4", "978-2-07-036821-1", "978-2-07-036822-8",
+                                            "978-2-07-036823-5", "978-2-07-036824-2", "978-2-07-036825-9",
+                                            "978-2-07-036826-6", "978-2-07-036827-3", "978-2-07-036828-0",
+                                            "978-2-07-036829-7"}
+                             << "978-2-07-03682?";
+    QTest::newRow("ISBN-13, key known") << "978-2-07-0?6822-8" << true << QStringList{"978-2-07-036822-8"}
+                                        << "978-2-07-0?6822-8";
     QTest::newRow("five unknown") << "2070" << false << QStringList{} << "2-07-0";
 }
 
@@ -152,16 +168,16 @@ void TestBarcodes::isbnListClickDoubleClickAndClear() {
     QCOMPARE(Find<QLabel>(&s.window, "LISBN")->text(), QStringLiteral("ISBN"));
     QLineEdit* field = Field(&s.window, "em_isbn");
     QAbstractItemView* list = List(&s.window, "LB_isbn");
-    Type(field, "99921712??");
+    Type(field, "63980000??");
     ClickCalcule(&s.window);
     ClickRow(list, 6);
-    QCOMPARE(field->text(), QStringLiteral("999217126X"));
+    QCOMPARE(field->text(), QStringLiteral("6398000064"));
     QVERIFY(list->isVisible());
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(field->text(), QStringLiteral("9992171278"));
+    QCOMPARE(field->text(), QStringLiteral("6398000072"));
     DoubleClickRow(list, 3);
-    QCOMPARE(field->text(), QStringLiteral("9992171235"));
+    QCOMPARE(field->text(), QStringLiteral("639800003X"));
     QVERIFY(!list->isVisible());
     // "Effacer" hides a shown list.
     Type(field, "2070?6822?");
@@ -192,7 +208,7 @@ void TestBarcodes::eanLeavingTheField_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("marker closes up") << 1 << "40063?1333931" << "4 006313 33931";
+    QTest::newRow("marker keeps its place") << 1 << "40063813?3931" << "4 006381 3?3931";
     QTest::newRow("separators") << 1 << "40-06.38 1_33" << "4 006381 33";
     QTest::newRow("EAN 8 cuts") << 0 << "12345678901" << "1234 5678";
     QTest::newRow("UPC-A") << 2 << "036000291452" << "0 36000 291452";

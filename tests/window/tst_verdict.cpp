@@ -93,6 +93,9 @@ void TestVerdict::verdictOfCalcule_data() {
                                    {"Vin6", "K"}, {"VIn7", "P"}, {"Vin8", "042788"}}
                          << "Clé erronée : 3 saisie, X attendue." + hint;
     QTest::newRow("ean") << int(kEan) << Typing{{"em_ean", "4006381333931"}} << "Clé correcte.";
+    // The field keeps nine digits of a SIRET typed on the SIREN page; the verdict says what it dropped.
+    QTest::newRow("dropped") << int(kSiren) << Typing{{"EM_siren", "73282932000074"}}
+                             << "Clé correcte. Chiffres en trop ignorés : 14 saisis, 9 attendus.";
 }
 
 void TestVerdict::verdictOfCalcule() {
@@ -386,9 +389,10 @@ void TestVerdict::laPosteListsBothKeys() {
     QCOMPARE(Rows(list), QStringList({"356000000 4983 2", "356000000 4983 7"}));
     QCOMPARE(field->text(), QStringLiteral("356000000 4983"));
     QCOMPARE(Status(s.window), QStringLiteral("Clé calculée : 2 ou 7."));
+    // A whole establishment lists its two keys, whatever key was typed.
     Type(field, "356000000 4983 3");
     ClickCalcule(&s.window);
-    QCOMPARE(Rows(list), QStringList());
+    QCOMPARE(Rows(list), QStringList({"356000000 4983 2", "356000000 4983 7"}));
     QCOMPARE(Status(s.window), QStringLiteral("Clé erronée : 3 saisie, 2 ou 7 attendue. F3 : chercher les fautes de frappe."));
     // The head office keeps its Luhn key.
     Type(field, "356000000 0004");

@@ -245,9 +245,10 @@ export class App {
         });
         tab.addEventListener('click', () => this.select(index));
         const panel = element('section', { id: panelId, role: 'tabpanel', 'aria-labelledby': page.tab, className: 'page', hidden: true });
-        // statusText: the tab's own verdict line; search: its running search.
+        // statusText: the tab's own verdict line; search: its running search;
+        // per field, the text before its last exit normalisation and what that wrote.
         const state = { page, index, tab, panel, inputs: [], rows: new PackedRows(), listType: null, typed: null, written: null,
-            statusText: '', search: null };
+            statusText: '', search: null, typedBeforeExit: [], writtenByExit: [] };
 
         if (page.codeType) {
             const [labelId, labelText] = page.codeType.label;
@@ -349,6 +350,15 @@ export class App {
         return state.inputs.map((input) => input.value);
     }
 
+    // The fields as the user typed them: a field that still shows what its
+    // exit normalisation wrote gives the text it had before, characters
+    // beyond the number's length included, so that the verdict names what
+    // was dropped.
+    typedValues(state) {
+        return state.inputs.map((input, i) =>
+            state.writtenByExit[i] !== undefined && input.value === state.writtenByExit[i] ? state.typedBeforeExit[i] : input.value);
+    }
+
     write(state, fields, indices = fields.map((_, i) => i)) {
         for (const i of indices) if (i < state.inputs.length && fields[i] !== undefined) writeField(state.inputs[i], fields[i]);
     }
@@ -374,6 +384,7 @@ export class App {
             document.execCommand('insertText', false, capitals(text.replace(/[\r\n]+/g, ' ')));
         });
         input.addEventListener('input', (event) => {
+            state.writtenByExit[index] = undefined;
             if (input.value !== capitals(input.value)) {
                 const { selectionStart, selectionEnd } = input;
                 input.value = capitals(input.value);
@@ -490,7 +501,13 @@ export class App {
     fieldExit(state, index) {
         if (state.countries && index === 0) this.spillCountry(state);
         const input = state.inputs[index];
-        writeField(input, this.kindOf(state).formatField(index, input.value));
+        const shown = this.kindOf(state).formatField(index, input.value);
+        // Leaving a field again keeps what was typed before it was first laid out.
+        if (state.writtenByExit[index] === undefined || input.value !== state.writtenByExit[index]) {
+            state.typedBeforeExit[index] = input.value;
+            state.writtenByExit[index] = shown;
+        }
+        writeField(input, shown);
         this.followGuides(state);
     }
 
@@ -835,10 +852,11 @@ export class App {
         if (page.showGuidesFirst) this.showGuides(state, true);
         this.hideCountries(state);
 
-        const reading = kind.read(this.values(state));
+        const typed = this.typedValues(state);
+        const reading = kind.read(typed);
         this.write(state, reading.fields);
         this.followGuides(state);
-        const verdict = kind.check(reading.fields);
+        const verdict = kind.check(typed);
         state.rows = new PackedRows();
         state.list.setSource(state.rows);
         state.list.hidden = true;
@@ -857,7 +875,7 @@ export class App {
             this.showOutcome(state, false);
         }
         // A typing-error search after this works on the number as read, until the fields change.
-        state.typed = reading.fields;
+        state.typed = typed;
         state.written = this.values(state);
     }
 
@@ -867,12 +885,11 @@ export class App {
         this.stopSearch(state);
         this.hideCountries(state);
         const now = this.values(state);
-        const asTyped = state.written && state.written.every((text, i) => text === now[i]) ? state.typed : now;
+        const asTyped = state.written && state.written.every((text, i) => text === now[i]) ? state.typed : this.typedValues(state);
         if (state.page.showGuidesFirst) this.showGuides(state, true);
         state.inputs.forEach((_, i) => this.fieldExit(state, i));
         const kind = this.kindOf(state);
-        const reading = kind.read(asTyped);
-        const verdict = kind.check(reading.fields);
+        const verdict = kind.check(asTyped);
         this.setStatus('');
         state.rows = new PackedRows();
         state.list.setSource(state.rows);
@@ -885,7 +902,7 @@ export class App {
             return;
         }
         state.listType = state.select ? state.select.selectedIndex : null;
-        this.runSearch(state, 'corrections', reading.fields, null);
+        this.runSearch(state, 'corrections', asTyped, null);
     }
 
     runSearch(state, op, fields, verdict) {

@@ -87,6 +87,12 @@ describe('the page opened from its folder', () => {
         await typeInto(page, 'Edit_Iban_country', 'FR');
         await page.click('#Tab_insee');
         assert.equal(await status(page), 'Clé calculée : 91.', 'each tab keeps its verdict line');
+
+        // The field keeps fifteen characters; the verdict says what it dropped.
+        await typeInto(page, 'EM_INSEE', '1850578006084911');
+        await calcule(page);
+        assert.equal(await value(page, 'EM_INSEE'), '1 85 05 78 006 084 91');
+        assert.equal(await status(page), 'Clé correcte. Caractères en trop ignorés : 16 saisis, 15 attendus.');
     });
 
     test('too many unknown characters: the red message', async () => {
