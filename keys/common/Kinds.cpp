@@ -600,7 +600,8 @@ std::unique_ptr<NumberKind> MakeKind(std::string_view name, int codeType) {
     if (name == "isbn")
         return std::make_unique<IsbnKind>(name, FieldOps{.format = ShowIsbn, .plan = IsbnPlan, .complete = CompleteIsbn, .search = SearchIsbn,
                              .test = TestIsbnCandidate, .keys = Keys(ComputeIsbnKey), .keyAt = IsbnKeyAt,
-                             .keySymbols = "0123456789X", .findings = IsbnFindings, .alphabet = IsbnAlphabet});
+                             .keySymbols = "0123456789X", .findings = IsbnFindings, .alphabet = IsbnAlphabet,
+                             .typedLength = [](std::string_view text) { return NormaliseIsbn(text).size(); }, .letters = true});
     if (name == "carte")
         return Single(name, {.format = FormatCard, .plan = CardPlan, .complete = CompleteCard, .search = SearchCard,
                              .test = TestCardCandidate, .keys = CardKeys,
