@@ -4,13 +4,13 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include "Accessibility.h"
 #include "Arrow.h"
 #include "FixedFont.h"
 #include "CandidateList.h"
 #include "EngineText.h"
 #include "FieldChain.h"
 #include "NumberField.h"
+#include "accessible/Names.h"
 
 TKeyPage::TKeyPage(const QString& objectName, const QString& tabCaption, std::unique_ptr<ferrino::NumberKind> kind,
                    QWidget* parent)

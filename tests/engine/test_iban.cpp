@@ -345,7 +345,9 @@ TEST(Iban, QuickSearchListsWhatThePlainTestLists) {
         quick.country = plain.country = c.country;
         ASSERT_EQ(Search(plan, quick), PlainSearch(plan, plain)) << c.bban << ' ' << c.key << ' ' << c.country;
         // A BBAN no completion of which can pass is not searched at all.
-        if (!BbanRules(c.country).Fault(plan.pattern)) ASSERT_EQ(quick.polls, plain.polls) << c.bban;
+        if (!BbanRules(c.country).Fault(plan.pattern)) {
+            ASSERT_EQ(quick.polls, plain.polls) << c.bban;
+        }
     }
 }
 

@@ -11,11 +11,11 @@
 #include <QSignalBlocker>
 #include <array>
 
-#include "Accessibility.h"
 #include "CandidateList.h"
 #include "KeyPage.h"
 #include "NumberField.h"
 #include "Pages.h"
+#include "accessible/Names.h"
 #include "ean/Ean.h"
 
 namespace {

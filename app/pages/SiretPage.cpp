@@ -3,7 +3,7 @@
 #include "CandidateList.h"
 #include "NumberField.h"
 #include "Pages.h"
-#include "luhn/LuhnPage.h"
+#include "LuhnPage.h"
 
 namespace {
 

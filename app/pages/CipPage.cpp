@@ -6,13 +6,13 @@
 // to the key, and a code pasted with its key fills both.
 #include <QFontMetrics>
 
-#include "Accessibility.h"
 #include "CandidateList.h"
 #include "EngineText.h"
 #include "FixedFont.h"
 #include "KeyPage.h"
 #include "NumberField.h"
 #include "Pages.h"
+#include "accessible/Names.h"
 #include "cip/Cip.h"
 
 namespace {
