@@ -410,3 +410,21 @@ TEST(TypedNumber, SeparatorsAndInvisibleCharactersNeverChangeIt) {
         }
     }
 }
+
+// The table of kinds: every name makes a kind that answers to it, in the
+// window's order with "luhn" last; any other name makes none.
+TEST(KindTable, NamesAndMakers) {
+    const std::vector<std::string_view> names = KindNames();
+    ASSERT_EQ(names.size(), 14u);
+    EXPECT_EQ(names.front(), "insee");
+    EXPECT_EQ(names.back(), "luhn");
+    for (std::string_view name : names) {
+        const auto kind = MakeKind(name);
+        ASSERT_NE(kind, nullptr) << name;
+        EXPECT_EQ(kind->Name(), name);
+    }
+    EXPECT_EQ(MakeKind("card"), nullptr);
+    EXPECT_EQ(MakeKind(""), nullptr);
+    // An unknown EAN code type is EAN 13.
+    EXPECT_EQ(MakeKind("ean", 99)->ReadText("400638133393").shown, MakeKind("ean", 1)->ReadText("400638133393").shown);
+}

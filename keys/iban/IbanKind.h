@@ -1,0 +1,12 @@
+// The IBAN behind the one interface of common/Kind.h.
+#pragma once
+
+#include <memory>
+
+#include "common/Kind.h"
+
+namespace ferrino {
+
+std::unique_ptr<NumberKind> MakeIbanKind();
+
+}  // namespace ferrino

@@ -1,0 +1,17 @@
+// The INSEE number behind the one interface of common/Kind.h: one field.
+#include <memory>
+
+#include "InseeKind.h"
+#include "Insee.h"
+#include "common/SingleField.h"
+
+namespace ferrino {
+
+std::unique_ptr<NumberKind> MakeInseeKind() {
+    return std::make_unique<SingleFieldKind>(
+        "insee", FieldOps{.format = FormatInsee, .plan = InseePlan, .complete = CompleteInsee, .search = SearchInsee,
+                          .test = TestInseeCandidate, .keys = Keys(ComputeInseeKey), .keyAt = At(kInseeBody), .keyLength = 2,
+                          .typedLength = KeptLength, .letters = true});
+}
+
+}  // namespace ferrino
