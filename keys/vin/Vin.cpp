@@ -119,11 +119,13 @@ std::string CompleteVin(const Plan& plan) {
 
 bool SearchVin(const Plan& plan, RowStore& sink, SearchPump& pump) {
     if (!plan.Searches()) return true;
-    // A typed I, O or Q: no completion is a VIN (the slots never try them).
-    if (Slice(plan.pattern, 0, kVinLength).find_first_of(kVinForbidden) != std::string_view::npos) return true;
-    // A slot that may try I, O or Q, or a pattern shorter than VinPlan makes
-    // them: not a plan of VinPlan's; take the plain road.
-    bool plain = plan.pattern.size() < kVinLength;
+    // A typed I, O or Q (no completion is a VIN: the candidate test refuses
+    // each, and the search still counts them, so that "Stop" and the pump
+    // behave as for any other search), a slot that may try I, O or Q, or a
+    // pattern shorter than VinPlan makes them: not a plan of VinPlan's; take
+    // the plain road.
+    bool plain = plan.pattern.size() < kVinLength ||
+                 Slice(plan.pattern, 0, kVinLength).find_first_of(kVinForbidden) != std::string_view::npos;
     for (const Slot& slot : plan.unknowns) plain = plain || slot.symbols.find_first_of(kVinForbidden) != std::string_view::npos;
     if (plain)
         return Enumerate(plan, TestVisitor{[&](const std::string& candidate) { TestVinCandidate(candidate, plan.pattern, sink); }}, pump);
