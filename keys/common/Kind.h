@@ -88,6 +88,9 @@ public:
     virtual Fields Complete(const Reading& reading) const = 0;
     // That number on one line.
     virtual std::string CompletedShown(const Reading& reading) const = 0;
+    // The fields after "Calcule" on a number with more unknown characters
+    // than a search takes: the number laid out, unknown markers in place.
+    virtual Fields TooManyFields(const Reading& reading) const { return reading.fields; }
 
     // The rows "Calcule" lists, in the page's order. False when stopped.
     virtual bool Search(const Reading& reading, RowStore& rows, SearchPump& pump) const = 0;

@@ -62,6 +62,7 @@ public:
     Reading Read(const Fields& fields) const override;
     Fields Complete(const Reading& reading) const override;
     std::string CompletedShown(const Reading& reading) const override { return Complete(reading)[0]; }
+    Fields TooManyFields(const Reading& reading) const override { return {FormatField(0, reading.plan.pattern)}; }
     bool Search(const Reading& reading, RowStore& rows, SearchPump& pump) const override;
     Verdict Check(const Reading& reading) const override;
     TypoRules Typos(const Reading& reading) const override;

@@ -58,6 +58,9 @@ public:
     Fields Complete(const Reading& reading) const override {
         return {reading.country, CompleteIban(reading.plan, reading.country), FormatIban(reading.plan.pattern)};
     }
+    Fields TooManyFields(const Reading& reading) const override {
+        return {reading.fields[0], reading.fields[1], FormatIban(reading.plan.pattern)};
+    }
     std::string CompletedShown(const Reading& reading) const override {
         const Fields fields = Complete(reading);
         return Row(fields[0], fields[1], fields[2]);

@@ -1,0 +1,103 @@
+#include "Session.h"
+
+namespace ferrino {
+
+namespace {
+
+// Said after a wrong key: the typing-error search may tell which slip made it.
+constexpr std::string_view kTypingHint = "F3 : chercher les fautes de frappe.";
+
+std::string Joined(std::string first, const std::string& second) {
+    if (!first.empty() && !second.empty()) first += ' ';
+    return first + second;
+}
+
+}  // namespace
+
+SessionStep Session::Calcule(const NumberKind& kind, const Fields& typed) {
+    SessionStep step;
+    step.read = typed;
+    step.reading = kind.Read(typed);
+    step.verdict = kind.Check(step.reading);
+    const Plan& plan = step.reading.plan;
+    if (plan.Complete()) {
+        step.outcome = StepOutcome::Completed;
+        step.fields = kind.Complete(step.reading);
+    } else if (plan.Searches()) {
+        step.outcome = StepOutcome::Searches;
+        step.fields = step.reading.fields;
+    } else {
+        step.outcome = StepOutcome::TooMany;
+        step.fields = kind.TooManyFields(step.reading);
+    }
+    if (!step.Searches()) {
+        step.said = VerdictText(step.verdict);
+        if (step.verdict.key == KeyState::Wrong) step.said = Joined(step.said, std::string(kTypingHint));
+    }
+    readByCalcule_ = typed;
+    writtenByCalcule_ = step.fields;
+    return step;
+}
+
+SessionStep Session::Corrections(const NumberKind& kind, const Fields& shown, const Fields& typed) {
+    SessionStep step;
+    step.read = !writtenByCalcule_.empty() && shown == writtenByCalcule_ ? readByCalcule_ : typed;
+    step.reading = kind.Read(step.read);
+    step.verdict = kind.Check(step.reading);
+    step.fields = step.reading.fields;
+    if (step.verdict.Valid()) {
+        step.outcome = StepOutcome::AlreadyRight;
+        step.said = "Clé correcte : aucune faute de frappe à corriger.";
+    } else if (!step.verdict.WholeNumber()) {
+        step.outcome = StepOutcome::NotWhole;
+        step.said = "Pour chercher les fautes de frappe, saisissez le numéro entier, clé comprise.";
+    } else {
+        step.outcome = StepOutcome::Corrects;
+    }
+    return step;
+}
+
+void Session::Forget() {
+    readByCalcule_.clear();
+    writtenByCalcule_.clear();
+}
+
+bool Session::Search(const NumberKind& kind, const SessionStep& step, RowStore& rows, SearchPump& pump) {
+    switch (step.outcome) {
+        case StepOutcome::Searches: return kind.Search(step.reading, rows, pump);
+        case StepOutcome::Corrects: return kind.Corrections(step.reading, rows, pump);
+        default: return true;
+    }
+}
+
+bool Session::Search(const NumberKind& kind, StepOutcome outcome, const Fields& read, RowStore& rows, SearchPump& pump) {
+    SessionStep step;
+    step.outcome = outcome;
+    step.reading = kind.Read(read);
+    // Only what a step searches is searched: a plan beyond the limit would take ages.
+    if (outcome == StepOutcome::Searches && !step.reading.plan.Searches()) return true;
+    return Search(kind, step, rows, pump);
+}
+
+std::string Session::Said(const SessionStep& step, std::uint64_t rows, bool stopped) {
+    switch (step.outcome) {
+        // The search's count, then why nothing could be listed, if so.
+        case StepOutcome::Searches: return Joined(SearchText(rows, stopped), VerdictText(step.verdict));
+        case StepOutcome::Corrects: return CorrectionsText(rows, stopped);
+        default: return step.said;
+    }
+}
+
+std::string_view OutcomeName(StepOutcome outcome) {
+    switch (outcome) {
+        case StepOutcome::Completed: return "complete";
+        case StepOutcome::Searches: return "incomplete";
+        case StepOutcome::TooMany: return "too_many";
+        case StepOutcome::Corrects: return "corrections";
+        case StepOutcome::AlreadyRight: return "valid";
+        case StepOutcome::NotWhole: return "not_whole";
+    }
+    return "";
+}
+
+}  // namespace ferrino
