@@ -52,6 +52,13 @@ struct InputFault {
     bool serious = false;    // the command line exits 2 rather than 1
 };
 
+// A fact a whole number says of itself, in French: "Sexe" "femme",
+// "Commune" "Lyon 3e Arrondissement"...
+struct Detail {
+    std::string label;
+    std::string value;
+};
+
 class NumberKind {
 public:
     virtual ~NumberKind() = default;
@@ -105,6 +112,11 @@ public:
     // candidate test accepts, as search rows; nothing unless the whole number
     // is known (body and key) and nothing was dropped. False when stopped.
     bool Corrections(const Reading& reading, RowStore& rows, SearchPump& pump) const;
+
+    // What the whole number of the reading says (its parts, where it comes
+    // from...), from the tables built into the program; nothing when the
+    // number is not whole.
+    virtual std::vector<Detail> Details(const Reading&) const { return {}; }
 
     // What a slip may put at each position of the number, and the test.
     virtual TypoRules Typos(const Reading& reading) const = 0;

@@ -23,6 +23,7 @@ SessionStep Session::Calcule(const NumberKind& kind, const Fields& typed) {
     if (plan.Complete()) {
         step.outcome = StepOutcome::Completed;
         step.fields = kind.Complete(step.reading);
+        step.details = kind.Details(kind.Read(step.fields));
     } else if (plan.Searches()) {
         step.outcome = StepOutcome::Searches;
         step.fields = step.reading.fields;

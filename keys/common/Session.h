@@ -40,6 +40,8 @@ struct SessionStep {
     Verdict verdict;  // on `reading`
     // The verdict line when nothing is searched; after a search, Said() makes it.
     std::string said;
+    // What the number says of itself, when "Calcule" leaves a whole number.
+    std::vector<Detail> details;
 
     bool Searches() const { return outcome == StepOutcome::Searches || outcome == StepOutcome::Corrects; }
 };
