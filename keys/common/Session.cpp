@@ -31,7 +31,9 @@ SessionStep Session::Calcule(const NumberKind& kind, const Fields& typed) {
         step.outcome = StepOutcome::TooMany;
         step.fields = kind.TooManyFields(step.reading);
     }
-    if (!step.Searches()) {
+    // A whole number keeps its verdict even when the plan still lists (La
+    // Poste's two keys); only unknown characters of the body make it the search's.
+    if (!step.Searches() || step.verdict.key != KeyState::Unknowns) {
         step.said = VerdictText(step.verdict);
         if (step.verdict.key == KeyState::Wrong) step.said = Joined(step.said, std::string(kTypingHint));
     }
@@ -83,7 +85,9 @@ bool Session::Search(const NumberKind& kind, StepOutcome outcome, const Fields& 
 std::string Session::Said(const SessionStep& step, std::uint64_t rows, bool stopped) {
     switch (step.outcome) {
         // The search's count, then why nothing could be listed, if so.
-        case StepOutcome::Searches: return Joined(SearchText(rows, stopped), VerdictText(step.verdict));
+        case StepOutcome::Searches:
+            if (step.verdict.key != KeyState::Unknowns) return step.said;
+            return Joined(SearchText(rows, stopped), VerdictText(step.verdict));
         case StepOutcome::Corrects: return CorrectionsText(rows, stopped);
         default: return step.said;
     }

@@ -38,7 +38,8 @@ struct SessionStep {
     Fields fields;    // what the fields show after the step
     Reading reading;  // `read`, read by the kind
     Verdict verdict;  // on `reading`
-    // The verdict line when nothing is searched; after a search, Said() makes it.
+    // The verdict line when it does not wait for a search (nothing is searched,
+    // or the number is whole); otherwise Said() makes it after the search.
     std::string said;
     // What the number says of itself, when "Calcule" leaves a whole number.
     std::vector<Detail> details;
