@@ -81,21 +81,11 @@ TEST(Iban, Key) {
     struct Case {
         std::string country, bban, key;
     };
-    // Published IBANs (the registry's and banks' examples).
+    // The registry's and banks' published IBANs are in tests/data/published.tsv
+    // (tests/engine/test_published.cpp); the registry's Belgian example, whose
+    // bank code python-stdnum does not know, stays here.
     const std::vector<Case> cases = {
-        {"FR", "30006000011234567890189", "76"},
-        {"DE", "370400440532013000", "89"},
-        {"GB", "NWBK60161331926819", "29"},
-        {"GB", "WEST12345698765432", "82"},
         {"BE", "539007547034", "68"},
-        {"ES", "21000418450200051332", "91"},
-        {"IT", "X0542811101000000123456", "60"},
-        {"SM", "U0322509800000000270100", "86"},
-        {"NO", "86011117947", "93"},
-        {"ME", "505000012345678951", "25"},
-        {"CY", "002001280000001200527600", "17"},
-        {"MT", "MALT011000012345MTLCAST001S", "84"},
-        {"LC", "HEMM000100010012001200023015", "55"},
         {"FR", "3000 6000 0112 3456 7890 189 ", "76"},  // blanks and unknown markers do not count
         {"FR", "3000?6000011234567890189", "76"},
         {"FRANCE", "30006000011234567890189", "76"},  // the first two characters are the code
