@@ -4,6 +4,7 @@
 #include "CipKind.h"
 #include "Cip.h"
 #include "common/KindTools.h"
+#include "common/SingleField.h"
 
 namespace ferrino {
 
@@ -34,11 +35,19 @@ public:
 
     Reading Read(const Fields& fields) const override {
         Reading reading;
-        for (std::size_t i = 0; i < 2; ++i)
-            reading.fields.push_back(FormatField(i, i < fields.size() ? std::string_view(fields[i]) : std::string_view()));
+        // Each field holds its width: the window and the page cut what is
+        // typed, the session takes any text and the number says what it dropped.
+        std::size_t dropped = 0;
+        for (std::size_t i = 0; i < 2; ++i) {
+            const std::string_view text = i < fields.size() ? std::string_view(fields[i]) : std::string_view();
+            const std::size_t width = i == 0 ? kCipCodeLength : kCipKeyLength;
+            if (text.size() > width) dropped += text.size() - width;
+            reading.fields.push_back(FormatField(i, text.substr(0, width)));
+        }
         reading.plan = CipPlan(reading.fields[0], reading.fields[1]);
         reading.number = reading.plan.pattern;
         reading.shown = reading.fields[0] + ' ' + reading.fields[1];
+        if (dropped) reading.typedLength = kCipCodeLength + kCipKeyLength + dropped, reading.length = kCipCodeLength + kCipKeyLength;
         return reading;
     }
 
@@ -60,8 +69,10 @@ public:
     }
 
     Verdict Check(const Reading& reading) const override {
-        return OneKeyVerdict(reading.plan, std::string(Slice(reading.number, kCipCodeLength, kCipKeyLength)),
-                             [&] { return ComputeCipKey(reading.plan.pattern); });
+        Verdict verdict = OneKeyVerdict(reading.plan, std::string(Slice(reading.number, kCipCodeLength, kCipKeyLength)),
+                                        [&] { return ComputeCipKey(reading.plan.pattern); });
+        if (!verdict.unknowns && reading.typedLength) verdict.findings.insert(verdict.findings.begin(), DroppedFinding(reading, false));
+        return verdict;
     }
 
     TypoRules Typos(const Reading&) const override {

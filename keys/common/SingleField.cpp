@@ -14,6 +14,8 @@ std::size_t BodyUnknowns(const Plan& plan, std::size_t keyAt, std::size_t keyLen
     return count;
 }
 
+}  // namespace
+
 // What a number says of the characters the fields dropped: the command line's
 // "longueur : 9 chiffres attendus", the window's "Chiffres en trop ignorés :
 // 10 saisis, 9 attendus.".
@@ -23,8 +25,6 @@ Finding DroppedFinding(const Reading& reading, bool letters) {
             std::string(letters ? "Caractères" : "Chiffres") + " en trop ignorés : " + std::to_string(reading.typedLength) +
                 " saisis, " + held + " attendus."};
 }
-
-}  // namespace
 
 std::size_t KeptLength(std::string_view text) { return KeepDigitsCapitalsUnknown(text).size(); }
 

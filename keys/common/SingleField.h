@@ -51,6 +51,10 @@ std::function<std::vector<std::string>(std::string_view)> Keys(Key key) {
 // The characters of a typed text that most fields keep: digits, capitals and unknown markers.
 std::size_t KeptLength(std::string_view text);
 
+// What a number says of the characters its fields could not hold (a kind of
+// several fields too, when a field was given more than it holds).
+Finding DroppedFinding(const Reading& reading, bool letters);
+
 class SingleFieldKind : public NumberKind {
 public:
     SingleFieldKind(std::string_view name, FieldOps ops) : name_(name), ops_(std::move(ops)) {}

@@ -29,11 +29,14 @@ private:
     static LuhnKind Of(std::string_view text) { return AnyLengthLuhn(LuhnCharacters(text)); }
 
     // Groups of four from the left. The number's length is what it holds, so
-    // an unknown key stays shown.
+    // an unknown key stays shown; beyond the longest, what is typed is dropped
+    // (and the verdict says so).
     static std::string Format(std::string_view text) {
         std::string shown;
+        std::size_t kept = 0;
         for (char c : text) {
             if (!KeepsDigitCapitalOrUnknown(c)) continue;
+            if (kept++ == kLuhnLongest) break;
             if (shown.size() % 5 == 4) shown += ' ';
             shown += IsDigit(c) ? c : kUnknown;
         }
@@ -47,7 +50,8 @@ private:
                 .search = [](const Plan& plan, RowStore& rows, SearchPump& pump) { return SearchLuhn(plan, rows, pump, Of(plan.pattern)); },
                 .test = [](std::string_view c, std::string_view p, RowStore& s) { return TestLuhnCandidate(c, p, s, Of(p)); },
                 .keys = [](std::string_view pattern) { return LuhnKeys(pattern, Of(pattern)); },
-                .keyAt = [](std::string_view pattern) { return Of(pattern).body; }};
+                .keyAt = [](std::string_view pattern) { return Of(pattern).body; },
+                .typedLength = LuhnCharacters};
     }
 };
 

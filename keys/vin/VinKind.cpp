@@ -4,10 +4,24 @@
 #include "VinKind.h"
 #include "Vin.h"
 #include "common/KindTools.h"
+#include "common/SingleField.h"
 
 namespace ferrino {
 
 namespace {
+
+// What a box holds of the text it is given: its first `width` characters
+// that are not blanks (the blanks between them kept). The window and the page
+// cut what is typed into a box; the session takes any text, and the number
+// then says what it dropped, counted into `dropped`.
+std::string_view Held(std::string_view text, std::size_t width, std::size_t& dropped) {
+    std::size_t kept = 0;
+    std::size_t end = 0;
+    for (; end < text.size(); ++end)
+        if (text[end] != ' ' && kept++ == width) break;
+    for (std::size_t i = end; i < text.size(); ++i) dropped += text[i] != ' ';
+    return text.substr(0, end);
+}
 
 // Seventeen characters in eight fields; the key is the ninth.
 class VinKind : public NumberKind {
@@ -35,13 +49,15 @@ public:
     Reading Read(const Fields& fields) const override {
         Reading reading;
         VinFields parts;
+        std::size_t dropped = 0;
         for (std::size_t i = 0; i < kVinFieldCount; ++i) {
-            parts[i] = FormatField(i, i < fields.size() ? std::string_view(fields[i]) : std::string_view());
+            parts[i] = FormatField(i, Held(i < fields.size() ? std::string_view(fields[i]) : std::string_view(), kVinFieldWidths[i], dropped));
             reading.fields.push_back(parts[i]);
         }
         reading.plan = VinPlan(parts);
         reading.number = reading.plan.pattern;
         reading.shown = reading.plan.pattern;
+        if (dropped) reading.typedLength = kVinLength + dropped, reading.length = kVinLength;
         return reading;
     }
 
@@ -73,6 +89,7 @@ public:
                                         [&] { return ComputeVinKey(reading.plan.pattern); });
         if (!verdict.unknowns && reading.number.find_first_of(kVinForbidden) != std::string::npos)
             verdict.findings.push_back({false, true, "caractère interdit : I, O ou Q", "Un VIN ne contient ni I, ni O, ni Q."});
+        if (!verdict.unknowns && reading.typedLength) verdict.findings.insert(verdict.findings.begin(), DroppedFinding(reading, true));
         return verdict;
     }
 
