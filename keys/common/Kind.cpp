@@ -3,6 +3,8 @@
 
 namespace ferrino {
 
+std::string DetailLine(const Detail& detail) { return detail.label + " : " + detail.value; }
+
 std::optional<InputFault> NumberKind::CheckInput(std::string_view) const { return std::nullopt; }
 
 bool NumberKind::IsRight(const Fields& fields) const { return Check(Read(fields)).Valid(); }

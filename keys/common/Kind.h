@@ -59,6 +59,9 @@ struct Detail {
     std::string value;
 };
 
+// A detail on one line, as every face writes it: "Sexe : femme".
+std::string DetailLine(const Detail& detail);
+
 class NumberKind {
 public:
     virtual ~NumberKind() = default;
