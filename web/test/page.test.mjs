@@ -242,13 +242,31 @@ describe('the page opened from its folder', () => {
         assert.equal(await status(page), 'Pour chercher les fautes de frappe, saisissez le numéro entier, clé comprise.');
     });
 
+    // The verdict line is the session's: [tab, field, typed, key, line].
+    for (const [tab, field, typed, key, line] of [
+        ['TabSheet1', 'EM_siren', '123 456 78', 'Enter', 'Clé calculée : 2.'],
+        ['Tab_isbn', 'em_isbn', '2-07-036822-8', 'Enter', 'Clé erronée : 8 saisie, X attendue. F3 : chercher les fautes de frappe.'],
+        ['Tab_isbn', 'em_isbn', '2-07-036822-8', 'F3', '8 corrections possibles (un caractère changé ou deux voisins échangés).'],
+        ['Tab_avs', 'Em_avs', '12345600055', 'Enter', 'Aucune clé possible pour ce numéro.'],
+        ['tab_cip', 'Fcip1', '12345', 'F3', 'Pour chercher les fautes de frappe, saisissez le numéro entier, clé comprise.'],
+    ]) {
+        test(`${tab}: ${typed}, ${key}: "${line}"`, async () => {
+            await page.click(`#${tab}`);
+            await typeInto(page, field, typed);
+            await page.keyboard.press(key);
+            await idle(page);
+            assert.equal(await status(page), line);
+        });
+    }
+
     test('La Poste: "Calcule" on a whole body lists both keys', async () => {
         await page.click('#Tab_SIRET');
         await typeInto(page, 'em_siret', '356 000 000 4983');
         await calcule(page);
         assert.deepEqual(await page.$eval('#LB_siret', (l) => [l.rowCount, l.rowText(0), l.rowText(1), l.hidden]),
             [2, '356000000 4983 2', '356000000 4983 7', false]);
-        assert.equal(await status(page), 'Clé calculée : 2 ou 7.');
+        // The session's line after a search: the count, then what the verdict adds.
+        assert.equal(await status(page), '2 candidats. Clé calculée : 2 ou 7.');
         await page.click('#Tab_insee');
     });
 
@@ -276,7 +294,7 @@ describe('the page opened from its folder', () => {
         await page.click('#Tab_iban');
         await paste(page, 'Edit_Iban_country', 'gb29 nwbk 6016 1331 9268 19');
         assert.deepEqual([await value(page, 'Edit_Iban_country'), await value(page, 'em_iban_cle'), await value(page, 'em_iban')],
-            ['GB', '29', 'NWBK60161331926819']);
+            ['GB', '29', 'NWBK 6016 1331 9268 19 ']);
         // Typed into the country field, a whole IBAN fills the three as well.
         await typeInto(page, 'Edit_Iban_country', 'de89 3704 0044 0532 0130 00');
         assert.deepEqual([await value(page, 'Edit_Iban_country'), await value(page, 'em_iban_cle'), await value(page, 'em_iban')],
@@ -343,7 +361,7 @@ describe('the page opened from its folder', () => {
         assert.equal(await status(page), '');
         await page.click('#Tab_iban');
         await paste(page, 'em_iban', 'FR76_3000/6000.0112-3456 7890\u200B189');
-        assert.deepEqual(await boxes(['Edit_Iban_country', 'em_iban_cle', 'em_iban']), ['FR', '76', '30006000011234567890189']);
+        assert.deepEqual(await boxes(['Edit_Iban_country', 'em_iban_cle', 'em_iban']), ['FR', '76', '3000 6000 0112 3456 7890 189 ']);
         await calcule(page);
         assert.equal(await status(page), 'Clé correcte. Longueur : 27 caractères, conforme pour FR. Clé RIB correcte.');
         await typeInto(page, 'em_iban_cle', '7');
