@@ -1,9 +1,9 @@
 // The page: a tab per kind of number, its fields, the parts named under
-// them, the candidate list, the common buttons and the verdict
+// them, the candidate list, the details, the common buttons and the verdict
 // line. This file builds it and runs the tabs and the keyboard; the rest is
 // by concern: fields.js (typing, undo, limits, pasting), session.js
 // ("Calcule", the typing-error search, its worker), candidates.js (the list,
-// copy and save), countries.js, guides.js, storage.js (the
+// copy and save), countries.js, guides.js, details.js, storage.js (the
 // address and the browser tab's session), about.js. Every answer comes from
 // the engine (engine.js).
 
@@ -17,6 +17,7 @@ import { StorageMethods } from './storage.js';
 import { AboutMethods } from './about.js';
 import { CountryMethods } from './countries.js';
 import { CandidateMethods } from './candidates.js';
+import { DetailMethods } from './details.js';
 import { SessionMethods } from './session.js';
 
 export class App {
@@ -163,7 +164,7 @@ export class App {
             area.append(state.countries);
             this.wireCountries(state);
         }
-        panel.append(area);
+        panel.append(area, this.buildDetails(state));
         new ResizeObserver(() => this.layoutGuides(state)).observe(panel);
         return state;
     }
@@ -236,4 +237,4 @@ export class App {
 }
 
 Object.assign(App.prototype, FieldMethods, GuideMethods, StorageMethods, AboutMethods, CountryMethods, CandidateMethods,
-    SessionMethods);
+    DetailMethods, SessionMethods);

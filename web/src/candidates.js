@@ -1,5 +1,6 @@
 // A tab's candidate list in use: a click or the keyboard puts the current
-// row back into the fields, Enter or a double click takes it; copying a row, copying the whole list and saving it,
+// row back into the fields (and shows what it says of itself), Enter or a
+// double click takes it; copying a row, copying the whole list and saving it,
 // in the printed form the engine gives a row (Kind.printedRows), built in
 // slices so that the page stays alive, with a progress line.
 
@@ -70,6 +71,7 @@ export const CandidateMethods = {
         const indices = click.fields ?? fields.map((_, i) => i);
         this.write(state, fields, indices);
         if (click.format) for (const i of indices) this.fieldExit(state, i);
+        this.showDetails(state, kind.details(fields));
     },
 
     updateListActions() {

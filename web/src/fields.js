@@ -154,10 +154,11 @@ export const FieldMethods = {
         input.addEventListener('mousedown', () => this.hideCountries(state));
     },
 
-    // A field of the tab changed: its verdict spoke of another number. (A
-    // running search's progress line stays; its end says what it found.)
+    // A field of the tab changed: its verdict and details spoke of another
+    // number. (A running search's progress line stays; its end says what it found.)
     fieldChanged(state) {
         if (!state.search) this.setStatus('', state);
+        this.showDetails(state, []);
     },
 
     // The fields a paste into field `index` spreads over all the fields, or

@@ -78,7 +78,7 @@ export const SessionMethods = {
         this.endStep(state, step);
     },
 
-    // The search of a step, or its line and the red message.
+    // The search of a step, or its line, the red message and the details.
     endStep(state, step) {
         if (step.searches) {
             this.runSearch(state, step);
@@ -87,6 +87,7 @@ export const SessionMethods = {
         this.setStatus(step.said);
         if (state.message) state.message.hidden = step.outcome !== 'too_many';
         this.showOutcome(state, false);
+        this.showDetails(state, step.details);
     },
 
     runSearch(state, step) {

@@ -259,6 +259,47 @@ describe('the page opened from its folder', () => {
         });
     }
 
+    test('what the number says: the engine\'s details after "Calcule" and for the current row', async () => {
+        const shown = () => page.evaluate(() => {
+            const region = document.getElementById('Tab_insee_details');
+            return {
+                hidden: region.hidden, live: region.parentNode.getAttribute('aria-live'), heading: region.querySelector('h2').textContent,
+                pairs: [...region.querySelectorAll('dt')].map((dt) => [dt.textContent, dt.nextElementSibling.textContent]),
+            };
+        });
+        const said = (fields) => page.evaluate((fields) => window.ferrinoApp.engine.kind('insee').details(fields)
+            .map(({ label, value }) => [label, value]), fields);
+        await page.click('#Tab_insee');
+        await typeInto(page, 'EM_INSEE', '1850578006084');
+        await calcule(page);
+        const details = await said(['1 85 05 78 006 084 91']);
+        assert.deepEqual(await shown(), { hidden: details.length === 0, live: 'polite', heading: 'Ce que dit le numéro', pairs: details });
+        // The current row of a list: what the kind says of the row (here a
+        // stand-in for the kind's details, so that the region has something to show).
+        await typeInto(page, 'EM_INSEE', '1 85 05 78 006 0?4');
+        await calcule(page);
+        assert.equal((await shown()).hidden, true);
+        await page.evaluate(() => {
+            window.ferrinoApp.engine.kind('insee').details = (fields) => [{ label: 'Numéro', value: fields[0] }, { label: 'Sexe', value: 'homme' }];
+        });
+        try {
+            await page.click('#LB_insee-row8');
+            assert.deepEqual(await shown(), {
+                hidden: false, live: 'polite', heading: 'Ce que dit le numéro',
+                pairs: [['Numéro', '1 85 05 78 006 084 91'], ['Sexe', 'homme']],
+            });
+            await page.keyboard.press('ArrowDown');
+            assert.deepEqual((await shown()).pairs[0], ['Numéro', '1 85 05 78 006 094 81']);
+            // A changed field: the details spoke of another number.
+            await page.focus('#EM_INSEE');
+            await page.keyboard.press('End');
+            await page.keyboard.press('Backspace');
+            assert.deepEqual(await shown(), { hidden: true, live: 'polite', heading: 'Ce que dit le numéro', pairs: [] });
+        } finally {
+            await page.evaluate(() => delete window.ferrinoApp.engine.kind('insee').details);
+        }
+    });
+
     test('La Poste: "Calcule" on a whole body lists both keys', async () => {
         await page.click('#Tab_SIRET');
         await typeInto(page, 'em_siret', '356 000 000 4983');
