@@ -402,6 +402,10 @@ describe('the page opened from its folder', () => {
         await page.click('#Tab_iban');
         await paste(page, 'em_iban', 'FR76_3000/6000.0112-3456 7890\u200B189');
         assert.deepEqual(await boxes(['Edit_Iban_country', 'em_iban_cle', 'em_iban']), ['FR', '76', '3000 6000 0112 3456 7890 189 ']);
+        // The engine's split knows the word IBAN before the number.
+        await paste(page, 'em_iban_cle', 'IBAN DE89 3704 0044 0532 0130 00');
+        assert.deepEqual(await boxes(['Edit_Iban_country', 'em_iban_cle', 'em_iban']), ['DE', '89', '3704 0044 0532 0130 00 ']);
+        await paste(page, 'em_iban', 'FR76_3000/6000.0112-3456 7890\u200B189');
         await calcule(page);
         assert.equal(await status(page), 'Clé correcte. Longueur : 27 caractères, conforme pour FR. Clé RIB correcte.');
         await typeInto(page, 'em_iban_cle', '7');
