@@ -9,6 +9,11 @@ std::optional<InputFault> NumberKind::CheckInput(std::string_view) const { retur
 
 bool NumberKind::IsRight(const Fields& fields) const { return Check(Read(fields)).Valid(); }
 
+void NumberKind::AppendPrintedRow(std::string_view row, std::string& out) const {
+    while (!row.empty() && row.back() == ' ') row.remove_suffix(1);
+    out.append(row);
+}
+
 bool NumberKind::IsRightText(std::string_view number) const {
     return !CheckInput(number) && IsRight(Split(number));
 }

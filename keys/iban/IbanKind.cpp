@@ -79,6 +79,9 @@ public:
         return {std::string(Slice(row, 0, 2)), std::string(Slice(row, 3, 2)), std::string(Slice(row, 5, 40))};
     }
 
+    // Printed "CC" and "KK" joined, as IBANs are written on paper.
+    void AppendPrintedRow(std::string_view row, std::string& out) const override { AppendPrintedIbanRow(row, out); }
+
     // Besides the key: the country must be in the IBAN registry, and the BBAN
     // what its rules ask (BbanRules: the registered length, what each place
     // holds, the national key). A fault no completion mends is named even

@@ -428,3 +428,28 @@ TEST(KindTable, NamesAndMakers) {
     // An unknown EAN code type is EAN 13.
     EXPECT_EQ(MakeKind("ean", 99)->ReadText("400638133393").shown, MakeKind("ean", 1)->ReadText("400638133393").shown);
 }
+
+// A listed row as a copy, a saved file or a line prints it; that line, read
+// back as a typed number, is the same right number.
+TEST(PrintedRow, AsCopiedAndReadBack) {
+    const struct {
+        KindName kind;
+        const char* row;
+        const char* printed;
+    } kRows[] = {
+        {{"iban"}, "DE 89 3704 0044 0532 0130 00 ", "DE89 3704 0044 0532 0130 00"},
+        {{"iban"}, "CY 17 0020 0128 0000 0012 0052 7600 ", "CY17 0020 0128 0000 0012 0052 7600"},
+        {{"insee"}, "1 85 05 78 006 084 91", "1 85 05 78 006 084 91"},
+        {{"rib"}, "30006 00001 1234567890A 89", "30006 00001 1234567890A 89"},
+        {{"siret"}, "356000000 4983 7", "356000000 4983 7"},
+        {{"vin"}, "LMN12345767890120", "LMN12345767890120"},
+        {{"ean", 0}, "9638 5005", "9638 5005"},
+    };
+    for (const auto& [k, row, printed] : kRows) {
+        const auto kind = MakeKind(k.name, k.codeType);
+        std::string out = "> ";
+        kind->AppendPrintedRow(row, out);
+        EXPECT_EQ(out, std::string("> ") + printed) << row;
+        EXPECT_TRUE(kind->IsRightText(printed)) << printed;
+    }
+}
