@@ -135,6 +135,8 @@ TCandidateList* TKeyPage::AddList(const QString& name, QRect geometry, bool cand
     if (candidates) {
         list_ = list;
         connect(list, &TCandidateList::doubleClicked, this, &TKeyPage::calculeRequested);
+        // A copied or saved row is printed as the kind prints its numbers.
+        list->SetPrintedForm([this](std::string_view row, std::string& out) { Kind().AppendPrintedRow(row, out); });
         // What the current row says, once the page has taken the row (the
         // EAN page first chooses the code type it was listed by).
         connect(list, &TCandidateList::rowClicked, this, [this, list] {
