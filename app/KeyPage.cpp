@@ -52,21 +52,15 @@ void TKeyPage::FieldExit(std::size_t index) {
     field->SetTextUndoable(shown);
 }
 
-ferrino::Reading TKeyPage::Read() const { return Kind().Read(TypedTexts()); }
+void TKeyPage::Show(const ferrino::SessionStep& step) { WriteFields(step.fields); }
 
-void TKeyPage::Complete(const ferrino::Reading& reading) { WriteFields(Kind().Complete(reading)); }
-
-bool TKeyPage::Search(const ferrino::Reading& reading, ferrino::SearchPump& pump) {
-    return Kind().Search(reading, List()->Rows(), pump);
+bool TKeyPage::Search(const ferrino::SessionStep& step, ferrino::SearchPump& pump) {
+    return ferrino::Session::Search(Kind(), step, List()->Rows(), pump);
 }
 
-bool TKeyPage::Corrections(const ferrino::Reading& reading, ferrino::SearchPump& pump) {
-    return Kind().Corrections(reading, List()->Rows(), pump);
-}
-
-ferrino::Fields TKeyPage::NumberToCorrect() const {
-    const ferrino::Fields now = FieldTexts();
-    return !writtenByCalcule_.empty() && now == writtenByCalcule_ ? readByCalcule_ : TypedTexts();
+void TKeyPage::SetDetails(std::vector<ferrino::Detail> details) {
+    details_ = std::move(details);
+    emit detailsChanged();
 }
 
 void TKeyPage::ChainFields() {
@@ -120,7 +114,11 @@ TNumberField* TKeyPage::AddField(const QString& name, QRect geometry, int typing
     field->SetTypingLimit(typingLimit);
     connect(field, &TNumberField::correctionsRequested, this, &TKeyPage::correctionsRequested);
     const std::size_t index = fields_.size();
-    connect(field, &TNumberField::userEdited, this, [this, index] { writtenByExit_[index] = QString(); });
+    connect(field, &TNumberField::userEdited, this, [this, index] {
+        writtenByExit_[index] = QString();
+        // What was said of the number no longer holds.
+        if (!details_.empty()) SetDetails({});
+    });
     fields_.push_back(field);
     typedBeforeExit_.emplace_back();
     writtenByExit_.emplace_back();
@@ -137,6 +135,17 @@ TCandidateList* TKeyPage::AddList(const QString& name, QRect geometry, bool cand
     if (candidates) {
         list_ = list;
         connect(list, &TCandidateList::doubleClicked, this, &TKeyPage::calculeRequested);
+        // A copied or saved row is printed as the kind prints its numbers.
+        list->SetPrintedForm([this](std::string_view row, std::string& out) { Kind().AppendPrintedRow(row, out); });
+        // What the current row says, once the page has taken the row (the
+        // EAN page first chooses the code type it was listed by).
+        connect(list, &TCandidateList::rowClicked, this, [this, list] {
+            const int row = list->SelectedRow();
+            if (row < 0) return;
+            const std::string text = ToEngine(list->RowText(row));
+            QMetaObject::invokeMethod(this, [this, text] { SetDetails(Kind().Details(Kind().Read(Kind().RowFields(text)))); },
+                                      Qt::QueuedConnection);
+        });
     }
     lists_.push_back(list);
     StartArrowsUnderLists();
@@ -221,13 +230,8 @@ void TSingleFieldPage::ListClick() {
 
 void TSingleFieldPage::Normalise() { FieldExit(); }
 
-void TSingleFieldPage::Complete(const ferrino::Reading& reading) {
-    TKeyPage::Complete(reading);
-    FieldExit();
-}
-
-void TSingleFieldPage::TooMany(const ferrino::Reading& reading) {
-    field_->SetTextUndoable(FromEngine(Kind().FormatField(0, reading.plan.pattern)));
+void TSingleFieldPage::Show(const ferrino::SessionStep& step) {
+    TKeyPage::Show(step);
     FieldExit();
 }
 

@@ -31,9 +31,10 @@ SessionStep Session::Calcule(const NumberKind& kind, const Fields& typed) {
         step.outcome = StepOutcome::TooMany;
         step.fields = kind.TooManyFields(step.reading);
     }
-    // A whole number keeps its verdict even when the plan still lists (La
-    // Poste's two keys); only unknown characters of the body make it the search's.
-    if (!step.Searches() || step.verdict.key != KeyState::Unknowns) {
+    // With unknown characters of the body the search's count is the verdict
+    // (see Said); otherwise the verdict on the key, even when a search lists
+    // the keys that fit (La Poste's SIRET).
+    if (step.verdict.key != KeyState::Unknowns) {
         step.said = VerdictText(step.verdict);
         if (step.verdict.key == KeyState::Wrong) step.said = Joined(step.said, std::string(kTypingHint));
     }
@@ -47,9 +48,11 @@ SessionStep Session::Corrections(const NumberKind& kind, const Fields& shown, co
     step.read = !writtenByCalcule_.empty() && shown == writtenByCalcule_ ? readByCalcule_ : typed;
     step.reading = kind.Read(step.read);
     step.verdict = kind.Check(step.reading);
-    step.fields = step.reading.fields;
+    // The fields laid out as they are: a key "Calcule" wrote in stays.
+    step.fields = kind.Read(shown).fields;
     if (step.verdict.Valid()) {
         step.outcome = StepOutcome::AlreadyRight;
+        step.details = kind.Details(step.reading);
         step.said = "Clé correcte : aucune faute de frappe à corriger.";
     } else if (!step.verdict.WholeNumber()) {
         step.outcome = StepOutcome::NotWhole;

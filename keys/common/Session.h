@@ -38,10 +38,10 @@ struct SessionStep {
     Fields fields;    // what the fields show after the step
     Reading reading;  // `read`, read by the kind
     Verdict verdict;  // on `reading`
-    // The verdict line when it does not wait for a search (nothing is searched,
-    // or the number is whole); otherwise Said() makes it after the search.
+    // The verdict line, unless the search's count makes it (Said).
     std::string said;
-    // What the number says of itself, when "Calcule" leaves a whole number.
+    // What the number says of itself, when the step leaves a whole number
+    // ("Calcule" completed it, or the typing-error search found it right).
     std::vector<Detail> details;
 
     bool Searches() const { return outcome == StepOutcome::Searches || outcome == StepOutcome::Corrects; }
