@@ -71,6 +71,7 @@ const std::vector<Case> kCases = {
     {"insee", 1, kTypos, "2 95 10 99 126 111 93", StepOutcome::AlreadyRight, "2 95 10 99 126 111 93", kNothingToCorrect, 0},
     {"insee", 1, kTypos, "1 85 05 78 006 084", StepOutcome::NotWhole, "1 85 05 78 006 084", kNotWhole, 0},
     {"insee", 1, kTypos, "1850578006?8491", StepOutcome::NotWhole, "1 85 05 78 006 ?84 91", kNotWhole, 0},
+    {"insee", 1, kTypos, "18505780060849", StepOutcome::NotWhole, "1 85 05 78 006 084 9", kNotWhole, 0},  // half a key
 
     {"rib", 1, kCalcule, "30002 00550 0000157845Z 02", StepOutcome::Completed, "30002 00550 0000157845Z 02", "Clé correcte.", 0},
     {"rib", 1, kCalcule, "30002 00550 0000157845Z 20", StepOutcome::Completed, "30002 00550 0000157845Z 02",
