@@ -90,14 +90,18 @@ std::vector<Kinds> EveryKind() {
     return kinds;
 }
 
-// The rows of a bounded search: each one right, and put back into the page's
-// fields. Known and left as it is: an IBAN whose country code has no IBAN
-// keeps the key-only search, whose rows the verdict refuses (test_kinds.cpp).
+// The rows of a bounded search: each one right, put back into the page's
+// fields, and printed as a line that reads back as a right number. Known and
+// left as it is: an IBAN whose country code has no IBAN keeps the key-only
+// search, whose rows the verdict refuses (test_kinds.cpp).
 void ExpectRightRows(const NumberKind& kind, const RowStore& rows) {
     for (std::size_t i = 0; i < rows.Size() && i < 50; ++i) {
         const bool noIban = kind.Name() == "iban" && !BbanRules(rows.Row(i).substr(0, 2)).Country();
         EXPECT_TRUE(kind.IsRightRow(rows.Row(i)) || noIban) << rows.Row(i);
         EXPECT_EQ(kind.RowFields(rows.Row(i)).size(), kind.FieldCount()) << rows.Row(i);
+        std::string printed;
+        kind.AppendPrintedRow(rows.Row(i), printed);
+        EXPECT_TRUE(kind.IsRightText(printed) || noIban) << printed;
     }
 }
 
@@ -113,6 +117,8 @@ void EveryOperation(const NumberKind& kind, const std::string& text) {
     for (std::size_t i = 0; i < count; ++i) kind.FormatField(i, text);
     kind.RowFields(text);
     kind.IsRightRow(text);
+    std::string printed;
+    kind.AppendPrintedRow(text, printed);
 
     // The text in one field, in every field, and spread as a paste spreads it;
     // fields missing or in excess.
