@@ -5,6 +5,8 @@ namespace ferrino {
 
 std::optional<InputFault> NumberKind::CheckInput(std::string_view) const { return std::nullopt; }
 
+QuickAnswer NumberKind::QuickCheck(std::string_view, std::string&, std::string&) const { return QuickAnswer::kUnsure; }
+
 bool NumberKind::IsRight(const Fields& fields) const { return Check(Read(fields)).Valid(); }
 
 bool NumberKind::IsRightText(std::string_view number) const {
