@@ -40,6 +40,9 @@ private:
     void SearchWritingRows(const Reading& reading, const std::function<void(std::string_view)>& write);
     static constexpr unsigned kRowsBetweenWrites = 4096;  // engine pumps, about one per candidate
     void Check(std::string_view number, const Reading& reading);
+    // The kind's quick check of engineText_ (text output only): false when
+    // the number is not its case and Check() must answer.
+    bool QuickCheck();
     void Correct(std::string_view number, const Reading& reading);
     // A number the kind cannot take as it is given.
     void Refuse(std::string_view number, const InputFault& fault);
@@ -54,6 +57,8 @@ private:
     Output& out_;
     Output& err_;
     std::string engineText_;  // kept from one number to the next
+    std::string shown_;       // the quick check's, kept as well
+    std::string cause_;
     std::size_t count_ = 0;   // numbers done
     int status_ = kAllWell;
 };
