@@ -502,7 +502,9 @@ TEST(QuickCheck, AgreesWithTheFullCheck) {
             EXPECT_EQ(shown, reading.shown);
             EXPECT_EQ(answer == QuickAnswer::kRight, verdict.Valid());
             EXPECT_EQ(answer == QuickAnswer::kRight, kind->IsRightText(text));
-            if (answer == QuickAnswer::kWrong) EXPECT_EQ(cause, verdict.FirstCause());
+            if (answer == QuickAnswer::kWrong) {
+                EXPECT_EQ(cause, verdict.FirstCause());
+            }
         }
         if (c.quick) {
             EXPECT_EQ(kind->QuickCheck(c.numbers.front(), shown, cause), QuickAnswer::kRight);
