@@ -36,7 +36,7 @@ struct FieldOps {
     // of characters, not digits.
     bool letters = false;
     // The kind's quick check of a batch (NumberKind::QuickCheck). May be null.
-    QuickAnswer (*quick)(std::string_view number, std::string& shown, std::string& cause) = nullptr;
+    std::function<QuickAnswer(std::string_view number, std::string& shown, std::string& cause)> quick = {};
 };
 
 // A key that always stands at `keyAt`.

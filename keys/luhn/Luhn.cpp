@@ -1,5 +1,7 @@
 #include "Luhn.h"
 
+#include "common/KindTools.h"
+
 namespace ferrino {
 
 namespace {
@@ -124,20 +126,8 @@ std::string CompleteLuhn(const Plan& plan, const LuhnKind& kind) {
 QuickAnswer QuickLuhn(std::string_view digits, const LuhnKind& kind, std::string& shown, std::string& cause) {
     if (digits.size() != kind.Length() || (kind.digitSumKey && kind.digitSumKey(digits.substr(0, kind.body))))
         return QuickAnswer::kUnsure;
-    // The groups as FormatLuhn lays them out, written into the space `shown` already has.
-    shown.clear();
-    std::size_t at = 0;
-    for (std::size_t width : kind.groups) {
-        if (at >= digits.size()) break;
-        if (at) shown += ' ';
-        shown.append(digits.substr(at, width));
-        at += width;
-    }
     const char key = DigitsKey(digits.substr(0, kind.body));
-    if (digits[kind.body] == key) return QuickAnswer::kRight;
-    cause.assign(kExpectedKeyCause);
-    cause += key;
-    return QuickAnswer::kWrong;
+    return QuickKeyAnswer(digits, kind.groups, std::string_view(&key, 1), shown, cause);
 }
 
 bool SearchLuhn(const Plan& plan, RowStore& sink, SearchPump& pump, const LuhnKind& kind) {
