@@ -58,6 +58,7 @@ private:
     std::string shown_;       // the quick check's, kept as well
     std::string cause_;
     ferrino::Session session_;
+    std::string line_;  // a row in its printed form
     std::size_t count_ = 0;   // numbers done
     int status_ = kAllWell;
 };

@@ -5,6 +5,8 @@
 
 namespace ferrino {
 
+std::string DetailLine(const Detail& detail) { return detail.label + " : " + detail.value; }
+
 std::optional<InputFault> NumberKind::CheckInput(std::string_view) const { return std::nullopt; }
 
 QuickAnswer NumberKind::QuickCheck(std::string_view, std::string&, std::string&) const { return QuickAnswer::kUnsure; }
@@ -26,6 +28,11 @@ QuickAnswer QuickKeyAnswer(std::string_view digits, std::span<const std::size_t>
 }
 
 bool NumberKind::IsRight(const Fields& fields) const { return Check(Read(fields)).Valid(); }
+
+void NumberKind::AppendPrintedRow(std::string_view row, std::string& out) const {
+    while (!row.empty() && row.back() == ' ') row.remove_suffix(1);
+    out.append(row);
+}
 
 bool NumberKind::IsRightText(std::string_view number) const {
     return !CheckInput(number) && IsRight(Split(number));
