@@ -75,6 +75,9 @@ public:
         return verdict;
     }
 
+    QuickAnswer QuickCheck(std::string_view number, std::string& shown, std::string& cause) const override {
+        return QuickCip(number, shown, cause);
+    }
     TypoRules Typos(const Reading&) const override {
         TypoRules rules;
         rules.alphabet = [](std::string_view number, std::size_t pos) -> std::string {

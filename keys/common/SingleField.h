@@ -35,6 +35,8 @@ struct FieldOps {
     // The number may hold letters: the sentence on dropped characters speaks
     // of characters, not digits.
     bool letters = false;
+    // The kind's quick check of a batch (NumberKind::QuickCheck). May be null.
+    std::function<QuickAnswer(std::string_view number, std::string& shown, std::string& cause)> quick = {};
 };
 
 // A key that always stands at `keyAt`.
@@ -70,6 +72,9 @@ public:
     bool Search(const Reading& reading, RowStore& rows, SearchPump& pump) const override;
     Verdict Check(const Reading& reading) const override;
     TypoRules Typos(const Reading& reading) const override;
+    QuickAnswer QuickCheck(std::string_view number, std::string& shown, std::string& cause) const override {
+        return ops_.quick ? ops_.quick(number, shown, cause) : QuickAnswer::kUnsure;
+    }
 
 private:
     std::string name_;

@@ -65,7 +65,7 @@ std::string Verdict::FirstCause() const {
         case KeyState::TooLong: return "trop long";
         case KeyState::None: return "clé attendue : aucune";
         case KeyState::Wrong:
-        case KeyState::Computed: return "clé attendue : " + expectedKey;
+        case KeyState::Computed: return std::string(kExpectedKeyCause) + expectedKey;
     }
     for (const Finding& finding : findings)
         if (!finding.ok) return finding.cause;

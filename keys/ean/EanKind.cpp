@@ -26,7 +26,10 @@ std::unique_ptr<NumberKind> MakeEan(EanType type) {
                         .test = [type](std::string_view c, std::string_view p, RowStore& s) { return TestEanCandidate(c, p, s, type); },
                         .keys = keys,
                         .keyAt = At(n - 1),
-                        .typedLength = EanCharacters});
+                        .typedLength = EanCharacters,
+                        .quick = [type](std::string_view number, std::string& shown, std::string& cause) {
+                            return QuickEan(number, type, shown, cause);
+                        }});
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ std::unique_ptr<NumberKind> MakeInseeKind() {
     return std::make_unique<SingleFieldKind>(
         "insee", FieldOps{.format = FormatInsee, .plan = InseePlan, .complete = CompleteInsee, .search = SearchInsee,
                           .test = TestInseeCandidate, .keys = Keys(ComputeInseeKey), .keyAt = At(kInseeBody), .keyLength = 2,
-                          .typedLength = KeptLength, .letters = true});
+                          .typedLength = KeptLength, .letters = true, .quick = QuickInsee});
 }
 
 }  // namespace ferrino

@@ -11,7 +11,7 @@ std::unique_ptr<NumberKind> MakeSinKind() {
     return std::make_unique<SingleFieldKind>(
         "sin", FieldOps{.format = FormatSin, .plan = SinPlan, .complete = CompleteSin, .search = SearchSin,
                         .test = TestSinCandidate, .keys = Keys(ComputeSinKey), .keyAt = At(kSinBody),
-                        .typedLength = SinCharacters});
+                        .typedLength = SinCharacters, .quick = QuickSin});
 }
 
 }  // namespace ferrino

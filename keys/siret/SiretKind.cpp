@@ -28,7 +28,7 @@ std::unique_ptr<NumberKind> MakeSiretKind() {
     return std::make_unique<SingleFieldKind>(
         "siret", FieldOps{.format = FormatSiret, .plan = SiretPlan, .complete = CompleteSiret, .search = SearchSiret,
                           .test = TestSiretCandidate, .keys = SiretKeys, .keyAt = At(kSiretBody),
-                          .findings = SiretFindings, .typedLength = LuhnCharacters});
+                          .findings = SiretFindings, .typedLength = LuhnCharacters, .quick = QuickSiret});
 }
 
 }  // namespace ferrino
