@@ -64,6 +64,12 @@ public:
                              [&] { return ComputeCipKey(reading.plan.pattern); });
     }
 
+    // The code the page's field holds.
+    std::vector<Detail> Details(const Reading& reading) const override {
+        if (!Check(reading).WholeNumber()) return {};
+        return {{"Code CIP/ACL", std::string(Slice(reading.number, 0, kCipCodeLength))}};
+    }
+
     TypoRules Typos(const Reading&) const override {
         TypoRules rules;
         rules.alphabet = [](std::string_view number, std::size_t pos) -> std::string {

@@ -1,5 +1,7 @@
 #include "Session.h"
 
+#include "WhichKind.h"
+
 namespace ferrino {
 
 namespace {
@@ -16,8 +18,9 @@ std::string Joined(std::string first, const std::string& second) {
 
 SessionStep Session::Calcule(const NumberKind& kind, const Fields& typed) {
     SessionStep step;
-    step.read = typed;
-    step.reading = kind.Read(typed);
+    const std::optional<InnerNumber> inner = kind.Inner(typed);  // the SIREN of a VAT number
+    step.read = inner ? inner->fields : typed;
+    step.reading = kind.Read(step.read);
     step.verdict = kind.Check(step.reading);
     const Plan& plan = step.reading.plan;
     if (plan.Complete()) {
@@ -33,9 +36,11 @@ SessionStep Session::Calcule(const NumberKind& kind, const Fields& typed) {
     }
     if (!step.Searches()) {
         step.said = VerdictText(step.verdict);
-        if (step.verdict.key == KeyState::Wrong) step.said = Joined(step.said, std::string(kTypingHint));
+        if (step.verdict.key == KeyState::Wrong && !step.verdict.Valid()) step.said = Joined(step.said, std::string(kTypingHint));
+        if (step.verdict.WholeNumber() && !step.verdict.Valid()) step.said = Joined(step.said, OtherPageHint(kind, step.read));
     }
-    readByCalcule_ = typed;
+    if (inner) step.said = Joined(inner->said, step.said);
+    readByCalcule_ = step.read;
     writtenByCalcule_ = step.fields;
     return step;
 }

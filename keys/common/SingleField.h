@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -35,6 +36,11 @@ struct FieldOps {
     // The number may hold letters: the sentence on dropped characters speaks
     // of characters, not digits.
     bool letters = false;
+    // What a whole number says of itself (NumberKind::Details), from its
+    // pattern. May be null.
+    std::function<std::vector<Detail>(std::string_view pattern)> details = {};
+    // The number inside a text of another kind (NumberKind::Inner). May be null.
+    std::function<std::optional<InnerNumber>(std::string_view text)> inner = {};
 };
 
 // A key that always stands at `keyAt`.
@@ -66,6 +72,11 @@ public:
     bool Search(const Reading& reading, RowStore& rows, SearchPump& pump) const override;
     Verdict Check(const Reading& reading) const override;
     TypoRules Typos(const Reading& reading) const override;
+    std::vector<Detail> Details(const Reading& reading) const override;
+    std::optional<InnerNumber> Inner(const Fields& fields) const override {
+        if (!ops_.inner || fields.empty()) return std::nullopt;
+        return ops_.inner(fields[0]);
+    }
 
 private:
     std::string name_;

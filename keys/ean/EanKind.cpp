@@ -6,6 +6,7 @@
 
 #include "EanKind.h"
 #include "Ean.h"
+#include "EanDetails.h"
 #include "common/SingleField.h"
 
 namespace ferrino {
@@ -26,7 +27,8 @@ std::unique_ptr<NumberKind> MakeEan(EanType type) {
                         .test = [type](std::string_view c, std::string_view p, RowStore& s) { return TestEanCandidate(c, p, s, type); },
                         .keys = keys,
                         .keyAt = At(n - 1),
-                        .typedLength = EanCharacters});
+                        .typedLength = EanCharacters,
+                        .details = [type](std::string_view pattern) { return EanDetails(pattern, type); }});
 }
 
 }  // namespace
