@@ -145,11 +145,11 @@ void AppendDataEditions(std::string& out) {
     for (const DataSet& data : DataSets()) {
         out += "  ";
         out += data.name;
-        out += " : ";
+        out += "\n    édition : ";
         out += data.edition;
-        out += " ; ";
+        out += "\n    licence : ";
         out += data.licence;
-        out += " ; ";
+        out += "\n    source : ";
         out += data.source;
         out += '\n';
     }

@@ -39,8 +39,8 @@ private:
     int status_ = 0;
 };
 
-// The reference data built into the program, a line each:
-// "  Communes … : COG 2026 (…) ; Licence Ouverte 2.0 (Etalab)".
+// The reference data built into the program: each table's name, then its
+// edition, licence and source on lines of their own.
 void AppendDataEditions(std::string& out);
 
 }  // namespace ferrino::cli

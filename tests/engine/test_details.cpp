@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "common/DataSets.h"
 #include "common/Kind.h"
 #include "common/Session.h"
 #include "common/WhichKind.h"
@@ -238,6 +241,18 @@ TEST(SessionDetails, CalculeSaysWhatTheNumberIs) {
         EXPECT_EQ(step.said, c.said) << c.typed[0];
         EXPECT_EQ(step.fields, c.fields) << c.typed[0];
         EXPECT_EQ(!step.details.empty(), c.details) << c.typed[0];
+    }
+}
+
+// The help page lists every table of reference data with its edition.
+TEST(Details, HelpPageNamesEveryDataSet) {
+    std::ifstream file(std::string(FERRINO_SOURCE_DIR) + "/resources/Aide.htm");
+    std::ostringstream page;
+    page << file.rdbuf();
+    ASSERT_FALSE(page.str().empty());
+    for (const DataSet& set : DataSets()) {
+        EXPECT_NE(page.str().find("<th>" + std::string(set.name) + "</th>"), std::string::npos) << set.name;
+        EXPECT_NE(page.str().find("<td>" + std::string(set.edition) + "</td>"), std::string::npos) << set.edition;
     }
 }
 
