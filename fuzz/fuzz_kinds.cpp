@@ -283,6 +283,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Verdict verdict = kind.Check(reading);
     VerdictText(verdict);
     CheckVerdict(entry, reading, verdict, readable, context);
+    // What a number says of itself: only a whole number says anything.
+    FUZZ_CHECK(verdict.WholeNumber() || kind.Details(reading).empty(), context);
+    kind.Inner(kind.Split(text));
     if (reading.plan.Complete()) {
         kind.CompletedShown(reading);
         const bool keyOnly = std::all_of(verdict.findings.begin(), verdict.findings.end(), [](const Finding& f) { return f.ok; });
