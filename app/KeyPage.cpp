@@ -52,21 +52,10 @@ void TKeyPage::FieldExit(std::size_t index) {
     field->SetTextUndoable(shown);
 }
 
-ferrino::Reading TKeyPage::Read() const { return Kind().Read(TypedTexts()); }
+void TKeyPage::Show(const ferrino::SessionStep& step) { WriteFields(step.fields); }
 
-void TKeyPage::Complete(const ferrino::Reading& reading) { WriteFields(Kind().Complete(reading)); }
-
-bool TKeyPage::Search(const ferrino::Reading& reading, ferrino::SearchPump& pump) {
-    return Kind().Search(reading, List()->Rows(), pump);
-}
-
-bool TKeyPage::Corrections(const ferrino::Reading& reading, ferrino::SearchPump& pump) {
-    return Kind().Corrections(reading, List()->Rows(), pump);
-}
-
-ferrino::Fields TKeyPage::NumberToCorrect() const {
-    const ferrino::Fields now = FieldTexts();
-    return !writtenByCalcule_.empty() && now == writtenByCalcule_ ? readByCalcule_ : TypedTexts();
+bool TKeyPage::Search(const ferrino::SessionStep& step, ferrino::SearchPump& pump) {
+    return ferrino::Session::Search(Kind(), step, List()->Rows(), pump);
 }
 
 void TKeyPage::ChainFields() {
@@ -221,13 +210,8 @@ void TSingleFieldPage::ListClick() {
 
 void TSingleFieldPage::Normalise() { FieldExit(); }
 
-void TSingleFieldPage::Complete(const ferrino::Reading& reading) {
-    TKeyPage::Complete(reading);
-    FieldExit();
-}
-
-void TSingleFieldPage::TooMany(const ferrino::Reading& reading) {
-    field_->SetTextUndoable(FromEngine(Kind().FormatField(0, reading.plan.pattern)));
+void TSingleFieldPage::Show(const ferrino::SessionStep& step) {
+    TKeyPage::Show(step);
     FieldExit();
 }
 

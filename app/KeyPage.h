@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/Kind.h"
+#include "common/Session.h"
 
 class TArrow;
 class TCandidateList;
@@ -54,27 +55,23 @@ public:
     // was dropped.
     ferrino::Fields TypedTexts() const;
 
-    // "Calcule", step by step.
-    virtual void BeforeNormalise() {}                        // what must come first
-    virtual void Normalise();                                // the exit normalisation of every field
-    virtual ferrino::Reading Read() const;                   // the fields read into the number and its plan
-    virtual void Complete(const ferrino::Reading& reading);  // no unknown body character: the key written in
-    virtual void TooMany(const ferrino::Reading&) {}         // beyond the limit: no search
-    virtual bool Search(const ferrino::Reading& reading, ferrino::SearchPump& pump);
-    // The typing-error search, into the candidate list.
-    virtual bool Corrections(const ferrino::Reading& reading, ferrino::SearchPump& pump);
+    // The page's session: what "Calcule" and the typing-error search do with
+    // its fields, and what "Calcule" read and wrote.
+    ferrino::Session& Session() { return session_; }
+
+    // "Calcule" and the typing-error search, as the search frame runs them.
+    virtual void BeforeNormalise() {}  // what must come first
+    virtual void Normalise();          // the exit normalisation of every field
+    // Shows the fields of a step of the session.
+    virtual void Show(const ferrino::SessionStep& step);
+    // The step's search into the candidate list (a page may search its own way).
+    virtual bool Search(const ferrino::SessionStep& step, ferrino::SearchPump& pump);
     // At the end: the list is shown exactly when a search ran, the arrows and
     // labels exactly when it is not.
     virtual void ShowOutcome(bool searchRan);
 
     // "Effacer".
     virtual void Clear() = 0;
-
-    // What the typing-error search works on: the fields as "Calcule" read them
-    // before it wrote a key in, as long as they still show what it wrote;
-    // otherwise the fields as they are.
-    void RememberCalcule(ferrino::Fields read) { readByCalcule_ = std::move(read), writtenByCalcule_ = FieldTexts(); }
-    ferrino::Fields NumberToCorrect() const;
 
     // Shows or hides the arrows and labels of the current set (a page whose
     // number has two forms names the parts of each with a set of its own).
@@ -124,8 +121,7 @@ private:
     std::vector<std::vector<QWidget*>> guides_;  // of each set: labels then arrows
     int guideSet_ = 0;
     bool guidesShown_ = true;
-    ferrino::Fields readByCalcule_;
-    ferrino::Fields writtenByCalcule_;
+    ferrino::Session session_;
     // Per field: the text before its last exit normalisation, and what that
     // normalisation wrote (empty once the user edits the field).
     std::vector<QString> typedBeforeExit_;
@@ -145,8 +141,7 @@ public:
     TNumberField* Field() const { return field_; }
 
     void Normalise() override;
-    void Complete(const ferrino::Reading& reading) override;
-    void TooMany(const ferrino::Reading& reading) override;
+    void Show(const ferrino::SessionStep& step) override;
     void Clear() override;
 
     // The field's exit handler: its text becomes the normalised display form.

@@ -6,7 +6,7 @@
 #include "CandidateList.h"
 #include "KeyPage.h"
 #include "NumberField.h"
-#include "common/Verdict.h"
+#include "common/Session.h"
 
 TSearchFrame::TSearchFrame(QAbstractButton* closeButton, std::function<void()> publish, QObject* parent)
     : QObject(parent), closeButton_(closeButton), publish_(std::move(publish)) {
@@ -23,55 +23,31 @@ void TSearchFrame::Run(TKeyPage& page) {
     Perform(page, [&](QString& said) {
         page.BeforeNormalise();
         page.Normalise();
-        const ferrino::Fields read = page.TypedTexts();
-        const ferrino::Reading reading = page.Read();
-        const ferrino::Verdict verdict = page.Kind().Check(reading);
-        bool searchRan = false;
-        bool stopped = false;
-        if (reading.plan.Complete()) {
-            page.Complete(reading);
-        } else if (reading.plan.Searches()) {
-            searchRan = true;
-            ferrino::SearchPump pump([this] { return Poll(); }, kPumpsPerPoll);
-            stopped = !page.Search(reading, pump);
-        } else {
-            page.TooMany(reading);
-        }
-        page.RememberCalcule(read);
-        if (verdict.key == ferrino::KeyState::Unknowns) {
-            // The search's count, then why nothing could be listed, if so.
-            said = FromUtf8(ferrino::SearchText(page.List()->Rows().Size(), stopped));
-            const std::string why = ferrino::VerdictText(verdict);
-            if (!why.empty()) said += QLatin1Char(' ') + FromUtf8(why);
-        } else {
-            said = FromUtf8(ferrino::VerdictText(verdict));
-            if (verdict.key == ferrino::KeyState::Wrong) said += QStringLiteral(" F3 : chercher les fautes de frappe.");
-        }
-        return searchRan;
+        return Step(page, page.Session().Calcule(page.Kind(), page.TypedTexts()), said);
     });
 }
 
 void TSearchFrame::RunCorrections(TKeyPage& page) {
     Perform(page, [&](QString& said) {
-        // After "Calcule" wrote a key in, the number as it was typed.
-        const ferrino::Fields typed = page.NumberToCorrect();
+        // Read before the fields are laid out: the session tells from them
+        // whether they still show what "Calcule" wrote.
+        const ferrino::Fields shown = page.FieldTexts();
+        const ferrino::Fields typed = page.TypedTexts();
         page.BeforeNormalise();
         page.Normalise();
-        const ferrino::Reading reading = page.Kind().Read(typed);
-        const ferrino::Verdict verdict = page.Kind().Check(reading);
-        if (verdict.Valid()) {
-            said = QStringLiteral("Clé correcte : aucune faute de frappe à corriger.");
-            return false;
-        }
-        if (!verdict.WholeNumber()) {
-            said = QStringLiteral("Pour chercher les fautes de frappe, saisissez le numéro entier, clé comprise.");
-            return false;
-        }
-        ferrino::SearchPump pump([this] { return Poll(); }, kPumpsPerPoll);
-        const bool stopped = !page.Corrections(reading, pump);
-        said = FromUtf8(ferrino::CorrectionsText(page.List()->Rows().Size(), stopped));
-        return true;
+        return Step(page, page.Session().Corrections(page.Kind(), shown, typed), said);
     });
+}
+
+bool TSearchFrame::Step(TKeyPage& page, const ferrino::SessionStep& step, QString& said) {
+    page.Show(step);
+    bool stopped = false;
+    if (step.Searches()) {
+        ferrino::SearchPump pump([this] { return Poll(); }, kPumpsPerPoll);
+        stopped = !page.Search(step, pump);
+    }
+    said = FromUtf8(ferrino::Session::Said(step, page.List()->Rows().Size(), stopped));
+    return step.Searches();
 }
 
 void TSearchFrame::Perform(TKeyPage& page, const Action& action) {

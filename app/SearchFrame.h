@@ -15,6 +15,9 @@
 
 class QAbstractButton;
 class TKeyPage;
+namespace ferrino {
+struct SessionStep;
+}
 
 class TSearchFrame : public QObject {
     Q_OBJECT
@@ -64,6 +67,9 @@ private:
     // whether it filled the list, and gives its verdict.
     using Action = std::function<bool(QString& verdict)>;
     void Perform(TKeyPage& page, const Action& action);
+    // Shows a step of the page's session, runs its search if it has one, and
+    // gives its verdict; says whether it filled the list.
+    bool Step(TKeyPage& page, const ferrino::SessionStep& step, QString& verdict);
     void Enter();
     void Leave(TKeyPage& page, bool searchRan, const QString& savedCaption);
 

@@ -8,13 +8,6 @@ namespace ferrino::cli {
 
 namespace {
 
-// The outcome of "Calcule", by the unknown characters of the body.
-std::string_view Outcome(const Plan& plan) {
-    if (plan.Complete()) return "complete";
-    if (plan.Searches()) return "incomplete";
-    return "too_many";
-}
-
 // Nothing stops a search from the command line: the pump never asks.
 bool NeverStop() { return false; }
 SearchPump QuietPump() { return SearchPump(NeverStop, UINT_MAX); }
@@ -61,17 +54,16 @@ void Runner::Process(std::string_view number, bool cut) {
         out_.Spill();
         return;
     }
-    const Reading reading = kind_.ReadText(engineText_);
     switch (mode_) {
-        case Mode::kCalcule: Calcule(number, reading); break;
-        case Mode::kCheck: Check(number, reading); break;
-        case Mode::kCorrect: Correct(number, reading); break;
+        case Mode::kCalcule: Calcule(number); break;
+        case Mode::kCheck: Check(number, kind_.ReadText(engineText_)); break;
+        case Mode::kCorrect: Correct(number); break;
     }
     ++count_;
     out_.Spill();
 }
 
-void Runner::SearchWritingRows(const Reading& reading, const std::function<void(std::string_view)>& write) {
+void Runner::SearchWritingRows(const SessionStep& step, const std::function<void(std::string_view)>& write) {
     // The rows go out as they are found, a few thousand at a time, so that
     // the largest search holds no more than that.
     RowStore rows;
@@ -84,7 +76,7 @@ void Runner::SearchWritingRows(const Reading& reading, const std::function<void(
         return false;  // nothing stops a search from the command line
     };
     SearchPump pump(drain, kRowsBetweenWrites);
-    kind_.Search(reading, rows, pump);
+    Session::Search(kind_, step, rows, pump);
     drain();
 }
 
@@ -131,18 +123,18 @@ void Runner::BeginJson(std::string_view number, std::string_view outcome) {
     AppendJson(text, outcome, false);
 }
 
-void Runner::Calcule(std::string_view number, const Reading& reading) {
-    const Plan& plan = reading.plan;
+void Runner::Calcule(std::string_view number) {
+    const SessionStep step = session_.Calcule(kind_, kind_.Split(engineText_));
     std::string& text = out_.Text();
     if (json_) {
-        BeginJson(number, Outcome(plan));
-        if (plan.Complete()) {
+        BeginJson(number, OutcomeName(step.outcome));
+        if (step.outcome == StepOutcome::Completed) {
             text += ",\"number\":";
-            AppendJson(text, kind_.CompletedShown(reading), true);
-        } else if (plan.Searches()) {
+            AppendJson(text, kind_.CompletedShown(step.reading), true);
+        } else if (step.outcome == StepOutcome::Searches) {
             text += ",\"rows\":[";
             bool first = true;
-            SearchWritingRows(reading, [&](std::string_view row) {
+            SearchWritingRows(step, [&](std::string_view row) {
                 if (!first) out_.Text() += ',';
                 first = false;
                 AppendJson(out_.Text(), row, true);
@@ -150,7 +142,7 @@ void Runner::Calcule(std::string_view number, const Reading& reading) {
             out_.Text() += ']';
         } else {
             text += ",\"number\":";
-            AppendJson(text, reading.shown, true);
+            AppendJson(text, step.reading.shown, true);
             text += ",\"message\":";
             AppendJson(text, kTooManyMessage, false);
             Raise(kTrouble);
@@ -160,11 +152,11 @@ void Runner::Calcule(std::string_view number, const Reading& reading) {
     }
 
     if (count_ > 0) text += '\n';  // an empty line between the outputs of two numbers
-    if (plan.Complete()) {
-        AppendShown(text, kind_.CompletedShown(reading));
+    if (step.outcome == StepOutcome::Completed) {
+        AppendShown(text, kind_.CompletedShown(step.reading));
         text += '\n';
-    } else if (plan.Searches()) {
-        SearchWritingRows(reading, [&](std::string_view row) {
+    } else if (step.outcome == StepOutcome::Searches) {
+        SearchWritingRows(step, [&](std::string_view row) {
             AppendShown(out_.Text(), row);
             out_.Text() += '\n';
         });
@@ -217,13 +209,14 @@ void Runner::Check(std::string_view number, const Reading& reading) {
     text += '\n';
 }
 
-void Runner::Correct(std::string_view number, const Reading& reading) {
-    const bool valid = kind_.Check(reading).Valid();
+void Runner::Correct(std::string_view number) {
+    // Each number stands alone: nothing of a "Calcule" before it is remembered.
+    const Fields typed = kind_.Split(engineText_);
+    const SessionStep step = Session().Corrections(kind_, typed, typed);
+    const bool valid = step.outcome == StepOutcome::AlreadyRight;
     RowStore rows;
-    if (!valid) {
-        SearchPump pump = QuietPump();
-        kind_.Corrections(reading, rows, pump);
-    }
+    SearchPump pump = QuietPump();
+    Session::Search(kind_, step, rows, pump);
     Raise(valid || !rows.Empty() ? kAllWell : kWrongKey);
 
     std::string& text = out_.Text();

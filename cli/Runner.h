@@ -6,15 +6,13 @@
 #include <string_view>
 
 #include "common/Kind.h"
+#include "common/Session.h"
 #include "TextIo.h"
 
 namespace ferrino::cli {
 
 // The exit status: the worst that happened.
 enum Status { kAllWell = 0, kWrongKey = 1, kTrouble = 2 };
-
-// The window's message when a number has too many unknown characters.
-inline constexpr std::string_view kTooManyMessage = "Trop de chiffres inconnus ! Calcul impossible.";
 
 // What is done with each number.
 enum class Mode {
@@ -35,12 +33,12 @@ public:
     int Status() const { return status_; }
 
 private:
-    void Calcule(std::string_view number, const Reading& reading);
-    // Runs the search of "Calcule", handing each row to `write` as it is found.
-    void SearchWritingRows(const Reading& reading, const std::function<void(std::string_view)>& write);
+    void Calcule(std::string_view number);
+    // Runs the search of a step, handing each row to `write` as it is found.
+    void SearchWritingRows(const SessionStep& step, const std::function<void(std::string_view)>& write);
     static constexpr unsigned kRowsBetweenWrites = 4096;  // engine pumps, about one per candidate
     void Check(std::string_view number, const Reading& reading);
-    void Correct(std::string_view number, const Reading& reading);
+    void Correct(std::string_view number);
     // A number the kind cannot take as it is given.
     void Refuse(std::string_view number, const InputFault& fault);
     void BeginJson(std::string_view number, std::string_view outcome);
@@ -54,6 +52,7 @@ private:
     Output& out_;
     Output& err_;
     std::string engineText_;  // kept from one number to the next
+    ferrino::Session session_;
     std::size_t count_ = 0;   // numbers done
     int status_ = kAllWell;
 };

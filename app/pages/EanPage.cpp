@@ -49,14 +49,9 @@ public:
     // The kind of the code type chosen.
     const ferrino::NumberKind& Kind() const override { return *kinds_[static_cast<std::size_t>(Type())]; }
 
-    bool Search(const ferrino::Reading& reading, ferrino::SearchPump& pump) override {
+    bool Search(const ferrino::SessionStep& step, ferrino::SearchPump& pump) override {
         listedBy_ = Type();
-        return TSingleFieldPage::Search(reading, pump);
-    }
-
-    bool Corrections(const ferrino::Reading& reading, ferrino::SearchPump& pump) override {
-        listedBy_ = Type();
-        return TSingleFieldPage::Corrections(reading, pump);
+        return TSingleFieldPage::Search(step, pump);
     }
 
     // LB_eanClick.

@@ -95,9 +95,9 @@ public:
     // normalisation of the three fields does too.
     void BeforeNormalise() override { SetGuidesVisible(true); }
 
-    void TooMany(const ferrino::Reading& reading) override { bban_->SetTextUndoable(FromEngine(ferrino::FormatIban(reading.plan.pattern))); }
-
-    bool Search(const ferrino::Reading& reading, ferrino::SearchPump& pump) override {
+    bool Search(const ferrino::SessionStep& step, ferrino::SearchPump& pump) override {
+        if (step.outcome != ferrino::StepOutcome::Searches) return TKeyPage::Search(step, pump);
+        const ferrino::Reading& reading = step.reading;
         // The country code is read afresh for every candidate: the window may
         // change it while the search pumps. The slots were made for the code
         // of the click.

@@ -17,7 +17,7 @@ public:
         Build(QStringLiteral("LabelINSEE"), QStringLiteral("Numéro Insee :"), {24, 47}, QStringLiteral("EM_INSEE"),
               {128, 42, 230, 26}, QStringLiteral("LB_insee"), {128, 72, 262, 122});
 
-        message_ = new TSlidingLabel(QStringLiteral("MSG_insee"), QStringLiteral("Trop de chiffres inconnus ! Calcul impossible."), this);
+        message_ = new TSlidingLabel(QStringLiteral("MSG_insee"), QString::fromUtf8(ferrino::kTooManyMessage.data(), static_cast<qsizetype>(ferrino::kTooManyMessage.size())), this);
         QPalette red = message_->palette();
         red.setColor(QPalette::WindowText, QColor(220, 0, 0));
         message_->setPalette(red);
@@ -41,9 +41,9 @@ public:
 
     void BeforeNormalise() override { message_->Retract(); }
 
-    void TooMany(const ferrino::Reading& reading) override {
-        TSingleFieldPage::TooMany(reading);
-        message_->SlideIn();
+    void Show(const ferrino::SessionStep& step) override {
+        TSingleFieldPage::Show(step);
+        if (step.outcome == ferrino::StepOutcome::TooMany) message_->SlideIn();
     }
 
 private:

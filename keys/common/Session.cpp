@@ -34,7 +34,10 @@ SessionStep Session::Calcule(const NumberKind& kind, const Fields& typed) {
         step.outcome = StepOutcome::TooMany;
         step.fields = kind.TooManyFields(step.reading);
     }
-    if (!step.Searches()) {
+    // With unknown characters of the body the search's count is the verdict
+    // (see Said); otherwise the verdict on the key, even when a search lists
+    // the keys that fit (La Poste's SIRET).
+    if (step.verdict.key != KeyState::Unknowns) {
         step.said = VerdictText(step.verdict);
         if (step.verdict.key == KeyState::Wrong && !step.verdict.Valid()) step.said = Joined(step.said, std::string(kTypingHint));
         if (step.verdict.WholeNumber() && !step.verdict.Valid()) step.said = Joined(step.said, OtherPageHint(kind, step.read));
@@ -50,7 +53,8 @@ SessionStep Session::Corrections(const NumberKind& kind, const Fields& shown, co
     step.read = !writtenByCalcule_.empty() && shown == writtenByCalcule_ ? readByCalcule_ : typed;
     step.reading = kind.Read(step.read);
     step.verdict = kind.Check(step.reading);
-    step.fields = step.reading.fields;
+    // The fields laid out as they are: a key "Calcule" wrote in stays.
+    step.fields = kind.Read(shown).fields;
     if (step.verdict.Valid()) {
         step.outcome = StepOutcome::AlreadyRight;
         step.said = "Clé correcte : aucune faute de frappe à corriger.";
@@ -88,7 +92,9 @@ bool Session::Search(const NumberKind& kind, StepOutcome outcome, const Fields& 
 std::string Session::Said(const SessionStep& step, std::uint64_t rows, bool stopped) {
     switch (step.outcome) {
         // The search's count, then why nothing could be listed, if so.
-        case StepOutcome::Searches: return Joined(SearchText(rows, stopped), VerdictText(step.verdict));
+        case StepOutcome::Searches:
+            if (step.verdict.key != KeyState::Unknowns) return step.said;
+            return Joined(SearchText(rows, stopped), VerdictText(step.verdict));
         case StepOutcome::Corrects: return CorrectionsText(rows, stopped);
         default: return step.said;
     }

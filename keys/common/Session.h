@@ -38,7 +38,7 @@ struct SessionStep {
     Fields fields;    // what the fields show after the step
     Reading reading;  // `read`, read by the kind
     Verdict verdict;  // on `reading`
-    // The verdict line when nothing is searched; after a search, Said() makes it.
+    // The verdict line, unless the search's count makes it (Said).
     std::string said;
     // What the number says of itself, when "Calcule" leaves a whole number.
     std::vector<Detail> details;
