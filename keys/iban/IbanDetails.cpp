@@ -102,11 +102,13 @@ std::vector<Detail> IbanDetails(std::string_view iban) {
     const std::string country(iban.substr(0, 2));
     const std::string_view bban = iban.size() > 4 ? iban.substr(4) : std::string_view();
     std::vector<Detail> details;
+    const std::string name = CountryName(country);
+    const std::string named = name == country ? country : NamedCode(name, country);
     if (!FindIbanCountry(country)) {
-        details.push_back({"Pays", NamedCode(CountryName(country), country) + ", sans IBAN"});
+        details.push_back({"Pays", named + ", sans IBAN"});
         return details;
     }
-    details.push_back({"Pays", NamedCode(CountryName(country), country)});
+    details.push_back({"Pays", named});
     details.push_back({"SEPA", std::string(YesNo(IsSepa(country)))});
     std::vector<Detail> parts = BbanParts(country, bban);
     details.insert(details.end(), parts.begin(), parts.end());

@@ -83,6 +83,7 @@ TEST(Details, PublishedNumbers) {
         int codeType;
         const char* number;
         Facts facts;
+        bool right = true;
     };
     const Case cases[] = {
         {"rib", 0, "30006 00001 12345678901 89",
@@ -100,6 +101,10 @@ TEST(Details, PublishedNumbers) {
          {{"Banque", "2100"}, {"Guichet", "0418"}, {"Clé nationale", "45"}, {"Compte", "0200051332"}}},
         {"iban", 0, "CH93 0076 2011 6238 5295 7", {{"Pays", "Suisse (CH)"}, {"SEPA", "oui"}, {"Banque", "00762"}}},
         {"iban", 0, "SA03 8000 0000 6080 1016 7519", {{"Pays", "Arabie saoudite (SA)"}, {"SEPA", "non"}}},
+        // Whole but wrong: the parts still say things.
+        {"iban", 0, "GF76 3000 6000 0112 3456 7890 189", {{"Pays", "GUYANE FRAN\u00c7AISE (GF), sans IBAN"}}, false},
+        {"iban", 0, "XX76 3000 6000 0112 3456 7890 189", {{"Pays", "XX, sans IBAN"}}, false},
+        {"rib", 0, "30006 00001 12345678901 88", {{"Banque", "30006"}, {"BIC probable", "AGRIFRPP"}}, false},
         {"siren", 0, "217500016", {{"TVA intracommunautaire", "FR72217500016"}, {"Commune", "Paris (75056)"}}},
         {"siren", 0, "303265045", {{"TVA intracommunautaire", "FR40303265045"}}},
         {"siren", 0, "356000000", {{"TVA intracommunautaire", "FR39356000000"}, {"Entreprise", "La Poste"}}},
@@ -125,8 +130,19 @@ TEST(Details, PublishedNumbers) {
     };
     for (const Case& c : cases) {
         const auto kind = MakeKind(c.kind, c.codeType);
-        EXPECT_TRUE(kind->IsRightText(c.number)) << c.number;
+        EXPECT_EQ(kind->IsRightText(c.number), c.right) << c.number;
         ExpectFacts(kind->Details(kind->ReadText(c.number)), c.facts, c.number);
+    }
+}
+
+// What a wrong number does not say: the IBAN of a wrong RIB, the VAT number of a wrong SIREN.
+TEST(Details, NothingDerivedFromAWrongNumber) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"rib", "30006 00001 12345678901 88"}, {"siren", "303265046"}, {"siret", "30326504600019"}};
+    for (const auto& [name, number] : cases) {
+        const auto kind = MakeKind(name);
+        for (const Detail& detail : kind->Details(kind->ReadText(number)))
+            EXPECT_TRUE(detail.label != "IBAN" && detail.label != "TVA intracommunautaire") << number << " " << detail.label;
     }
 }
 
