@@ -64,15 +64,18 @@ void InfoRunner::Process(std::string_view number, bool cut) {
 
 void InfoRunner::Info(std::string_view number) {
     std::string& text = out_.Text();
-    const std::optional<InputFault> fault = kind_->CheckInput(engineText_);
-    const Reading reading = kind_->ReadText(engineText_);
+    // The number of the kind inside another one, as "Calcule" reads it (the SIREN of a VAT number).
+    const std::optional<InnerNumber> inner = kind_->Inner(kind_->Split(engineText_));
+    const std::optional<InputFault> fault = inner ? std::nullopt : kind_->CheckInput(engineText_);
+    const Reading reading = inner ? kind_->Read(inner->fields) : kind_->ReadText(engineText_);
     const Verdict verdict = kind_->Check(reading);
     const bool valid = !fault && verdict.Valid();
     Raise(fault && fault->serious ? 2 : valid ? 0 : 1);
     const std::vector<Detail> details = fault ? std::vector<Detail>{} : kind_->Details(reading);
-    const std::string said = fault ? "ERREUR (" + fault->cause + ")"
-                             : verdict.WholeNumber() ? VerdictText(verdict)
-                                                     : "Numéro incomplet : aucun détail.";
+    std::string said = fault ? "ERREUR (" + fault->cause + ")"
+                       : verdict.WholeNumber() ? VerdictText(verdict)
+                                               : "Numéro incomplet : aucun détail.";
+    if (inner) said = inner->said + ' ' + said;
     if (json_) {
         text += "{\"input\":";
         AppendJson(text, number, false);

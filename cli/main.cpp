@@ -185,6 +185,8 @@ Avec --info, pour chaque numéro : le numéro sous sa forme affichée, le
 verdict de « Calcule » (« Clé correcte. »...), puis une ligne
 « <libellé> : <valeur> » par détail, tirés des tables intégrées au
 programme (aucun accès au réseau). Un numéro incomplet n'a pas de détail.
+Un numéro de TVA intracommunautaire français donné au type siren est lu
+comme son SIREN, ce que dit le verdict.
 Les résultats de deux numéros sont séparés par une ligne vide. Avec --json,
 un objet par numéro : "input", "kind", "number", "valid", "verdict" et
 "details", une liste d'objets {"label", "value"}.

@@ -700,6 +700,10 @@ TEST(CliDetails, InfoAndAuto) {
          "  Province : Colombie-Britannique, Yukon\n\n# 4006381333931\n"
          "ean --type ean13 : 4 006381 333931\n  Type de code : EAN 13\n  Préfixe GS1 : 400 : GS1 Allemagne\n",
          0},
+        {{"siren", "--info", "FR 40 303 265 045"},
+         "303 265 045\nNuméro de TVA intracommunautaire : SIREN 303 265 045. Clé correcte.\n"
+         "TVA intracommunautaire : FR40303265045\n",
+         0},
         {{"auto", "12345"}, "# 12345\nAucun type : ce n'est un numéro juste d'aucun type connu.\n", 1},
         {{"auto", "--json", "FR7630006000011234567890189"},
          "{\"input\":\"FR7630006000011234567890189\",\"kinds\":[{\"kind\":\"iban\",\"number\":\"FR 76 3000 6000 0112 3456 7890 189\","
