@@ -141,7 +141,10 @@ Avec --check, une ligne par numéro, dans l'ordre :
            puis la clé ; en France et à Monaco, la clé du RIB que contient le
            BBAN doit aussi être juste « (clé RIB) »
     vin    exactement 17 caractères « (longueur : 17 caractères attendus) »,
-           sans I, O ni Q « (caractère interdit : I, O ou Q) »
+           sans I, O ni Q « (caractère interdit : I, O ou Q) » ; la clé
+           n'est obligatoire que pour l'Amérique du Nord (VIN commençant par
+           1 à 5) et la Chine (L) : ailleurs, une clé qui ne correspond pas
+           n'est pas une ERREUR
     siret  le SIREN qu'il contient doit avoir sa clé « (clé SIREN) »
     avs    un numéro de 13 chiffres a le code pays 756
            « (code pays 757 : 756 attendu) »
