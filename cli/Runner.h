@@ -52,7 +52,7 @@ private:
     Output& out_;
     Output& err_;
     std::string engineText_;  // kept from one number to the next
-    ferrino::Session session_;
+    ferrino::Session session_{false};  // the command line shows no details
     std::size_t count_ = 0;   // numbers done
     int status_ = kAllWell;
 };

@@ -26,7 +26,7 @@ SessionStep Session::Calcule(const NumberKind& kind, const Fields& typed) {
     if (plan.Complete()) {
         step.outcome = StepOutcome::Completed;
         step.fields = kind.Complete(step.reading);
-        step.details = kind.Details(kind.Read(step.fields));
+        if (tells_) step.details = kind.Details(kind.Read(step.fields));
     } else if (plan.Searches()) {
         step.outcome = StepOutcome::Searches;
         step.fields = step.reading.fields;
@@ -40,7 +40,7 @@ SessionStep Session::Calcule(const NumberKind& kind, const Fields& typed) {
     if (step.verdict.key != KeyState::Unknowns) {
         step.said = VerdictText(step.verdict);
         if (step.verdict.key == KeyState::Wrong && !step.verdict.Valid()) step.said = Joined(step.said, std::string(kTypingHint));
-        if (step.verdict.WholeNumber() && !step.verdict.Valid()) step.said = Joined(step.said, OtherPageHint(kind, step.read));
+        if (tells_ && step.verdict.WholeNumber() && !step.verdict.Valid()) step.said = Joined(step.said, OtherPageHint(kind, step.read));
     }
     if (inner) step.said = Joined(inner->said, step.said);
     readByCalcule_ = step.read;

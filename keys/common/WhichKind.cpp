@@ -1,6 +1,8 @@
 #include "WhichKind.h"
 
+#include <iterator>
 #include <memory>
+#include <vector>
 
 #include "Text.h"
 
@@ -47,6 +49,16 @@ std::string Joined(const Fields& fields) {
     return text;
 }
 
+// The kinds of the table, made once: a page's verdict asks each of them.
+const std::vector<std::unique_ptr<NumberKind>>& Kinds() {
+    static const std::vector<std::unique_ptr<NumberKind>> kinds = [] {
+        std::vector<std::unique_ptr<NumberKind>> made;
+        for (const KindWords& words : kWords) made.push_back(MakeKind(words.name, words.codeType));
+        return made;
+    }();
+    return kinds;
+}
+
 // A right number of the kind that holds every character of the text: a
 // field that drops what the number does not hold (the seventh digit of a
 // CIP/ACL code and beyond) must not make a longer text one of its numbers.
@@ -63,9 +75,10 @@ bool RightWhole(const NumberKind& kind, std::string_view text, Reading* reading 
 std::vector<KindMatch> RightKinds(std::string_view text) {
     std::vector<KindMatch> matches;
     for (std::string_view name : KindNames()) {
-        for (const KindWords& words : kWords) {
+        for (std::size_t i = 0; i < std::size(kWords); ++i) {
+            const KindWords& words = kWords[i];
             if (words.name != name || (name == "luhn" && !matches.empty())) continue;
-            const std::unique_ptr<NumberKind> kind = MakeKind(name, words.codeType);
+            const NumberKind* kind = Kinds()[i].get();
             Reading reading;
             if (!RightWhole(*kind, text, &reading)) continue;
             matches.push_back({name, words.codeType, words.noun, words.page, reading.shown, kind->Details(reading)});
@@ -77,9 +90,10 @@ std::vector<KindMatch> RightKinds(std::string_view text) {
 std::string OtherPageHint(const NumberKind& kind, const Fields& typed) {
     const std::string text = Joined(typed);
     std::string hint;
-    for (const KindWords& words : kWords) {
+    for (std::size_t i = 0; i < std::size(kWords); ++i) {
+        const KindWords& words = kWords[i];
         if (words.page.empty() || words.name == kind.Name()) continue;
-        if (!RightWhole(*MakeKind(words.name, words.codeType), text)) continue;
+        if (!RightWhole(*Kinds()[i], text)) continue;
         if (!hint.empty()) hint += ' ';
         hint += "C'est " + std::string(words.noun) + " valide : page " + std::string(words.page) + ".";
     }

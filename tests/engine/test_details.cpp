@@ -260,6 +260,14 @@ TEST(SessionDetails, CalculeSaysWhatTheNumberIs) {
     }
 }
 
+// A session that tells nothing more (the command line's) keeps the verdict bare.
+TEST(SessionDetails, QuietSessionSaysOnlyTheVerdict) {
+    const auto siren = MakeKind("siren");
+    const SessionStep step = Session(false).Calcule(*siren, {"73282932000074"});
+    EXPECT_EQ(step.said, "Clé correcte. Chiffres en trop ignorés : 14 saisis, 9 attendus.");
+    EXPECT_TRUE(step.details.empty());
+}
+
 // The help page lists every table of reference data with its edition.
 TEST(Details, HelpPageNamesEveryDataSet) {
     std::ifstream file(std::string(FERRINO_SOURCE_DIR) + "/resources/Aide.htm");
