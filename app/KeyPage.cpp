@@ -58,6 +58,11 @@ bool TKeyPage::Search(const ferrino::SessionStep& step, ferrino::SearchPump& pum
     return ferrino::Session::Search(Kind(), step, List()->Rows(), pump);
 }
 
+void TKeyPage::SetDetails(std::vector<ferrino::Detail> details) {
+    details_ = std::move(details);
+    emit detailsChanged();
+}
+
 void TKeyPage::ChainFields() {
     new TFieldChain(fields_, [this](const QString& text) -> std::optional<QStringList> {
         const std::optional<ferrino::Fields> parts = Kind().SplitWhole(ToEngine(text));
@@ -109,7 +114,11 @@ TNumberField* TKeyPage::AddField(const QString& name, QRect geometry, int typing
     field->SetTypingLimit(typingLimit);
     connect(field, &TNumberField::correctionsRequested, this, &TKeyPage::correctionsRequested);
     const std::size_t index = fields_.size();
-    connect(field, &TNumberField::userEdited, this, [this, index] { writtenByExit_[index] = QString(); });
+    connect(field, &TNumberField::userEdited, this, [this, index] {
+        writtenByExit_[index] = QString();
+        // What was said of the number no longer holds.
+        if (!details_.empty()) SetDetails({});
+    });
     fields_.push_back(field);
     typedBeforeExit_.emplace_back();
     writtenByExit_.emplace_back();
@@ -126,6 +135,17 @@ TCandidateList* TKeyPage::AddList(const QString& name, QRect geometry, bool cand
     if (candidates) {
         list_ = list;
         connect(list, &TCandidateList::doubleClicked, this, &TKeyPage::calculeRequested);
+        // A copied or saved row is printed as the kind prints its numbers.
+        list->SetPrintedForm([this](std::string_view row, std::string& out) { Kind().AppendPrintedRow(row, out); });
+        // What the current row says, once the page has taken the row (the
+        // EAN page first chooses the code type it was listed by).
+        connect(list, &TCandidateList::rowClicked, this, [this, list] {
+            const int row = list->SelectedRow();
+            if (row < 0) return;
+            const std::string text = ToEngine(list->RowText(row));
+            QMetaObject::invokeMethod(this, [this, text] { SetDetails(Kind().Details(Kind().Read(Kind().RowFields(text)))); },
+                                      Qt::QueuedConnection);
+        });
     }
     lists_.push_back(list);
     StartArrowsUnderLists();

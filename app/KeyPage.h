@@ -73,6 +73,10 @@ public:
     // "Effacer".
     virtual void Clear() = 0;
 
+    // What the page's number (or the list's current row) says of itself.
+    const std::vector<ferrino::Detail>& Details() const { return details_; }
+    void SetDetails(std::vector<ferrino::Detail> details);
+
     // Shows or hides the arrows and labels of the current set (a page whose
     // number has two forms names the parts of each with a set of its own).
     void SetGuidesVisible(bool visible);
@@ -84,6 +88,8 @@ signals:
     void calculeRequested();
     // A number field's context menu asks for the typing-error search.
     void correctionsRequested();
+    // What the page's number says changed.
+    void detailsChanged();
 
 protected:
     QLabel* AddLabel(const QString& name, const QString& text, QPoint at);
@@ -122,6 +128,7 @@ private:
     int guideSet_ = 0;
     bool guidesShown_ = true;
     ferrino::Session session_;
+    std::vector<ferrino::Detail> details_;
     // Per field: the text before its last exit normalisation, and what that
     // normalisation wrote (empty once the user edits the field).
     std::vector<QString> typedBeforeExit_;

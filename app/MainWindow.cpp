@@ -25,6 +25,7 @@
 #include "Pages.h"
 #include "SearchFrame.h"
 #include "StatusBar.h"
+#include "DetailsPanel.h"
 #include "Version.h"
 #include "accessible/Factory.h"
 #include "accessible/StatusAccessible.h"
@@ -34,6 +35,8 @@ namespace {
 // Size of the pages' client area; the window is built around it.
 constexpr QSize kPageSize(522, 200);
 constexpr int kMargin = 4;
+// The lines of each of the details panel's two columns.
+constexpr int kDetailRows = 5;
 constexpr int kButtonHeight = 27;
 
 // The toolkit's own texts (a field's context menu...) in French.
@@ -104,16 +107,22 @@ TMainWindow::TMainWindow(QWidget* parent) : QDialog(parent) {
     const QSize controlSize = pageControl_->SizeForPages(kPageSize);
     pageControl_->setGeometry(kMargin, kMargin, controlSize.width(), controlSize.height());
 
+    const int width = controlSize.width() + 2 * kMargin;
     const int buttonsTop = pageControl_->geometry().bottom() + 7;
     BuildButtons(buttonsTop);
 
+    // Under the buttons, what the current page's number says.
+    details_ = new TDetailsPanel(QStringLiteral("Pnl_details"), this);
+    const int detailsTop = buttonsTop + kButtonHeight + 7;
+    details_->setGeometry(kMargin, detailsTop, controlSize.width(), details_->HeightForRows(kDetailRows));
+
     auto* statusBar = new TStatusBar(QStringLiteral("StatusBar1"), this);
     StatusBar1 = statusBar;
-    const int statusTop = buttonsTop + kButtonHeight + 5;
+    const int statusTop = details_->geometry().bottom() + 1 + 5;
     const int statusHeight = statusBar->PreferredHeight();
-    StatusBar1->setGeometry(0, statusTop, controlSize.width() + 2 * kMargin, statusHeight);
+    StatusBar1->setGeometry(0, statusTop, width, statusHeight);
     ferrino::a11y::AnnounceStatusMessages(StatusBar1);
-    setFixedSize(controlSize.width() + 2 * kMargin, statusTop + statusHeight);
+    setFixedSize(width, statusTop + statusHeight);
 
     frame_ = new TSearchFrame(BitBtn2, [this] {
         for (TKeyPage* page : pages_) page->List()->Publish();
@@ -143,6 +152,20 @@ TMainWindow::TMainWindow(QWidget* parent) : QDialog(parent) {
     for (TKeyPage* page : pages_)
         for (TCandidateList* list : page->findChildren<TCandidateList*>())
             connect(list, &TCandidateList::told, StatusBar1, [this](const QString& text) { StatusBar1->showMessage(text); });
+    // The details follow the page shown and what its number says.
+    const auto showDetails = [this] {
+        const TKeyPage* page = Page(pageControl_->currentIndex());
+        QStringList lines;
+        if (page)
+            for (const ferrino::Detail& detail : page->Details())
+                lines << QString::fromUtf8(ferrino::DetailLine(detail).c_str());
+        details_->ShowLines(lines);
+    };
+    connect(pageControl_, &TPageControl::currentChanged, details_, showDetails);
+    for (TKeyPage* page : pages_)
+        connect(page, &TKeyPage::detailsChanged, details_, [this, page, showDetails] {
+            if (Page(pageControl_->currentIndex()) == page) showDetails();
+        });
     // F3: the typing errors of the active page's number.
     auto* corrections = new QAction(QStringLiteral("Chercher les fautes de frappe"), this);
     corrections->setObjectName(QStringLiteral("ActionCorrections"));
@@ -281,7 +304,10 @@ void TMainWindow::BtncalcClick() {
 void TMainWindow::BtnclearClick() {
     if (frame_->Busy) return;
     StatusBar1->clearMessage();
-    if (TKeyPage* page = Page(pageControl_->currentIndex())) page->Clear();
+    if (TKeyPage* page = Page(pageControl_->currentIndex())) {
+        page->Clear();
+        page->SetDetails({});
+    }
 }
 
 void TMainWindow::CorrectionsClick() {

@@ -9,6 +9,7 @@
 class QPushButton;
 class QStatusBar;
 class TKeyPage;
+class TDetailsPanel;
 class TPageControl;
 class TSearchFrame;
 
@@ -63,6 +64,7 @@ private:
     QPushButton* BitBtn1 = nullptr;
     QPushButton* Btnhelp = nullptr;
     QStatusBar* StatusBar1 = nullptr;
+    TDetailsPanel* details_ = nullptr;
     TSearchFrame* frame_ = nullptr;
     QString versionText_;
     bool shownOnce_ = false;

@@ -41,6 +41,7 @@ void TSearchFrame::RunCorrections(TKeyPage& page) {
 
 bool TSearchFrame::Step(TKeyPage& page, const ferrino::SessionStep& step, QString& said) {
     page.Show(step);
+    page.SetDetails(step.details);
     bool stopped = false;
     if (step.Searches()) {
         ferrino::SearchPump pump([this] { return Poll(); }, kPumpsPerPoll);

@@ -28,9 +28,7 @@ void AppendDetailsJson(std::string& text, const std::vector<Detail>& details) {
 void AppendDetailsText(std::string& text, const std::vector<Detail>& details, std::string_view indent) {
     for (const Detail& detail : details) {
         text += indent;
-        text += detail.label;
-        text += " : ";
-        text += detail.value;
+        text += DetailLine(detail);
         text += '\n';
     }
 }

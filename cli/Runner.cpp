@@ -29,11 +29,6 @@ void AppendAsGiven(std::string& out, std::string_view number) {
     if (at < number.size()) out += "\u2026";
 }
 
-// A listed row as a line: IBAN rows end with a blank, a line does not.
-std::string_view RowLine(std::string_view row) {
-    while (!row.empty() && row.back() == ' ') row.remove_suffix(1);
-    return row;
-}
 
 }  // namespace
 
@@ -69,7 +64,9 @@ void Runner::SearchWritingRows(const SessionStep& step, const std::function<void
     RowStore rows;
     const auto drain = [&] {
         for (std::size_t i = 0; i < rows.Size(); ++i) {
-            write(RowLine(rows.Row(i)));
+            line_.clear();
+            kind_.AppendPrintedRow(rows.Row(i), line_);
+            write(line_);
             out_.Spill();
         }
         rows.Drop();
@@ -227,7 +224,9 @@ void Runner::Correct(std::string_view number) {
         text += ",\"corrections\":[";
         for (std::size_t i = 0; i < rows.Size(); ++i) {
             if (i) text += ',';
-            AppendJson(text, RowLine(rows.Row(i)), true);
+            line_.clear();
+            kind_.AppendPrintedRow(rows.Row(i), line_);
+            AppendJson(text, line_, true);
         }
         text += "]}\n";
         return;
@@ -236,7 +235,9 @@ void Runner::Correct(std::string_view number) {
     AppendAsGiven(text, number);
     text += '\n';
     for (std::size_t i = 0; i < rows.Size(); ++i) {
-        AppendShown(text, RowLine(rows.Row(i)));
+        line_.clear();
+        kind_.AppendPrintedRow(rows.Row(i), line_);
+        AppendShown(text, line_);
         text += '\n';
     }
 }

@@ -53,6 +53,7 @@ private:
     Output& err_;
     std::string engineText_;  // kept from one number to the next
     ferrino::Session session_{false};  // the command line shows no details
+    std::string line_;  // a row in its printed form
     std::size_t count_ = 0;   // numbers done
     int status_ = kAllWell;
 };

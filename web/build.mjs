@@ -21,7 +21,8 @@ import { fileURLToPath } from 'node:url';
 const here = path.dirname(fileURLToPath(import.meta.url));
 
 // The page's modules, each after those it imports.
-export const MODULE_ORDER = ['text.js', 'rows.js', 'list.js', 'pages.js', 'engine.js', 'app.js', 'main.js'];
+export const MODULE_ORDER = ['text.js', 'rows.js', 'list.js', 'pages.js', 'engine.js', 'dom.js', 'fields.js', 'guides.js',
+    'storage.js', 'about.js', 'countries.js', 'candidates.js', 'details.js', 'session.js', 'app.js', 'main.js'];
 
 function options(argv) {
     const out = {};

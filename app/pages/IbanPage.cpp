@@ -62,7 +62,6 @@ public:
         arrowButton_->setAccessibleName(QStringLiteral("Choisir le pays"));
         candidates->raise();
         countries_->raise();
-        candidates->SetPrintedForm(ferrino::AppendPrintedIbanRow);
 
         setTabOrder(country_, key_);
         setTabOrder(key_, bban_);

@@ -59,6 +59,9 @@ struct Detail {
     std::string value;
 };
 
+// A detail on one line, as every face writes it: "Sexe : femme".
+std::string DetailLine(const Detail& detail);
+
 // A number of the kind found inside another one as typed (the SIREN of a
 // French VAT number): the fields it fills and the sentence that says so.
 struct InnerNumber {
@@ -111,6 +114,11 @@ public:
 
     // The fields a listed row puts back (the list click).
     virtual Fields RowFields(std::string_view row) const { return {std::string(row)}; }
+
+    // A listed row as a copy, a saved file or the command line writes it:
+    // the row without its trailing blanks (IBAN: "FR76 3000 ...", the blank
+    // between country code and key left out), appended to `out`.
+    virtual void AppendPrintedRow(std::string_view row, std::string& out) const;
 
     // The state of the key and the kind's further checks.
     virtual Verdict Check(const Reading& reading) const = 0;

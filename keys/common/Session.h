@@ -40,7 +40,8 @@ struct SessionStep {
     Verdict verdict;  // on `reading`
     // The verdict line, unless the search's count makes it (Said).
     std::string said;
-    // What the number says of itself, when "Calcule" leaves a whole number.
+    // What the number says of itself, when the step leaves a whole number
+    // ("Calcule" completed it, or the typing-error search found it right).
     std::vector<Detail> details;
 
     bool Searches() const { return outcome == StepOutcome::Searches || outcome == StepOutcome::Corrects; }

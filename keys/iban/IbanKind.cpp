@@ -52,7 +52,7 @@ public:
         reading.keyPattern = plan.keyPattern;
         reading.plan = std::move(plan);
         reading.number = IbanCountryCode(reading.country) + reading.keyPattern + reading.plan.pattern;
-        reading.shown = Row(reading.country, reading.keyPattern, reading.fields[2]);
+        AppendPrintedIbanRow(Row(reading.country, reading.keyPattern, reading.fields[2]), reading.shown);
         return reading;
     }
 
@@ -64,7 +64,9 @@ public:
     }
     std::string CompletedShown(const Reading& reading) const override {
         const Fields fields = Complete(reading);
-        return Row(fields[0], fields[1], fields[2]);
+        std::string shown;
+        AppendPrintedIbanRow(Row(fields[0], fields[1], fields[2]), shown);
+        return shown;
     }
 
     bool Search(const Reading& reading, RowStore& rows, SearchPump& pump) const override {
@@ -79,6 +81,9 @@ public:
     Fields RowFields(std::string_view row) const override {
         return {std::string(Slice(row, 0, 2)), std::string(Slice(row, 3, 2)), std::string(Slice(row, 5, 40))};
     }
+
+    // Printed "CC" and "KK" joined, as IBANs are written on paper.
+    void AppendPrintedRow(std::string_view row, std::string& out) const override { AppendPrintedIbanRow(row, out); }
 
     // Besides the key: the country must be in the IBAN registry, and the BBAN
     // what its rules ask (BbanRules: the registered length, what each place

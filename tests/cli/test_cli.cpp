@@ -136,11 +136,11 @@ const KindCase kKinds[] = {
      "30006000011234567890189", "30006 00001 12345678901 89",
      "30006 00001 12345678901 98", "ERREUR 30006 00001 12345678901 98 (clé attendue : 89)"},
     // Country code, key and BBAN; a row has no final blank.
-    {"iban", {"iban"}, "FR00 3000 6000 0112 3456 7890 189", "FR 76 3000 6000 0112 3456 7890 189",
+    {"iban", {"iban"}, "FR00 3000 6000 0112 3456 7890 189", "FR76 3000 6000 0112 3456 7890 189",
      // A Cypriot account character: digits and capitals, no national key.
-     "CY?? 0020 0128 0000 0012 0052 760?", 36, {{0, "CY 17 0020 0128 0000 0012 0052 7600"}}, "FR76 3000 6?0? 0112 ???",
-     "FR76 3000 6000 0112 3456 7890 189", "FR 76 3000 6000 0112 3456 7890 189",
-     "FR67 3000 6000 0112 3456 7890 189", "ERREUR FR 67 3000 6000 0112 3456 7890 189 (clé attendue : 76)"},
+     "CY?? 0020 0128 0000 0012 0052 760?", 36, {{0, "CY17 0020 0128 0000 0012 0052 7600"}}, "FR76 3000 6?0? 0112 ???",
+     "FR76 3000 6000 0112 3456 7890 189", "FR76 3000 6000 0112 3456 7890 189",
+     "FR67 3000 6000 0112 3456 7890 189", "ERREUR FR67 3000 6000 0112 3456 7890 189 (clé attendue : 76)"},
     {"prof", {"prof"}, "2a123456", "2A 1 23456 2",
      "2?112345", 12, {{10, "2A 1 12345 0"}, {11, "2B 1 12345 8"}}, "751",
      "75 1 12345 6", "75 1 12345 6",
@@ -272,8 +272,8 @@ struct Case {
 
 // How a number fills the fields of the pages with several, and other readings.
 const Case kReadings[] = {
-    {{"iban", "gb00nwbk60161331926819"}, "GB 29 NWBK 6016 1331 9268 19\n", 0},
-    {{"iban", "DE 89 370400440532013000"}, "DE 89 3704 0044 0532 0130 00\n", 0},
+    {{"iban", "gb00nwbk60161331926819"}, "GB29 NWBK 6016 1331 9268 19\n", 0},
+    {{"iban", "DE 89 370400440532013000"}, "DE89 3704 0044 0532 0130 00\n", 0},
     {{"vin", "L M N 12345 ? 6 7 890001"}, "LMN12345X67890001\n", 0},
     {{"vin", "LLL-11111-0-2-2-222222-99"}, "LLL11111X22222222\n", 0},
     {{"cip", "1234569"}, "123456 2\n", 0},
@@ -284,8 +284,8 @@ const Case kReadings[] = {
     // Too short for --check: a missing key is wrong, missing body characters are unknown.
     {{"siret", "--check", "1234567820001"}, "ERREUR 123456782 0001 (clé attendue : 0)\n", 1},
     {{"cip", "--check", "123456"}, "ERREUR 123456 ? (clé attendue : 2)\n", 1},
-    {{"iban", "--check", "FR"}, "ERREUR FR ?? (longueur : 27 attendus pour FR)\n", 1},  // no completion can pass
-    {{"iban", "--check", "ZZ"}, "ERREUR ZZ ?? (caractères inconnus)\n", 1},
+    {{"iban", "--check", "FR"}, "ERREUR FR?? (longueur : 27 attendus pour FR)\n", 1},  // no completion can pass
+    {{"iban", "--check", "ZZ"}, "ERREUR ZZ?? (caractères inconnus)\n", 1},
     {{"vin", "--check", "LMN12345X678900"}, "ERREUR LMN12345X678900 (longueur : 17 caractères attendus)\n", 1},
     {{"siret", "--check", "12345"}, "ERREUR 12345 (trop de caractères inconnus)\n", 2},
     {{"insee", "--check", "1 85 05 78 ??? ?84"}, "ERREUR 1 85 05 78 ??? ?84 (caractères inconnus)\n", 1},  // four: searched
@@ -315,9 +315,9 @@ TEST(CliReading, NumbersIntoFields) {
 // "*" is an unknown marker.
 TEST(CliReading, SeparatorsNeverChangeANumber) {
     const Case cases[] = {
-        {{"iban", "--check", "FR76-3000-6000-0112-3456-7890-189"}, "OK FR 76 3000 6000 0112 3456 7890 189\n", 0},
-        {{"iban", "--check", "FR76_3000/6000.0112\u200B3456\u20607890\u00A0189"}, "OK FR 76 3000 6000 0112 3456 7890 189\n", 0},
-        {{"iban", "FR76 3000 6000 0112 3456 7890 1*9"}, "FR 76 3000 6000 0112 3456 7890 189\n", 0},
+        {{"iban", "--check", "FR76-3000-6000-0112-3456-7890-189"}, "OK FR76 3000 6000 0112 3456 7890 189\n", 0},
+        {{"iban", "--check", "FR76_3000/6000.0112\u200B3456\u20607890\u00A0189"}, "OK FR76 3000 6000 0112 3456 7890 189\n", 0},
+        {{"iban", "FR76 3000 6000 0112 3456 7890 1*9"}, "FR76 3000 6000 0112 3456 7890 189\n", 0},
         {{"vin", "--check", "1M8.GDM9A.X.KP/042788"}, "OK 1M8GDM9AXKP042788\n", 0},
         {{"vin", "1M8_GDM9A_*_KP_042788"}, "1M8GDM9AXKP042788\n", 0},
         {{"cip", "340093-5"}, "340093 5\n", 0},
@@ -422,7 +422,7 @@ TEST(CliInput, CharactersBeyondAscii) {
         // The SIREN field drops it.
         {{"siren", "--check", "123\xC3\xA9" "456782"}, "OK 123 456 782\n", 0},
         // The country field keeps it: it is shown as U+FFFD and counts 0 in the key.
-        {{"iban", "\xC3\x89R00 30006000011234567890189"}, "\xEF\xBF\xBDR 17 3000 6000 0112 3456 7890 189\n", 0},
+        {{"iban", "\xC3\x89R00 30006000011234567890189"}, "\xEF\xBF\xBDR17 3000 6000 0112 3456 7890 189\n", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
@@ -446,7 +446,7 @@ TEST(CliJson, CalculeObjects) {
     EXPECT_EQ(r.status, 2);
     const Result iban = RunCli({"iban", "--json", "FR7? 3000600001123456789018?"});
     // Of the ten digits, the RIB key inside lets one through.
-    EXPECT_NE(iban.out.find("\"rows\":[\"FR 76 3000 6000 0112 3456 7890 189\"]}"), std::string::npos) << iban.out;
+    EXPECT_NE(iban.out.find("\"rows\":[\"FR76 3000 6000 0112 3456 7890 189\"]}"), std::string::npos) << iban.out;
 }
 
 TEST(CliJson, CheckObjects) {
@@ -476,7 +476,7 @@ TEST(CliJson, StringsAreEscaped) {
         // quote and the backslash.
         {{"iban", "--json", "--check", "\xC3\x89R\"\\\t\x01\xC3\xA9\xFF" "00"},
          "{\"input\":\"\xC3\x89R\\\"\\\\\\t\\u0001\xC3\xA9\\ufffd00\",\"kind\":\"iban\",\"outcome\":\"complete\","
-         "\"number\":\"\\ufffdR \\\"\\\\ 00\",\"valid\":false,\"expected_key\":\"17\","
+         "\"number\":\"\\ufffdR\\\"\\\\ 00\",\"valid\":false,\"expected_key\":\"17\","
          "\"cause\":\"pays sans IBAN\"}\n",
          1},
         // Every control character below U+0020, the escape and U+001F included.
@@ -555,22 +555,22 @@ TEST(CliUsage, ReadAndWriteFailuresAreReported) {
 TEST(CliCheck, WholeNumbers) {
     const Case cases[] = {
         // IBAN: registered country and length, then key, then the RIB inside.
-        {{"iban", "--check", "FR76 3000 6000 0112 3456 7890 189"}, "OK FR 76 3000 6000 0112 3456 7890 189\n", 0},
-        {{"iban", "--check", "GF76 3000 6000 0112 3456 7890 189"}, "ERREUR GF 76 3000 6000 0112 3456 7890 189 (pays sans IBAN)\n", 1},
+        {{"iban", "--check", "FR76 3000 6000 0112 3456 7890 189"}, "OK FR76 3000 6000 0112 3456 7890 189\n", 0},
+        {{"iban", "--check", "GF76 3000 6000 0112 3456 7890 189"}, "ERREUR GF76 3000 6000 0112 3456 7890 189 (pays sans IBAN)\n", 1},
         {{"iban", "--check", "FR76 3000 6000 0112 3456 7890 18"},
-         "ERREUR FR 76 3000 6000 0112 3456 7890 18 (longueur : 27 attendus pour FR)\n", 1},
-        {{"iban", "--check", "FR54 3000 6000 0112 3456 7890 100"}, "ERREUR FR 54 3000 6000 0112 3456 7890 100 (clé RIB)\n", 1},
-        {{"iban", "--check", "GB31 NWBK 6016 1331 9268 190"}, "ERREUR GB 31 NWBK 6016 1331 9268 190 (longueur : 22 attendus pour GB)\n", 1},
+         "ERREUR FR76 3000 6000 0112 3456 7890 18 (longueur : 27 attendus pour FR)\n", 1},
+        {{"iban", "--check", "FR54 3000 6000 0112 3456 7890 100"}, "ERREUR FR54 3000 6000 0112 3456 7890 100 (clé RIB)\n", 1},
+        {{"iban", "--check", "GB31 NWBK 6016 1331 9268 190"}, "ERREUR GB31 NWBK 6016 1331 9268 190 (longueur : 22 attendus pour GB)\n", 1},
         {{"iban", "--check", "FR76 3000 6000 0112 3456 7890 1893 4567 8901"},
          "ERREUR FR76 3000 6000 0112 3456 7890 1893 4567 \u2026 (trop long)\n", 2},
         {{"iban", "--check", "FR76 3000 6O00 0112 3456 7890 189"},
-         "ERREUR FR 76 3000 6O00 0112 3456 7890 189 (caractère 6 du BBAN : chiffre attendu pour FR)\n", 1},
-        {{"iban", "--check", "BE41 5390 0754 7035"}, "ERREUR BE 41 5390 0754 7035 (clé nationale)\n", 1},
-        {{"iban", "--check", "IT60 X054 2811 1010 0000 0123 456"}, "OK IT 60 X054 2811 1010 0000 0123 456\n", 0},
+         "ERREUR FR76 3000 6O00 0112 3456 7890 189 (caractère 6 du BBAN : chiffre attendu pour FR)\n", 1},
+        {{"iban", "--check", "BE41 5390 0754 7035"}, "ERREUR BE41 5390 0754 7035 (clé nationale)\n", 1},
+        {{"iban", "--check", "IT60 X054 2811 1010 0000 0123 456"}, "OK IT60 X054 2811 1010 0000 0123 456\n", 0},
         {{"iban", "--check", "FR?? 3000 6000 0112 3456 7890 1?"},
-         "ERREUR FR ?? 3000 6000 0112 3456 7890 1? (longueur : 27 attendus pour FR)\n", 1},
-        {{"iban", "--check", "NO07.8380.08.06006"}, "OK NO 07 8380 0806 006\n", 0},
-        {{"iban", "--check", "ES91-2100-0418-4502-0005-1332"}, "OK ES 91 2100 0418 4502 0005 1332\n", 0},
+         "ERREUR FR?? 3000 6000 0112 3456 7890 1? (longueur : 27 attendus pour FR)\n", 1},
+        {{"iban", "--check", "NO07.8380.08.06006"}, "OK NO07 8380 0806 006\n", 0},
+        {{"iban", "--check", "ES91-2100-0418-4502-0005-1332"}, "OK ES91 2100 0418 4502 0005 1332\n", 0},
         // VIN: exactly seventeen characters, none of I, O, Q.
         {{"vin", "--check", "1M8GDM9AXKP042788"}, "OK 1M8GDM9AXKP042788\n", 0},
         {{"vin", "--check", "1M8GDM9AXKP0427881"}, "ERREUR 1M8GDM9AXKP0427881 (longueur : 17 caractères attendus)\n", 1},
@@ -642,13 +642,13 @@ TEST(CliCorrige, TextAndJson) {
         {{"cip", "--corrige", "--check", "123456"}, "", 2},
         // IBAN: slips keep to what each place holds, and the RIB key agrees.
         {{"iban", "--corrige", "FR7630006000011234567890198"},
-         "# FR7630006000011234567890198\nFR 76 3000 6000 0112 3456 7890 189\n", 0},
+         "# FR7630006000011234567890198\nFR76 3000 6000 0112 3456 7890 189\n", 0},
         {{"iban", "--corrige", "IT60 X054 2811 1010 0000 0123 465"},
-         "# IT60 X054 2811 1010 0000 0123 465\nIT 60 X054 2811 1010 0000 0113 465\nIT 60 X054 2811 1010 0000 0123 456\n", 0},
+         "# IT60 X054 2811 1010 0000 0123 465\nIT60 X054 2811 1010 0000 0113 465\nIT60 X054 2811 1010 0000 0123 456\n", 0},
         // Listed rows end with no blank (an IBAN row does in the window's list).
-        {{"iban", "--corrige", "DE99 3704 0044 0532 0130 00"}, "# DE99 3704 0044 0532 0130 00\nDE 89 3704 0044 0532 0130 00\n", 0},
+        {{"iban", "--corrige", "DE99 3704 0044 0532 0130 00"}, "# DE99 3704 0044 0532 0130 00\nDE89 3704 0044 0532 0130 00\n", 0},
         {{"iban", "--corrige", "--json", "DE99 3704 0044 0532 0130 00"},
-         "{\"saisi\":\"DE99 3704 0044 0532 0130 00\",\"valide\":false,\"corrections\":[\"DE 89 3704 0044 0532 0130 00\"]}\n", 0},
+         "{\"saisi\":\"DE99 3704 0044 0532 0130 00\",\"valide\":false,\"corrections\":[\"DE89 3704 0044 0532 0130 00\"]}\n", 0},
         // No key fits, yet the number is whole: it has corrections.
         {{"avs", "--corrige", "12345600055"},
          "# 12345600055\n223 45 600 055\n163 45 600 055\n121 45 600 055\n123 15 600 055\n123 41 600 055\n123 45 060 055\n"
@@ -706,7 +706,7 @@ TEST(CliDetails, InfoAndAuto) {
          0},
         {{"auto", "12345"}, "# 12345\nAucun type : ce n'est un numéro juste d'aucun type connu.\n", 1},
         {{"auto", "--json", "FR7630006000011234567890189"},
-         "{\"input\":\"FR7630006000011234567890189\",\"kinds\":[{\"kind\":\"iban\",\"number\":\"FR 76 3000 6000 0112 3456 7890 189\","
+         "{\"input\":\"FR7630006000011234567890189\",\"kinds\":[{\"kind\":\"iban\",\"number\":\"FR76 3000 6000 0112 3456 7890 189\","
          "\"details\":[{\"label\":\"Pays\",\"value\":\"France (FR)\"},{\"label\":\"SEPA\",\"value\":\"oui\"},"
          "{\"label\":\"Banque\",\"value\":\"30006\"},{\"label\":\"Guichet\",\"value\":\"00001\"},"
          "{\"label\":\"Compte\",\"value\":\"12345678901\"},{\"label\":\"Clé RIB\",\"value\":\"89\"},"

@@ -342,11 +342,11 @@ TEST(TypedNumber, SeparatorsAndInvisibleCharactersNeverChangeIt) {
         {{"insee"}, "185057800608491", "1 85 05 78 006 084 91", "Clé correcte."},
         {{"insee"}, "1850578006?8491", "1 85 05 78 006 ?84 91", ""},
         {{"rib"}, "30006000011234567890189", "30006 00001 12345678901 89", "Clé correcte."},
-        {{"iban"}, "FR7630006000011234567890189", "FR 76 3000 6000 0112 3456 7890 189",
+        {{"iban"}, "FR7630006000011234567890189", "FR76 3000 6000 0112 3456 7890 189",
          "Clé correcte. Longueur : 27 caractères, conforme pour FR. Clé RIB correcte."},
-        {{"iban"}, "GB29NWBK60161331926819", "GB 29 NWBK 6016 1331 9268 19",
+        {{"iban"}, "GB29NWBK60161331926819", "GB29 NWBK 6016 1331 9268 19",
          "Clé correcte. Longueur : 22 caractères, conforme pour GB."},
-        {{"iban"}, "FR7630006000011234567890?89", "FR 76 3000 6000 0112 3456 7890 ?89", ""},
+        {{"iban"}, "FR7630006000011234567890?89", "FR76 3000 6000 0112 3456 7890 ?89", ""},
         {{"prof"}, "751123456", "75 1 12345 6", "Clé correcte."},
         {{"avs"}, "7569217076985", "756.9217.0769.85", "Clé correcte."},
         {{"isbn"}, "207036822X", "2-07-036822-X", "Clé correcte."},
@@ -427,4 +427,29 @@ TEST(KindTable, NamesAndMakers) {
     EXPECT_EQ(MakeKind(""), nullptr);
     // An unknown EAN code type is EAN 13.
     EXPECT_EQ(MakeKind("ean", 99)->ReadText("400638133393").shown, MakeKind("ean", 1)->ReadText("400638133393").shown);
+}
+
+// A listed row as a copy, a saved file or a line prints it; that line, read
+// back as a typed number, is the same right number.
+TEST(PrintedRow, AsCopiedAndReadBack) {
+    const struct {
+        KindName kind;
+        const char* row;
+        const char* printed;
+    } kRows[] = {
+        {{"iban"}, "DE 89 3704 0044 0532 0130 00 ", "DE89 3704 0044 0532 0130 00"},
+        {{"iban"}, "CY 17 0020 0128 0000 0012 0052 7600 ", "CY17 0020 0128 0000 0012 0052 7600"},
+        {{"insee"}, "1 85 05 78 006 084 91", "1 85 05 78 006 084 91"},
+        {{"rib"}, "30006 00001 1234567890A 89", "30006 00001 1234567890A 89"},
+        {{"siret"}, "356000000 4983 7", "356000000 4983 7"},
+        {{"vin"}, "LMN12345767890120", "LMN12345767890120"},
+        {{"ean", 0}, "9638 5005", "9638 5005"},
+    };
+    for (const auto& [k, row, printed] : kRows) {
+        const auto kind = MakeKind(k.name, k.codeType);
+        std::string out = "> ";
+        kind->AppendPrintedRow(row, out);
+        EXPECT_EQ(out, std::string("> ") + printed) << row;
+        EXPECT_TRUE(kind->IsRightText(printed)) << printed;
+    }
 }

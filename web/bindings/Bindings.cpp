@@ -1,5 +1,7 @@
 // The engine for the browser page: every kind through the one interface of
-// keys/common/Kind.h, bound once with embind.
+// keys/common/Kind.h, and the session of a page's tab (keys/common/Session.h),
+// bound once with embind. Structures cross as value objects (a step, a
+// verdict, a detail); fields as arrays of strings.
 //
 // Texts cross the boundary as JavaScript strings (UTF-8 on the C++ side),
 // converted as the command line converts them (common/Utf8.h): small letters
@@ -18,6 +20,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <memory>
@@ -25,14 +28,15 @@
 #include <string_view>
 #include <vector>
 
+#include "avs/Avs.h"
 #include "common/Kind.h"
 #include "common/RowStore.h"
+#include "common/Session.h"
 #include "common/Text.h"
 #include "common/Utf8.h"
 #include "common/Verdict.h"
 #include "ean/Ean.h"
 #include "iban/Countries.h"
-#include "iban/Iban.h"
 
 using emscripten::val;
 
@@ -67,12 +71,6 @@ ferrino::Fields FieldsOf(const val& array) {
     return fields;
 }
 
-const char* Outcome(const ferrino::Plan& plan) {
-    if (plan.Complete()) return "complete";
-    if (plan.Searches()) return "search";
-    return "tooMany";
-}
-
 const char* KeyStateName(ferrino::KeyState state) {
     switch (state) {
         case ferrino::KeyState::Correct: return "correct";
@@ -81,8 +79,95 @@ const char* KeyStateName(ferrino::KeyState state) {
         case ferrino::KeyState::None: return "none";
         case ferrino::KeyState::Unknowns: return "unknowns";
         case ferrino::KeyState::TooMany: return "tooMany";
+        case ferrino::KeyState::TooLong: return "tooLong";
     }
     return "";
+}
+
+// What crosses to the page, as embind value objects.
+struct FindingJs {
+    bool ok = false;
+    bool beforeKey = false;
+    std::string cause;
+    std::string text;
+};
+
+struct VerdictJs {
+    std::string key;  // "correct", "wrong", "computed", "none", "unknowns", "tooMany", "tooLong"
+    std::string typedKey;
+    std::string expectedKey;
+    unsigned unknowns = 0;
+    unsigned limit = 0;
+    bool valid = false;
+    bool wholeNumber = false;
+    std::string firstCause;
+    std::string text;  // the verdict line's sentence
+    val findings = val::array();
+};
+
+struct DetailJs {
+    std::string label;
+    std::string value;
+};
+
+// A step of a tab's session: what the page writes into its fields, whether
+// it searches (the worker then runs `outcome` on `read`), the line it shows.
+struct StepJs {
+    std::string outcome;  // OutcomeName: "complete", "incomplete", "too_many", "corrections", "valid", "not_whole"
+    bool searches = false;
+    val read = val::array();
+    val fields = val::array();
+    VerdictJs verdict;
+    std::string said;
+    val details = val::array();
+};
+
+struct SearchEndJs {
+    double rows = 0;
+    bool stopped = false;
+};
+
+VerdictJs VerdictOf(const ferrino::Verdict& verdict) {
+    VerdictJs out;
+    out.key = KeyStateName(verdict.key);
+    out.typedKey = FromEngine(verdict.typedKey);
+    out.expectedKey = FromEngine(verdict.expectedKey);
+    out.unknowns = static_cast<unsigned>(verdict.unknowns);
+    out.limit = static_cast<unsigned>(verdict.limit);
+    out.valid = verdict.Valid();
+    out.wholeNumber = verdict.WholeNumber();
+    out.firstCause = verdict.FirstCause();
+    out.text = ferrino::VerdictText(verdict);
+    for (const ferrino::Finding& finding : verdict.findings)
+        out.findings.call<void>("push", val(FindingJs{finding.ok, finding.beforeKey, finding.cause, finding.text}));
+    return out;
+}
+
+val DetailsOf(const std::vector<ferrino::Detail>& details) {
+    val out = val::array();
+    for (const ferrino::Detail& detail : details) out.call<void>("push", val(DetailJs{detail.label, detail.value}));
+    return out;
+}
+
+StepJs StepOf(const ferrino::SessionStep& step) {
+    StepJs out;
+    out.outcome = ferrino::OutcomeName(step.outcome);
+    out.searches = step.Searches();
+    out.read = Strings(step.read);
+    out.fields = Strings(step.fields);
+    out.verdict = VerdictOf(step.verdict);
+    out.said = step.said;
+    out.details = DetailsOf(step.details);
+    return out;
+}
+
+// The outcome an OutcomeName names; a name of no search searches nothing.
+ferrino::StepOutcome OutcomeNamed(const std::string& name) {
+    for (ferrino::StepOutcome outcome : {ferrino::StepOutcome::Completed, ferrino::StepOutcome::Searches,
+                                         ferrino::StepOutcome::TooMany, ferrino::StepOutcome::Corrects,
+                                         ferrino::StepOutcome::AlreadyRight, ferrino::StepOutcome::NotWhole})
+        if (ferrino::OutcomeName(outcome) == name) return outcome;
+    return ferrino::StepOutcome::TooMany;
 }
 
 // Hands the rows of a running search over in batches. Rows handed over leave
@@ -174,7 +259,7 @@ public:
         return kind_ ? FromEngine(kind_->FormatField(index, ToEngine(text))) : std::string();
     }
 
-    // The fields as leaving them shows them, the number and what "Calcule" does with it.
+    // The fields as leaving them shows them, the number and its plan.
     val read(const val& fields) const {
         val out = val::object();
         if (!kind_) return out;
@@ -182,7 +267,6 @@ public:
         out.set("fields", Strings(reading.fields));
         out.set("number", FromEngine(reading.number));
         out.set("shown", FromEngine(reading.shown));
-        out.set("outcome", std::string(Outcome(reading.plan)));
         out.set("unknowns", static_cast<unsigned>(reading.plan.unknowns.size()));
         out.set("limit", static_cast<unsigned>(reading.plan.limit));
         out.set("candidates", static_cast<double>(reading.plan.CandidateCount()));
@@ -204,69 +288,105 @@ public:
     }
 
     // The verdict on the number, with the status line's sentence.
-    val check(const val& fields) const {
-        val out = val::object();
-        if (!kind_) return out;
-        const ferrino::Verdict verdict = kind_->Check(kind_->Read(FieldsOf(fields)));
-        out.set("key", std::string(KeyStateName(verdict.key)));
-        out.set("typedKey", FromEngine(verdict.typedKey));
-        out.set("expectedKey", FromEngine(verdict.expectedKey));
-        out.set("unknowns", static_cast<unsigned>(verdict.unknowns));
-        out.set("limit", static_cast<unsigned>(verdict.limit));
-        out.set("valid", verdict.Valid());
-        out.set("wholeNumber", verdict.WholeNumber());
-        out.set("firstCause", verdict.FirstCause());
-        out.set("text", ferrino::VerdictText(verdict));
-        val findings = val::array();
-        for (const ferrino::Finding& finding : verdict.findings) {
-            val item = val::object();
-            item.set("ok", finding.ok);
-            item.set("beforeKey", finding.beforeKey);
-            item.set("cause", finding.cause);
-            item.set("text", finding.text);
-            findings.call<void>("push", item);
-        }
-        out.set("findings", findings);
-        return out;
+    VerdictJs check(const val& fields) const {
+        return kind_ ? VerdictOf(kind_->Check(kind_->Read(FieldsOf(fields)))) : VerdictJs{};
     }
 
-    // "Calcule"'s search; rows go to `sink` (see above) every `everyMs`.
-    val search(const val& fields, val sink, double everyMs) const {
-        return Run(fields, std::move(sink), everyMs, false);
+    // What the whole number of the fields says of itself (a list row's
+    // fields: rowFields), [{label, value}...]; empty when nothing.
+    val details(const val& fields) const {
+        return kind_ ? DetailsOf(kind_->Details(kind_->Read(FieldsOf(fields)))) : val::array();
     }
 
-    // The typing-error search on the number of the fields.
-    val corrections(const val& fields, val sink, double everyMs) const {
-        return Run(fields, std::move(sink), everyMs, true);
-    }
-
-private:
-    val Run(const val& fields, val sink, double everyMs, bool corrections) const {
-        val out = val::object();
-        if (!kind_) return out;
-        const ferrino::Reading reading = kind_->Read(FieldsOf(fields));
+    // The search of a session's step (its outcome and the fields it read);
+    // rows go to `sink` (see above) every `everyMs`.
+    SearchEndJs search(const std::string& outcome, const val& fields, val sink, double everyMs) const {
+        if (!kind_) return {};
         ferrino::RowStore rows;
         RowFeed feed(rows, std::move(sink), everyMs);
         // The clock is looked at every 256 pumps: a pump costs nothing more
         // than a count between two looks.
         ferrino::SearchPump pump([&feed] { return feed.Poll(); }, 256);
-        // Only a plan "Calcule" searches is searched: more unknown characters
-        // than the limit would take ages.
-        bool finished = true;
-        if (corrections)
-            finished = kind_->Corrections(reading, rows, pump);
-        else if (reading.plan.Searches())
-            finished = kind_->Search(reading, rows, pump);
+        const bool finished = ferrino::Session::Search(*kind_, OutcomeNamed(outcome), FieldsOf(fields), rows, pump);
         feed.Flush();  // the last batch; the search has ended whatever the answer
-        const bool stopped = !finished;
-        const std::size_t found = feed.Rows();
-        out.set("rows", static_cast<double>(found));
-        out.set("stopped", stopped);
-        out.set("text", corrections ? ferrino::CorrectionsText(found, stopped) : ferrino::SearchText(found, stopped));
-        return out;
+        return {static_cast<double>(feed.Rows()), !finished};
+    }
+
+    // A listed row as a copy or a file gives it.
+    std::string printedRow(const std::string& row) const {
+        if (!kind_) return std::string();
+        std::string out;
+        kind_->AppendPrintedRow(ToEngine(row), out);
+        return FromEngine(out);
+    }
+
+    // Packed rows (see PackedRows in web/src/rows.js: `bytes` the rows back to
+    // back, `ends` the end of each, counted from `base`) printed as lines of
+    // UTF-8 text, a line break after each. The view is valid until the next
+    // call: the page copies it at once.
+    val printedRows(const val& bytes, const val& ends, double base) {
+        printed_.clear();
+        if (!kind_) return val(emscripten::typed_memory_view(printed_.size(), printed_.data()));
+        const std::vector<std::uint8_t> text = emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes);
+        const std::vector<std::uint32_t> rowEnds = emscripten::convertJSArrayToNumberVector<std::uint32_t>(ends);
+        const std::string_view all(reinterpret_cast<const char*>(text.data()), text.size());
+        const auto first = static_cast<std::uint32_t>(base);
+        std::size_t begin = 0;
+        std::string line;
+        for (std::uint32_t end : rowEnds) {
+            const std::size_t stop = std::min<std::size_t>(all.size(), end >= first ? end - first : 0);
+            line.clear();
+            kind_->AppendPrintedRow(all.substr(begin, stop > begin ? stop - begin : 0), line);
+            AppendShownBytes(line);
+            printed_.push_back('\n');
+            begin = stop;
+        }
+        return val(emscripten::typed_memory_view(printed_.size(), printed_.data()));
+    }
+
+    const ferrino::NumberKind* engine() const { return kind_.get(); }
+
+private:
+    // A row's bytes as UTF-8: the engine's byte 0x80 shows as U+FFFD.
+    void AppendShownBytes(std::string_view line) {
+        for (char c : line) {
+            if (static_cast<unsigned char>(c) < 0x80) printed_.push_back(static_cast<std::uint8_t>(c));
+            else printed_.insert(printed_.end(), {0xEF, 0xBF, 0xBD});
+        }
     }
 
     std::unique_ptr<ferrino::NumberKind> kind_;
+    std::vector<std::uint8_t> printed_;
+};
+
+// The session of one tab of the page: "Calcule" and the typing-error search
+// on its fields as typed; it remembers what "Calcule" read and wrote, and
+// the last step, whose line after its search said() makes.
+class Session {
+public:
+    StepJs calcule(const Kind& kind, const val& typed) {
+        if (!kind.engine()) return {};
+        last_ = session_.Calcule(*kind.engine(), FieldsOf(typed));
+        return StepOf(last_);
+    }
+
+    // `shown`: the fields as they show now; `typed`: as typed.
+    StepJs corrections(const Kind& kind, const val& shown, const val& typed) {
+        if (!kind.engine()) return {};
+        last_ = session_.Corrections(*kind.engine(), FieldsOf(shown), FieldsOf(typed));
+        return StepOf(last_);
+    }
+
+    // The verdict line of the last step after its search found `rows` rows.
+    std::string said(double rows, bool stopped) const {
+        return ferrino::Session::Said(last_, static_cast<std::uint64_t>(rows), stopped);
+    }
+
+    void forget() { session_.Forget(); }
+
+private:
+    ferrino::Session session_;
+    ferrino::SessionStep last_;
 };
 
 val KindNames() {
@@ -278,14 +398,6 @@ val KindNames() {
 // What a person typed, as the characters of the number (separators and
 // invisible characters dropped, "*" an unknown marker).
 std::string NumberCharacters(const std::string& typed) { return FromEngine(ferrino::NumberCharacters(ToEngine(typed))); }
-
-std::string SearchText(double rows, bool stopped) {
-    return ferrino::SearchText(static_cast<std::uint64_t>(rows), stopped);
-}
-
-std::string CorrectionsText(double rows, bool stopped) {
-    return ferrino::CorrectionsText(static_cast<std::uint64_t>(rows), stopped);
-}
 
 std::string FrenchCount(double count) { return ferrino::FrenchCount(static_cast<std::uint64_t>(count)); }
 
@@ -304,16 +416,48 @@ val EanTypeNames() {
     return names;
 }
 
-// A listed IBAN row in the printed form a copy gives ("FR76 3000 …").
-std::string PrintedIbanRow(const std::string& row) {
-    std::string out;
-    ferrino::AppendPrintedIbanRow(ToEngine(row), out);
-    return FromEngine(out);
+// The INSEE page's message when too many characters are unknown.
+std::string TooManyMessage() { return std::string(ferrino::kTooManyMessage); }
+
+// Whether an AVS field's text holds a current number (756.1234.5678.97),
+// whose parts the page names instead of the old number's.
+bool IsCurrentAvs(const std::string& text) {
+    return ferrino::IsCurrentAvs(ferrino::KeepDigitsCapitalsUnknown(ToEngine(text)));
 }
 
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(ferrino) {
+    emscripten::value_object<FindingJs>("Finding")
+        .field("ok", &FindingJs::ok)
+        .field("beforeKey", &FindingJs::beforeKey)
+        .field("cause", &FindingJs::cause)
+        .field("text", &FindingJs::text);
+    emscripten::value_object<VerdictJs>("Verdict")
+        .field("key", &VerdictJs::key)
+        .field("typedKey", &VerdictJs::typedKey)
+        .field("expectedKey", &VerdictJs::expectedKey)
+        .field("unknowns", &VerdictJs::unknowns)
+        .field("limit", &VerdictJs::limit)
+        .field("valid", &VerdictJs::valid)
+        .field("wholeNumber", &VerdictJs::wholeNumber)
+        .field("firstCause", &VerdictJs::firstCause)
+        .field("text", &VerdictJs::text)
+        .field("findings", &VerdictJs::findings);
+    emscripten::value_object<DetailJs>("Detail")
+        .field("label", &DetailJs::label)
+        .field("value", &DetailJs::value);
+    emscripten::value_object<StepJs>("Step")
+        .field("outcome", &StepJs::outcome)
+        .field("searches", &StepJs::searches)
+        .field("read", &StepJs::read)
+        .field("fields", &StepJs::fields)
+        .field("verdict", &StepJs::verdict)
+        .field("said", &StepJs::said)
+        .field("details", &StepJs::details);
+    emscripten::value_object<SearchEndJs>("SearchEnd")
+        .field("rows", &SearchEndJs::rows)
+        .field("stopped", &SearchEndJs::stopped);
     emscripten::class_<Kind>("Kind")
         .constructor<std::string, int>()
         .function("valid", &Kind::valid)
@@ -328,14 +472,21 @@ EMSCRIPTEN_BINDINGS(ferrino) {
         .function("completedShown", &Kind::completedShown)
         .function("rowFields", &Kind::rowFields)
         .function("check", &Kind::check)
+        .function("details", &Kind::details)
         .function("search", &Kind::search)
-        .function("corrections", &Kind::corrections);
+        .function("printedRow", &Kind::printedRow)
+        .function("printedRows", &Kind::printedRows);
+    emscripten::class_<Session>("Session")
+        .constructor<>()
+        .function("calcule", &Session::calcule)
+        .function("corrections", &Session::corrections)
+        .function("said", &Session::said)
+        .function("forget", &Session::forget);
     emscripten::function("kindNames", &KindNames);
     emscripten::function("numberCharacters", &NumberCharacters);
-    emscripten::function("searchText", &SearchText);
-    emscripten::function("correctionsText", &CorrectionsText);
     emscripten::function("frenchCount", &FrenchCount);
     emscripten::function("countryRows", &CountryRows);
     emscripten::function("eanTypeNames", &EanTypeNames);
-    emscripten::function("printedIbanRow", &PrintedIbanRow);
+    emscripten::function("tooManyMessage", &TooManyMessage);
+    emscripten::function("isCurrentAvs", &IsCurrentAvs);
 }

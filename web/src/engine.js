@@ -1,5 +1,5 @@
 // The engine on the page's side: one instance for what must answer at once
-// (laying a field out, reading, completing, the verdict), and a worker for the
+// (laying a field out, a tab's session, the details), and a worker for the
 // searches, which may take a while and must never freeze the page.
 //
 // The worker is started from a blob holding the source of the engine's
@@ -52,13 +52,14 @@ export class SearchWorker {
         };
     }
 
-    // Runs a search ('search' or 'corrections'); `onRows(bytes, ends)` gets the
-    // batches, `onEnd({rows, stopped, text})` the end. Returns the run's id.
-    search({ op, kind, codeType, fields }, onRows, onEnd) {
+    // Runs the search of a session's step (its outcome and the fields it
+    // read); `onRows(bytes, ends)` gets the batches, `onEnd({rows, stopped})`
+    // the end. Returns the run's id.
+    search({ outcome, kind, codeType, fields }, onRows, onEnd) {
         if (this.run) this.stop();
         const id = this.nextId++;
         this.run = { id, onRows, onEnd, rows: 0 };
-        this.worker.postMessage({ id, op, kind, codeType, fields });
+        this.worker.postMessage({ id, outcome, kind, codeType, fields });
         return id;
     }
 
@@ -74,7 +75,7 @@ export class SearchWorker {
             run.onRows(message.bytes, message.ends);
         } else if (message.done) {
             this.run = null;
-            run.onEnd({ rows: message.rows, stopped: message.stopped, text: message.text });
+            run.onEnd({ rows: message.rows, stopped: message.stopped });
         }
     }
 

@@ -10,12 +10,14 @@
 //   list      the candidate list's id
 //   guides    the parts named under the number: label id, caption, field
 //             index and character column under which the part lies (or
-//             guideSets, and guideSet(fields) choosing the set that fits)
+//             guideSets, and guideSet(fields, module) choosing the set the
+//             engine says the fields hold)
 //   clear     what "Effacer" does: empty the fields (and focus the first one
 //             written), hide the list, show the guides again
 //   click     what a click on a listed row does: the fields it writes, whether
 //             they are then laid out, whether a double click asks for "Calcule"
-//   tooMany   the red message shown when too many characters are unknown
+//   tooMany   the id of the red message shown when too many characters are
+//             unknown (its text is the engine's)
 //   spreadsLong  a paste of more characters than a box holds spreads over
 //             the boxes from the first, even when it is no whole number (a
 //             whole number pasted into any field of a page of several fills
@@ -37,7 +39,7 @@ export const PAGES = [
             ['Linsee7', 'Clé', 0, 20.0],
         ],
         clear: CLEAR_FOCUS | CLEAR_HIDE_LIST | CLEAR_SHOW_GUIDES,
-        tooMany: ['MSG_insee', 'Trop de chiffres inconnus ! Calcul impossible.'],
+        tooMany: 'MSG_insee',
     },
     {
         kind: 'rib', tab: 'Tab_rib', caption: 'Clé RIB/RIP',
@@ -61,8 +63,6 @@ export const PAGES = [
         clear: CLEAR_FOCUS | CLEAR_HIDE_LIST | CLEAR_SHOW_GUIDES, clearFields: [2, 1],
         showGuidesFirst: true,
         click: { fields: [1, 2], format: true, calcule: true },
-        // Rows are copied and saved in the printed form "FR76 3000 …".
-        printedDropsBlankAt: 2,
     },
     {
         kind: 'prof', tab: 'Tab_prof', caption: 'Clé Professionnel de santé',
@@ -83,7 +83,7 @@ export const PAGES = [
             ],
             [['Lavs5', 'Code pays', 0, 1.5], ['Lavs6', 'Numéro personnel', 0, 9.5], ['Lavs7', 'Clé de contrôle', 0, 15.5]],
         ],
-        guideSet: (fields) => (fields[0].includes('.') ? 1 : 0),
+        guideSet: (fields, module) => (module.isCurrentAvs(fields[0]) ? 1 : 0),
         clear: CLEAR_FOCUS | CLEAR_HIDE_LIST | CLEAR_SHOW_GUIDES,
     },
     {

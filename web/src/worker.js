@@ -1,9 +1,10 @@
 // The search worker. It runs inside ferrinoEngineScope (ferrino-engine.js),
 // after the engine's script, when that scope is started as a worker.
 //
-// A message {id, op: 'search' | 'corrections', kind, codeType, fields} runs
-// the search; the rows come back as batches {id, bytes, ends} (transferred,
-// not copied) while it runs, then {id, done, rows, stopped, text}.
+// A message {id, outcome, kind, codeType, fields} runs the search of a
+// session's step (its outcome, as Session.calcule or corrections named it,
+// on the fields it read); the rows come back as batches {id, bytes, ends}
+// (transferred, not copied) while it runs, then {id, done, rows, stopped}.
 
 /* global FerrinoEngine, WorkerGlobalScope */
 if (typeof WorkerGlobalScope !== 'undefined' && self instanceof WorkerGlobalScope) {
@@ -14,7 +15,7 @@ if (typeof WorkerGlobalScope !== 'undefined' && self instanceof WorkerGlobalScop
 
     self.onmessage = async (event) => {
         const module = await engine;
-        const { id, op, kind: name, codeType, fields } = event.data;
+        const { id, outcome, kind: name, codeType, fields } = event.data;
         const key = `${name}:${codeType}`;
         let kind = kinds.get(key);
         if (!kind) {
@@ -27,7 +28,7 @@ if (typeof WorkerGlobalScope !== 'undefined' && self instanceof WorkerGlobalScop
             self.postMessage({ id, bytes, ends: rowEnds }, [bytes.buffer, rowEnds.buffer]);
             return false;
         };
-        const result = op === 'corrections' ? kind.corrections(fields, sink, BATCH_MS) : kind.search(fields, sink, BATCH_MS);
-        self.postMessage({ id, done: true, rows: result.rows, stopped: result.stopped, text: result.text });
+        const result = kind.search(outcome, fields, sink, BATCH_MS);
+        self.postMessage({ id, done: true, rows: result.rows, stopped: result.stopped });
     };
 }

@@ -8,7 +8,7 @@ import { test, describe, before } from 'node:test';
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { siteFolder } from './site.mjs';
-import { PackedRows, TextRows, printedRow } from '../src/rows.js';
+import { PackedRows, TextRows } from '../src/rows.js';
 
 const require = createRequire(import.meta.url);
 let engine;
@@ -25,8 +25,9 @@ function kind(name, codeType = 1) {
     return kinds.get(key);
 }
 
-// Every row of a search, through the packed batches the page receives.
-function search(k, fields, { corrections = false, stopAfter = Infinity } = {}) {
+// Every row of a search, through the packed batches the page receives: the
+// search of a session's step, "incomplete" ("Calcule") or "corrections" (F3).
+function search(k, fields, { outcome = 'incomplete', stopAfter = Infinity } = {}) {
     const rows = new PackedRows();
     let batches = 0;
     const sink = (bytes, ends) => {
@@ -34,19 +35,28 @@ function search(k, fields, { corrections = false, stopAfter = Infinity } = {}) {
         ++batches;
         return rows.count >= stopAfter;
     };
-    const result = corrections ? k.corrections(fields, sink, 0) : k.search(fields, sink, 0);
+    const result = k.search(outcome, fields, sink, 0);
     const texts = [];
     for (let i = 0; i < rows.count; ++i) texts.push(rows.text(i));
     return { result, rows: texts, batches };
 }
 
-// A number as ferrino-cli takes it: the kind's Split, then "Calcule".
+// A number as ferrino-cli takes it: the kind's Split, then "Calcule" in a
+// session, and its search where the step searches.
 function calcule(k, number) {
     const fields = k.split(number);
-    const reading = k.read(fields);
-    if (reading.outcome === 'complete') return { reading, shown: k.completedShown(fields) };
-    if (reading.outcome === 'search') return { reading, rows: search(k, fields).rows.map((r) => r.trimEnd()) };
-    return { reading };
+    const step = new engine.Session().calcule(k, fields);
+    if (step.outcome === 'complete') return { step, shown: k.completedShown(fields) };
+    if (step.searches) return { step, rows: search(k, step.read).rows.map((r) => r.trimEnd()) };
+    return { step };
+}
+
+// The lines a copy or a file gives of packed rows, through the kind's printed
+// form, a row at a time (each piece but the first starts inside its batch).
+function printed(k, rows) {
+    const out = [];
+    for (const piece of rows.pieces(1)) out.push(new TextDecoder().decode(k.printedRows(piece.bytes, piece.ends, piece.base).slice()));
+    return out.join('');
 }
 
 // tests/cli/test_cli.cpp, kKinds: one row per kind and code type.
@@ -58,9 +68,9 @@ const KINDS = [
         [[0, '30006 00001 12345678901 89'], [1, '30006 00001 1234567890A 89'], [2, '30006 00001 1234567890J 89']],
         '30006 00001 123456', '30006000011234567890189', '30006 00001 12345678901 89',
         '30006 00001 12345678901 98', 'clé attendue : 89'],
-    ['iban', 1, 'FR00 3000 6000 0112 3456 7890 189', 'FR 76 3000 6000 0112 3456 7890 189', 'CY?? 0020 0128 0000 0012 0052 760?', 36,
+    ['iban', 1, 'FR00 3000 6000 0112 3456 7890 189', 'FR76 3000 6000 0112 3456 7890 189', 'CY?? 0020 0128 0000 0012 0052 760?', 36,
         [[0, 'CY 17 0020 0128 0000 0012 0052 7600']], 'FR76 3000 6?0? 0112 ???',
-        'FR76 3000 6000 0112 3456 7890 189', 'FR 76 3000 6000 0112 3456 7890 189',
+        'FR76 3000 6000 0112 3456 7890 189', 'FR76 3000 6000 0112 3456 7890 189',
         'FR67 3000 6000 0112 3456 7890 189', 'clé attendue : 76'],
     ['prof', 1, '2a123456', '2A 1 23456 2', '2?112345', 12, [[10, '2A 1 12345 0'], [11, '2B 1 12345 8']], '751',
         '75 1 12345 6', '75 1 12345 6', '751123450', 'clé attendue : 6'],
@@ -109,11 +119,11 @@ describe('every kind as the command line answers it', () => {
             assert.equal(calcule(k, complete).shown, completed);
 
             const searched = calcule(k, pattern);
-            assert.equal(searched.reading.outcome, 'search');
+            assert.equal(searched.step.outcome, 'incomplete');
             assert.equal(searched.rows.length, count);
             for (const [index, row] of someRows) assert.equal(searched.rows[index], row);
 
-            assert.equal(k.read(k.split(tooMany)).outcome, 'tooMany');
+            assert.equal(calcule(k, tooMany).step.outcome, 'too_many');
 
             const ok = k.check(k.split(right));
             assert.equal(ok.valid, true);
@@ -189,17 +199,15 @@ test('checks beyond the key: IBAN registry and RIB, VIN letters, La Poste, typog
     assert.equal(kind('vin').checkInput('1M8GDM9AXKP042788'), null);
     // La Poste: "Calcule" on a complete body lists both keys.
     const siret = kind('siret');
-    const reading = siret.read(siret.split('356 000 000 4983'));
-    assert.equal(reading.outcome, 'search');
-    assert.deepEqual(search(siret, reading.fields).rows, ['356000000 4983 2', '356000000 4983 7']);
+    assert.deepEqual(calcule(siret, '356 000 000 4983').rows, ['356000000 4983 2', '356000000 4983 7']);
     assert.equal(calcule(siret, '356 000 000 0004').shown, '356000000 0004 8');
 });
 
 // tests/cli/test_cli.cpp, kReadings, and tests/engine/test_iban.cpp.
 test('readings of the pages with several fields', () => {
     const cases = [
-        ['iban', 'gb00nwbk60161331926819', 'GB 29 NWBK 6016 1331 9268 19'],
-        ['iban', 'DE 89 370400440532013000', 'DE 89 3704 0044 0532 0130 00'],
+        ['iban', 'gb00nwbk60161331926819', 'GB29 NWBK 6016 1331 9268 19'],
+        ['iban', 'DE 89 370400440532013000', 'DE89 3704 0044 0532 0130 00'],
         ['cip', '1234569', '123456 2'],
         ['cip', ' 123 456  9 ', '123456 2'],
         ['cip', '12345 2', '123452 7'],  // a blank is no boundary between code and key
@@ -266,28 +274,56 @@ test('the verdict line', () => {
     assert.equal(insee.check(['1 85 05 78 0?? ??? 91']).text, 'Trop de caractères inconnus (5) : 4 au plus.');
     assert.equal(insee.check(['1 85 05 78 006 0?4']).text, '');
     assert.equal(kind('avs').check(['12345600055']).text, 'Aucune clé possible pour ce numéro.');
-    assert.equal(engine.searchText(17100, false), '17\u202f100 candidats.');
-    assert.equal(engine.searchText(1, false), '1 candidat.');
-    assert.equal(engine.searchText(0, false), 'Aucun candidat.');
-    assert.equal(engine.searchText(1167323, true), 'Recherche interrompue : 1\u202f167\u202f323 candidats trouvés.');
-    assert.equal(engine.correctionsText(0, false), 'Aucune correction à une faute de frappe.');
-    assert.equal(engine.correctionsText(3, false), '3 corrections possibles (un caractère changé ou deux voisins échangés).');
+});
+
+// The session of a tab: its step crosses as a value object, and said() makes
+// the line of the last step after its search (the page shows both as they come).
+test('the session: steps and the line after a search', () => {
+    const insee = kind('insee');
+    const session = new engine.Session();
+    const step = session.calcule(insee, ['185057800608436']);
+    assert.deepEqual({ ...step, verdict: step.verdict.key }, {
+        outcome: 'complete', searches: false, read: ['185057800608436'], fields: ['1 85 05 78 006 084 91'],
+        verdict: 'wrong', said: 'Clé erronée : 36 saisie, 91 attendue. F3 : chercher les fautes de frappe.',
+        details: insee.details(['1 85 05 78 006 084 91']),
+    });
+    // The fields still show what "Calcule" wrote: F3 works on the number as typed.
+    const corrections = session.corrections(insee, ['1 85 05 78 006 084 91'], ['1 85 05 78 006 084 91']);
+    assert.deepEqual([corrections.outcome, corrections.searches, corrections.read], ['corrections', true, ['185057800608436']]);
+    // [fields, rows found, stopped, the line]
+    const rows = [
+        [['1 85 05 78 006 0?4'], 17100, false, '17\u202f100 candidats.'],
+        [['1 85 05 78 006 0?4'], 1, false, '1 candidat.'],
+        [['1 85 05 78 006 0?4'], 0, false, 'Aucun candidat.'],
+        [['1 85 05 78 006 0?4'], 1167323, true, 'Recherche interrompue : 1\u202f167\u202f323 candidats trouvés.'],
+    ];
+    for (const [fields, found, stopped, said] of rows) {
+        assert.equal(session.calcule(insee, fields).said, '');
+        assert.equal(session.said(found, stopped), said, said);
+    }
+    assert.equal(session.corrections(insee, ['1 85 05 78 006 048 91'], ['1 85 05 78 006 048 91']).outcome, 'corrections');
+    assert.equal(session.said(0, false), 'Aucune correction à une faute de frappe.');
+    assert.equal(session.said(3, false), '3 corrections possibles (un caractère changé ou deux voisins échangés).');
+    // Each tab has its own session: another one remembers nothing of this one.
+    assert.deepEqual(new engine.Session().corrections(insee, ['1 85 05 78 006 048 91'], ['1 85 05 78 006 048 30']).read,
+        ['1 85 05 78 006 048 30']);
+    assert.equal(engine.tooManyMessage(), 'Trop de chiffres inconnus ! Calcul impossible.');
 });
 
 test('the typing-error search finds the number a slip away', () => {
     const insee = kind('insee');
     // Two neighbours swapped in the order number: 084 typed 048.
-    const { result, rows } = search(insee, ['1 85 05 78 006 048 91'], { corrections: true });
+    const { result, rows } = search(insee, ['1 85 05 78 006 048 91'], { outcome: 'corrections' });
     assert.equal(result.stopped, false);
+    assert.equal(result.rows, rows.length);
     assert.ok(rows.includes('1 85 05 78 006 084 91'), rows.join('\n'));
-    assert.match(result.text, /^\d+ corrections? possibles? \(un caractère changé ou deux voisins échangés\)\.$|^1 correction possible/);
     for (const row of rows) assert.equal(insee.check([row]).valid, true, row);
     // Nothing to correct while characters are unknown.
-    assert.equal(search(insee, ['1 85 05 78 006 0?4 91'], { corrections: true }).rows.length, 0);
+    assert.equal(search(insee, ['1 85 05 78 006 0?4 91'], { outcome: 'corrections' }).rows.length, 0);
     // IBAN: as ferrino-cli --corrige and F3, no letter in a bank code and no
     // RIB key that fails, only the number the verdict calls right.
     const iban = kind('iban');
-    assert.deepEqual(search(iban, iban.split('FR7630006000011234567890198'), { corrections: true }).rows,
+    assert.deepEqual(search(iban, iban.split('FR7630006000011234567890198'), { outcome: 'corrections' }).rows,
         ['FR 76 3000 6000 0112 3456 7890 189 ']);
 });
 
@@ -295,32 +331,30 @@ test('the largest search comes in batches, in order, and stops when asked', () =
     const iban = kind('iban');
     // Cyprus: sixteen account characters, digits or capitals, no national key.
     const fields = ['CY', '??', '00200128000000120052????'];
-    const reading = iban.read(fields);
-    assert.equal(reading.outcome, 'search');
-    assert.equal(reading.candidates, 1679616);
+    assert.equal(iban.read(fields).candidates, 1679616);
     const rows = new PackedRows();
     let batches = 0;
-    const result = iban.search(fields, (bytes, ends) => {
+    const result = iban.search('incomplete', fields, (bytes, ends) => {
         rows.append(bytes.slice(), ends.slice());
         ++batches;
         return false;
     }, 5);
     assert.equal(result.rows, 1679616);
     assert.equal(rows.count, 1679616);
-    assert.equal(result.text, '1\u202f679\u202f616 candidats.');
+    assert.equal(result.stopped, false);
     assert.ok(batches >= 1);
     // Rows as the window lists them (an IBAN row ends with the blank after its last group)...
     assert.equal(rows.text(0), 'CY 62 0020 0128 0000 0012 0052 0000 ');
     assert.equal(rows.text(1679615).trimEnd(), 'CY 29 0020 0128 0000 0012 0052 ZZZZ');
     // (python-stdnum: iban.calc_check_digits gives 62, 35 and 29)
-    // ...and as lines of text, without it.
-    const lines = new TextDecoder().decode(rows.lines());
-    assert.equal(lines.length, rows.characters);
-    assert.ok(lines.startsWith('CY 62 0020 0128 0000 0012 0052 0000\nCY 35 0020 0128 0000 0012 0052 0001\n'));
+    // ...and printed as on paper.
+    const first = rows.pieces(2).next().value;
+    assert.equal(new TextDecoder().decode(iban.printedRows(first.bytes, first.ends, first.base)),
+        'CY62 0020 0128 0000 0012 0052 0000\nCY35 0020 0128 0000 0012 0052 0001\n');
 
     // The rows leave the module's memory batch by batch: the same bytes as in one batch at the end.
     let whole = null;
-    iban.search(fields, (bytes, ends) => {
+    iban.search('incomplete', fields, (bytes, ends) => {
         assert.equal(whole, null, 'one batch');
         whole = { bytes: bytes.slice(), ends: ends.slice() };
         return false;
@@ -338,24 +372,29 @@ test('the largest search comes in batches, in order, and stops when asked', () =
     const stopped = search(iban, fields, { stopAfter: 1000 });
     assert.equal(stopped.result.stopped, true);
     assert.ok(stopped.rows.length >= 1000 && stopped.rows.length < 1679616);
-    assert.match(stopped.result.text, /^Recherche interrompue : /);
+    assert.ok(stopped.result.rows >= stopped.rows.length);
 });
 
-test('rows copied and saved in the printed form the window gives them', () => {
-    const iban = kind('iban');
-    const { rows } = search(iban, ['DE', '??', '3704 0044 0532 0130 0?']);
-    const packed = new PackedRows();
-    const encoded = new TextEncoder().encode(rows.join(''));
-    let end = 0;
-    packed.append(encoded, Uint32Array.from(rows, (row) => (end += row.length)));
-    const printed = rows.map((row) => engine.printedIbanRow(row));
-    assert.equal(printed[0], 'DE89 3704 0044 0532 0130 00');
-    assert.deepEqual(rows.map((row) => printedRow(row, 2)), printed);
-    assert.equal(new TextDecoder().decode(packed.lines({ dropBlankAt: 2 })), `${printed.join('\n')}\n`);
-    assert.equal(new TextDecoder().decode(packed.lines({ dropBlankAt: 2, lastBreak: false })), printed.join('\n'));
-    // Other rows lose their trailing blanks only; the fixed lists too.
-    assert.equal(printedRow('1 85 05 78 006 084 91'), '1 85 05 78 006 084 91');
-    assert.equal(new TextDecoder().decode(new TextRows(['AD (ANDORRE)\t', 'B  ']).lines()), 'AD (ANDORRE)\t\nB\n');
+// A row's printed form is the kind's (tests/engine/test_kinds.cpp holds the
+// rule): [kind, rows as listed, the lines of a copy or a file].
+const PRINTED = [
+    ['iban', ['DE 89 3704 0044 0532 0130 00 ', 'CY 17 0020 0128 0000 0012 0052 7600 '],
+        'DE89 3704 0044 0532 0130 00\nCY17 0020 0128 0000 0012 0052 7600\n'],
+    ['rib', ['30006 00001 1234567890A 89  ', '30006 00001 1234567890J 89'], '30006 00001 1234567890A 89\n30006 00001 1234567890J 89\n'],
+    ['sin', ['12\ufffd 456 78'], '12\ufffd 456 78\n'],
+];
+
+test('rows copied and saved in the printed form of their kind', () => {
+    for (const [name, rows, lines] of PRINTED) {
+        assert.equal(rows.map((row) => `${kind(name).printedRow(row)}\n`).join(''), lines, name);
+        // Packed as the worker hands them over, in pieces of any size: the same lines.
+        const packed = new PackedRows();
+        const { bytes, ends } = new TextRows(rows).pieces().next().value;
+        packed.append(bytes, ends);
+        assert.equal(printed(kind(name), packed), lines, name);
+        assert.equal(printed(kind(name), new TextRows(rows)), lines, name);
+    }
+    assert.equal(printed(kind('insee'), new TextRows([])), '');
 });
 
 test('a plan beyond the limit is never searched', () => {
@@ -374,4 +413,22 @@ test('names, country rows and code types', () => {
     assert.ok(countries.some((row) => row.startsWith("CI (C\u00d4TE D'IVOIRE)")));
     assert.deepEqual(engine.eanTypeNames(), ['EAN 8', 'EAN 13', 'UPC-A', 'UPC-C', 'UPC-E']);
     assert.equal(engine.frenchCount(1679616), '1\u202f679\u202f616');
+});
+
+// The AVS page names the parts of the current number when the engine reads one.
+test('which AVS number the field holds', () => {
+    for (const [text, current] of [
+        ['756.9217.0769.85', true], ['756921707698', true], ['7569217076', false], ['1234567890123', true],
+        ['123.45.678.903', false], ['', false], ['756 9217 0769 8?', true],
+    ]) assert.equal(engine.isCurrentAvs(text), current, text);
+});
+
+// Details cross as [{label, value}], the same after "Calcule" as for the fields it wrote.
+test('details of a whole number', () => {
+    for (const [name, codeType, complete] of KINDS) {
+        const k = kind(name, codeType);
+        const step = new engine.Session().calcule(k, k.split(complete));
+        assert.deepEqual(step.details, k.details(step.fields), complete);
+        for (const detail of step.details) assert.deepEqual(Object.keys(detail).sort(), ['label', 'value'], complete);
+    }
 });

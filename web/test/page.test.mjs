@@ -242,6 +242,64 @@ describe('the page opened from its folder', () => {
         assert.equal(await status(page), 'Pour chercher les fautes de frappe, saisissez le numéro entier, clé comprise.');
     });
 
+    // The verdict line is the session's: [tab, field, typed, key, line].
+    for (const [tab, field, typed, key, line] of [
+        ['TabSheet1', 'EM_siren', '123 456 78', 'Enter', 'Clé calculée : 2.'],
+        ['Tab_isbn', 'em_isbn', '2-07-036822-8', 'Enter', 'Clé erronée : 8 saisie, X attendue. F3 : chercher les fautes de frappe.'],
+        ['Tab_isbn', 'em_isbn', '2-07-036822-8', 'F3', '8 corrections possibles (un caractère changé ou deux voisins échangés).'],
+        ['Tab_avs', 'Em_avs', '12345600055', 'Enter', 'Aucune clé possible pour ce numéro.'],
+        ['tab_cip', 'Fcip1', '12345', 'F3', 'Pour chercher les fautes de frappe, saisissez le numéro entier, clé comprise.'],
+    ]) {
+        test(`${tab}: ${typed}, ${key}: "${line}"`, async () => {
+            await page.click(`#${tab}`);
+            await typeInto(page, field, typed);
+            await page.keyboard.press(key);
+            await idle(page);
+            assert.equal(await status(page), line);
+        });
+    }
+
+    test('what the number says: the engine\'s details after "Calcule" and for the current row', async () => {
+        const shown = () => page.evaluate(() => {
+            const region = document.getElementById('Tab_insee_details');
+            return {
+                hidden: region.hidden, live: region.parentNode.getAttribute('aria-live'), heading: region.querySelector('h2').textContent,
+                pairs: [...region.querySelectorAll('dt')].map((dt) => [dt.textContent, dt.nextElementSibling.textContent]),
+            };
+        });
+        const said = (fields) => page.evaluate((fields) => window.ferrinoApp.engine.kind('insee').details(fields)
+            .map(({ label, value }) => [label, value]), fields);
+        await page.click('#Tab_insee');
+        await typeInto(page, 'EM_INSEE', '1850578006084');
+        await calcule(page);
+        const details = await said(['1 85 05 78 006 084 91']);
+        assert.deepEqual(await shown(), { hidden: details.length === 0, live: 'polite', heading: 'Ce que dit le numéro', pairs: details });
+        // The current row of a list: what the kind says of the row (here a
+        // stand-in for the kind's details, so that the region has something to show).
+        await typeInto(page, 'EM_INSEE', '1 85 05 78 006 0?4');
+        await calcule(page);
+        assert.equal((await shown()).hidden, true);
+        await page.evaluate(() => {
+            window.ferrinoApp.engine.kind('insee').details = (fields) => [{ label: 'Numéro', value: fields[0] }, { label: 'Sexe', value: 'homme' }];
+        });
+        try {
+            await page.click('#LB_insee-row8');
+            assert.deepEqual(await shown(), {
+                hidden: false, live: 'polite', heading: 'Ce que dit le numéro',
+                pairs: [['Numéro', '1 85 05 78 006 084 91'], ['Sexe', 'homme']],
+            });
+            await page.keyboard.press('ArrowDown');
+            assert.deepEqual((await shown()).pairs[0], ['Numéro', '1 85 05 78 006 094 81']);
+            // A changed field: the details spoke of another number.
+            await page.focus('#EM_INSEE');
+            await page.keyboard.press('End');
+            await page.keyboard.press('Backspace');
+            assert.deepEqual(await shown(), { hidden: true, live: 'polite', heading: 'Ce que dit le numéro', pairs: [] });
+        } finally {
+            await page.evaluate(() => delete window.ferrinoApp.engine.kind('insee').details);
+        }
+    });
+
     test('La Poste: "Calcule" on a whole body lists both keys', async () => {
         await page.click('#Tab_SIRET');
         await typeInto(page, 'em_siret', '356 000 000 4983');
@@ -276,7 +334,7 @@ describe('the page opened from its folder', () => {
         await page.click('#Tab_iban');
         await paste(page, 'Edit_Iban_country', 'gb29 nwbk 6016 1331 9268 19');
         assert.deepEqual([await value(page, 'Edit_Iban_country'), await value(page, 'em_iban_cle'), await value(page, 'em_iban')],
-            ['GB', '29', 'NWBK60161331926819']);
+            ['GB', '29', 'NWBK 6016 1331 9268 19 ']);
         // Typed into the country field, a whole IBAN fills the three as well.
         await typeInto(page, 'Edit_Iban_country', 'de89 3704 0044 0532 0130 00');
         assert.deepEqual([await value(page, 'Edit_Iban_country'), await value(page, 'em_iban_cle'), await value(page, 'em_iban')],
@@ -343,7 +401,11 @@ describe('the page opened from its folder', () => {
         assert.equal(await status(page), '');
         await page.click('#Tab_iban');
         await paste(page, 'em_iban', 'FR76_3000/6000.0112-3456 7890\u200B189');
-        assert.deepEqual(await boxes(['Edit_Iban_country', 'em_iban_cle', 'em_iban']), ['FR', '76', '30006000011234567890189']);
+        assert.deepEqual(await boxes(['Edit_Iban_country', 'em_iban_cle', 'em_iban']), ['FR', '76', '3000 6000 0112 3456 7890 189 ']);
+        // The engine's split knows the word IBAN before the number.
+        await paste(page, 'em_iban_cle', 'IBAN DE89 3704 0044 0532 0130 00');
+        assert.deepEqual(await boxes(['Edit_Iban_country', 'em_iban_cle', 'em_iban']), ['DE', '89', '3704 0044 0532 0130 00 ']);
+        await paste(page, 'em_iban', 'FR76_3000/6000.0112-3456 7890\u200B189');
         await calcule(page);
         assert.equal(await status(page), 'Clé correcte. Longueur : 27 caractères, conforme pour FR. Clé RIB correcte.');
         await typeInto(page, 'em_iban_cle', '7');
