@@ -48,6 +48,8 @@ std::vector<Detail> EanDetails(std::string_view digits, EanType type) {
         case EanType::Ean13: AddPrefix(digits, details); break;
         case EanType::UpcA: AddPrefix("0" + std::string(digits), details); break;
         case EanType::UpcE: {
+            // Only the number systems 0 and 1 abridge a UPC-A number.
+            if (digits[0] != '0' && digits[0] != '1') break;
             const std::string upca = ExpandUpcE(digits);
             details.push_back({"UPC-A", FormatEan(upca + ComputeEanKey(upca, 12), EanType::UpcA)});
             AddPrefix("0" + upca, details);
