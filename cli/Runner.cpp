@@ -43,6 +43,11 @@ void Runner::Process(std::string_view number, bool cut) {
         return;
     }
     ToEngine(number, engineText_);
+    if (mode_ == Mode::kCheck && !json_ && QuickCheck()) {
+        ++count_;
+        out_.Spill();
+        return;
+    }
     if (const std::optional<InputFault> fault = kind_.CheckInput(engineText_); fault && (mode_ != Mode::kCalcule || fault->everyMode)) {
         Refuse(number, *fault);
         ++count_;
@@ -165,6 +170,24 @@ void Runner::Calcule(std::string_view number) {
         err_.Flush();
         Raise(kTrouble);
     }
+}
+
+bool Runner::QuickCheck() {
+    const QuickAnswer answer = kind_.QuickCheck(engineText_, shown_, cause_);
+    if (answer == QuickAnswer::kUnsure) return false;
+    // The line Check() writes.
+    const bool valid = answer == QuickAnswer::kRight;
+    Raise(valid ? kAllWell : kWrongKey);
+    std::string& text = out_.Text();
+    text += valid ? "OK " : "ERREUR ";
+    AppendShown(text, shown_);
+    if (!valid) {
+        text += " (";
+        text += cause_;
+        text += ')';
+    }
+    text += '\n';
+    return true;
 }
 
 void Runner::Check(std::string_view number, const Reading& reading) {

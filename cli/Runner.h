@@ -38,6 +38,9 @@ private:
     void SearchWritingRows(const SessionStep& step, const std::function<void(std::string_view)>& write);
     static constexpr unsigned kRowsBetweenWrites = 4096;  // engine pumps, about one per candidate
     void Check(std::string_view number, const Reading& reading);
+    // The kind's quick check of engineText_ (text output only): false when
+    // the number is not its case and Check() must answer.
+    bool QuickCheck();
     void Correct(std::string_view number);
     // A number the kind cannot take as it is given.
     void Refuse(std::string_view number, const InputFault& fault);
@@ -52,6 +55,8 @@ private:
     Output& out_;
     Output& err_;
     std::string engineText_;  // kept from one number to the next
+    std::string shown_;       // the quick check's, kept as well
+    std::string cause_;
     ferrino::Session session_{false};  // the command line shows no details
     std::string line_;  // a row in its printed form
     std::size_t count_ = 0;   // numbers done

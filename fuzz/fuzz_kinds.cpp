@@ -39,7 +39,11 @@
 //     (a SIRET's SIREN, an AVS number's country code, dropped characters)
 //     and for which some key exists; but for an IBAN of a country code
 //     without IBAN, whose search keeps to the key alone while the verdict
-//     refuses the country.
+//     refuses the country;
+//   - the quick check of a batch (NumberKind::QuickCheck), where it answers,
+//     agrees with the full check: the text is readable, the shown form is
+//     the reading's, right exactly when the verdict is valid, and a wrong
+//     number's cause is the verdict's first.
 #include <algorithm>
 #include <memory>
 #include <set>
@@ -286,6 +290,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What a number says of itself: only a whole number says anything.
     FUZZ_CHECK(verdict.WholeNumber() || kind.Details(reading).empty(), context);
     kind.Inner(kind.Split(text));
+    std::string shown;
+    std::string cause;
+    if (const QuickAnswer quick = kind.QuickCheck(text, shown, cause); quick != QuickAnswer::kUnsure) {
+        const std::string quickContext = context + fuzz::Context("quick check's shown form", shown, "cause", cause);
+        FUZZ_CHECK(!fault && shown == reading.shown && (quick == QuickAnswer::kRight) == verdict.Valid(), quickContext);
+        FUZZ_CHECK(quick == QuickAnswer::kRight || cause == verdict.FirstCause(), quickContext);
+    }
     if (reading.plan.Complete()) {
         kind.CompletedShown(reading);
         const bool keyOnly = std::all_of(verdict.findings.begin(), verdict.findings.end(), [](const Finding& f) { return f.ok; });

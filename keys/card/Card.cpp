@@ -1,5 +1,8 @@
 #include "Card.h"
 
+#include <algorithm>
+#include <array>
+
 #include "luhn/Luhn.h"
 
 namespace ferrino {
@@ -63,6 +66,16 @@ bool TestCardCandidate(std::string_view candidate, std::string_view pattern, Row
 Plan CardPlan(std::string_view fieldText) { return LuhnPlan(fieldText, KindOf(CardLength(fieldText))); }
 
 std::string CompleteCard(const Plan& plan) { return CompleteLuhn(plan, KindOf(CardLength(plan.pattern))); }
+
+QuickAnswer QuickCard(std::string_view number, std::string& shown, std::string& cause) {
+    std::array<char, kCardLongest> digits;
+    const std::string_view plain(digits.data(), PlainDigits(number, digits));
+    // CardLength on digits alone: fifteen after 34 or 37, else at least sixteen.
+    const std::size_t length =
+        plain.starts_with("34") || plain.starts_with("37") ? kCardShortest : std::max(plain.size(), kCardLength);
+    if (plain.size() != length) return QuickAnswer::kUnsure;
+    return QuickLuhn(plain, KindOf(length), shown, cause);
+}
 
 bool SearchCard(const Plan& plan, RowStore& sink, SearchPump& pump) {
     return Enumerate(plan, TestVisitor{[&](const std::string& candidate) { TestCardCandidate(candidate, plan.pattern, sink); }}, pump);

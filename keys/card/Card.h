@@ -20,6 +20,7 @@
 
 #include "common/Enumeration.h"
 #include "common/RowStore.h"
+#include "common/Verdict.h"
 
 namespace ferrino {
 
@@ -51,6 +52,10 @@ Plan CardPlan(std::string_view fieldText);
 
 // The field's new text when the body is complete: the body and its key.
 std::string CompleteCard(const Plan& plan);
+
+// The quick check of a batch (NumberKind::QuickCheck): a number of the
+// length its digits are read at.
+QuickAnswer QuickCard(std::string_view number, std::string& shown, std::string& cause);
 
 // Lists every completion of the plan that the candidate test accepts.
 bool SearchCard(const Plan& plan, RowStore& sink, SearchPump& pump);

@@ -31,7 +31,8 @@ std::unique_ptr<NumberKind> MakeCardKind() {
         "carte", FieldOps{.format = FormatCard, .plan = CardPlan, .complete = CompleteCard, .search = SearchCard,
                           .test = TestCardCandidate, .keys = CardKeys,
                           .keyAt = [](std::string_view pattern) { return CardLength(pattern) - 1; },
-                          .typedLength = LuhnCharacters, .details = CardDetails});
+                          .typedLength = LuhnCharacters, .details = CardDetails,
+                          .quick = QuickCard});
 }
 
 }  // namespace ferrino

@@ -1,5 +1,9 @@
 #include "Cip.h"
 
+#include <array>
+
+#include "common/KindTools.h"
+
 namespace ferrino {
 
 namespace {
@@ -66,6 +70,15 @@ std::optional<CipFields> SplitCip(std::string_view text) {
     for (char c : compact)
         if (!IsDigit(c) && c != kUnknown) return std::nullopt;
     return CipFields{compact.substr(0, kCipCodeLength), compact.substr(kCipCodeLength)};
+}
+
+QuickAnswer QuickCip(std::string_view number, std::string& shown, std::string& cause) {
+    static constexpr std::size_t kFields[] = {kCipCodeLength, kCipKeyLength};
+    std::array<char, kCipLength> digits;
+    const std::string_view plain(digits.data(), PlainDigits(number, digits));
+    if (plain.size() != kCipLength) return QuickAnswer::kUnsure;
+    const char key = CipKey(plain);
+    return QuickKeyAnswer(plain, kFields, std::string_view(&key, 1), shown, cause);
 }
 
 }  // namespace ferrino

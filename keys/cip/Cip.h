@@ -12,6 +12,7 @@
 
 #include "common/Enumeration.h"
 #include "common/RowStore.h"
+#include "common/Verdict.h"
 
 namespace ferrino {
 
@@ -59,5 +60,8 @@ CipFields CipRowFields(std::string_view row);
 // "1234562", "123456 2", "340093-5" and "34 00 93.5" are whole codes.
 // Anything else is no whole code.
 std::optional<CipFields> SplitCip(std::string_view text);
+
+// The quick check of a batch (NumberKind::QuickCheck): seven digits.
+QuickAnswer QuickCip(std::string_view number, std::string& shown, std::string& cause);
 
 }  // namespace ferrino

@@ -70,6 +70,9 @@ public:
         return {{"Code CIP/ACL", std::string(Slice(reading.number, 0, kCipCodeLength))}};
     }
 
+    QuickAnswer QuickCheck(std::string_view number, std::string& shown, std::string& cause) const override {
+        return QuickCip(number, shown, cause);
+    }
     TypoRules Typos(const Reading&) const override {
         TypoRules rules;
         rules.alphabet = [](std::string_view number, std::size_t pos) -> std::string {

@@ -140,6 +140,16 @@ public:
     // What a slip may put at each position of the number, and the test.
     virtual TypoRules Typos(const Reading& reading) const = 0;
 
+    // The check of a batch of numbers, on the plain case only: a text (as
+    // given, engine text) that holds a whole number of the kind written out in
+    // full, nothing unknown, nothing dropped. It allocates nothing once
+    // `shown` and `cause` have grown. Where it answers kRight or kWrong it
+    // agrees with the full check: the text passes CheckInput, `shown` is
+    // ReadText(number).shown, kRight means Check().Valid(), and on kWrong
+    // `cause` is Check().FirstCause(). Every other text is kUnsure, as is
+    // every text of a kind without a quick check.
+    virtual QuickAnswer QuickCheck(std::string_view number, std::string& shown, std::string& cause) const;
+
     // The one test of a whole number: what the verdict calls "Clé correcte."
     // and --check "OK". Every search row, every correction and every
     // completed number passes it.

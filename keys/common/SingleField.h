@@ -41,6 +41,8 @@ struct FieldOps {
     std::function<std::vector<Detail>(std::string_view pattern)> details = {};
     // The number inside a text of another kind (NumberKind::Inner). May be null.
     std::function<std::optional<InnerNumber>(std::string_view text)> inner = {};
+    // The kind's quick check of a batch (NumberKind::QuickCheck). May be null.
+    std::function<QuickAnswer(std::string_view number, std::string& shown, std::string& cause)> quick = {};
 };
 
 // A key that always stands at `keyAt`.
@@ -76,6 +78,9 @@ public:
     std::optional<InnerNumber> Inner(const Fields& fields) const override {
         if (!ops_.inner || fields.empty()) return std::nullopt;
         return ops_.inner(fields[0]);
+    }
+    QuickAnswer QuickCheck(std::string_view number, std::string& shown, std::string& cause) const override {
+        return ops_.quick ? ops_.quick(number, shown, cause) : QuickAnswer::kUnsure;
     }
 
 private:

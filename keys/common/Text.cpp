@@ -62,6 +62,19 @@ std::string NumberCharacters(std::string_view typed) {
     return out;
 }
 
+std::size_t PlainDigits(std::string_view text, std::span<char> digits) {
+    std::size_t count = 0;
+    for (char c : text) {
+        if (IsDigit(c)) {
+            if (count == digits.size()) return 0;
+            digits[count++] = c;
+        } else if (!IsSeparator(c)) {
+            return 0;
+        }
+    }
+    return count;
+}
+
 std::string KeepDigitsCapitalsUnknown(std::string_view text) {
     std::string out;
     out.reserve(text.size());

@@ -60,6 +60,12 @@ constexpr bool IsSeparator(char c) {
 // engine: ToEngine drops them.)
 std::string NumberCharacters(std::string_view typed);
 
+// The digits of a number written with digits and separators alone (a number
+// in its plain form, "732 829 320 00074"), copied into `digits`: their count.
+// 0 when the text holds any other character, or more digits than `digits`
+// has room for.
+std::size_t PlainDigits(std::string_view text, std::span<char> digits);
+
 // Keeps digits, capital letters and unknown markers, in order; drops the rest.
 std::string KeepDigitsCapitalsUnknown(std::string_view text);
 

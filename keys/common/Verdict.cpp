@@ -67,7 +67,7 @@ std::string Verdict::FirstCause() const {
         case KeyState::Wrong:
             if (!keyOptional.empty()) break;
             [[fallthrough]];
-        case KeyState::Computed: return "clé attendue : " + expectedKey;
+        case KeyState::Computed: return std::string(kExpectedKeyCause) + expectedKey;
     }
     for (const Finding& finding : findings)
         if (!finding.ok) return finding.cause;

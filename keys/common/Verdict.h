@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ferrino {
@@ -24,6 +25,14 @@ enum class KeyState {
     TooMany,    // more unknown characters than a search takes
     TooLong,    // longer than the kind can ever be (`limit` is then the longest)
 };
+
+// The command line's cause of a wrong or missing key, before the key: "clé
+// attendue : 7".
+inline constexpr std::string_view kExpectedKeyCause = "clé attendue : ";
+
+// What the quick check of a batch says of a number (NumberKind::QuickCheck):
+// right, wrong, or not its case (the full check then answers).
+enum class QuickAnswer { kUnsure, kRight, kWrong };
 
 // A check beyond the key.
 struct Finding {

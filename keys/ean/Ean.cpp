@@ -1,5 +1,7 @@
 #include "Ean.h"
 
+#include "common/KindTools.h"
+
 #include <array>
 #include <span>
 
@@ -146,6 +148,16 @@ std::string CompleteEan(const Plan& plan, EanType type) {
 
 bool SearchEan(const Plan& plan, RowStore& sink, SearchPump& pump, EanType type) {
     return Enumerate(plan, TestVisitor{[&](const std::string& candidate) { TestEanCandidate(candidate, plan.pattern, sink, type); }}, pump);
+}
+
+QuickAnswer QuickEan(std::string_view number, EanType type, std::string& shown, std::string& cause) {
+    const EanTypeInfo& info = Info(type);
+    std::array<char, 13> digits;  // the longest type
+    const std::string_view plain(digits.data(), PlainDigits(number, digits));
+    if (plain.size() != info.length) return QuickAnswer::kUnsure;
+    const std::string key = ComputeEanTypeKey(plain, type);  // one digit, held in place
+    if (key.empty()) return QuickAnswer::kUnsure;
+    return QuickKeyAnswer(plain, info.blocks, key, shown, cause);
 }
 
 }  // namespace ferrino

@@ -27,6 +27,7 @@
 
 #include "common/Enumeration.h"
 #include "common/RowStore.h"
+#include "common/Verdict.h"
 
 namespace ferrino {
 
@@ -93,5 +94,9 @@ std::string CompleteEan(const Plan& plan, EanType type);
 
 // Lists every completion of the plan that the candidate test accepts.
 bool SearchEan(const Plan& plan, RowStore& sink, SearchPump& pump, EanType type);
+
+// The quick check of a batch (NumberKind::QuickCheck) of a number of the
+// type: a UPC-E number system without a key is left to the full check.
+QuickAnswer QuickEan(std::string_view number, EanType type, std::string& shown, std::string& cause);
 
 }  // namespace ferrino

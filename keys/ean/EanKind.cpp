@@ -28,7 +28,10 @@ std::unique_ptr<NumberKind> MakeEan(EanType type) {
                         .keys = keys,
                         .keyAt = At(n - 1),
                         .typedLength = EanCharacters,
-                        .details = [type](std::string_view pattern) { return EanDetails(pattern, type); }});
+                        .details = [type](std::string_view pattern) { return EanDetails(pattern, type); },
+                        .quick = [type](std::string_view number, std::string& shown, std::string& cause) {
+                            return QuickEan(number, type, shown, cause);
+                        }});
 }
 
 }  // namespace

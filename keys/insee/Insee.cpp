@@ -1,5 +1,9 @@
 #include "Insee.h"
 
+#include <array>
+
+#include "common/KindTools.h"
+
 namespace ferrino {
 
 namespace {
@@ -25,11 +29,16 @@ int DecimalValue(std::string_view digits) {
 
 }  // namespace
 
+namespace {
+
+constexpr std::size_t kGroups[] = {1, 2, 2, 2, 3, 3, 2};  // S YY MM DD CCC OOO KK
+
+}  // namespace
+
 std::string FormatInsee(std::string_view text) {
     std::string kept = PadUnknown(KeepDigitsCapitalsUnknown(text), kInseeLength);
     for (std::size_t i = 0; i < kInseeLength; ++i)
         if (!IsDigit(kept[i]) && !(i == kDepartment + 1 && Corsican(kept))) kept[i] = kUnknown;
-    static constexpr std::size_t kGroups[] = {1, 2, 2, 2, 3, 3, 2};
     return ShowGrouped(kept, kGroups);
 }
 
@@ -74,6 +83,13 @@ std::string CompleteInsee(const Plan& plan) {
 
 bool SearchInsee(const Plan& plan, RowStore& sink, SearchPump& pump) {
     return Enumerate(plan, TestVisitor{[&](const std::string& candidate) { TestInseeCandidate(candidate, plan.pattern, sink); }}, pump);
+}
+
+QuickAnswer QuickInsee(std::string_view number, std::string& shown, std::string& cause) {
+    std::array<char, kInseeLength> digits;
+    const std::string_view plain(digits.data(), PlainDigits(number, digits));
+    if (plain.size() != kInseeLength) return QuickAnswer::kUnsure;
+    return QuickKeyAnswer(plain, kGroups, ComputeInseeKey(plain), shown, cause);
 }
 
 }  // namespace ferrino

@@ -13,6 +13,7 @@
 
 #include "common/Enumeration.h"
 #include "common/RowStore.h"
+#include "common/Verdict.h"
 
 namespace ferrino {
 
@@ -40,5 +41,9 @@ std::string CompleteInsee(const Plan& plan);
 
 // Lists every completion of the plan whose key agrees with the pattern.
 bool SearchInsee(const Plan& plan, RowStore& sink, SearchPump& pump);
+
+// The quick check of a batch (NumberKind::QuickCheck): fifteen digits (a
+// Corsican number is left to the full check).
+QuickAnswer QuickInsee(std::string_view number, std::string& shown, std::string& cause);
 
 }  // namespace ferrino

@@ -14,7 +14,8 @@ std::unique_ptr<NumberKind> MakeInseeKind() {
         "insee", FieldOps{.format = FormatInsee, .plan = InseePlan, .complete = CompleteInsee, .search = SearchInsee,
                           .test = TestInseeCandidate, .keys = Keys(ComputeInseeKey), .keyAt = At(kInseeBody), .keyLength = 2,
                           .typedLength = KeptLength, .letters = true,
-                          .details = [](std::string_view number) { return InseeDetails(number, ThisYear()); }});
+                          .details = [](std::string_view number) { return InseeDetails(number, ThisYear()); },
+                          .quick = QuickInsee});
 }
 
 }  // namespace ferrino

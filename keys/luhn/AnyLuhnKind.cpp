@@ -1,4 +1,5 @@
 // A Luhn number of any length behind the one interface of common/Kind.h: one field.
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -40,6 +41,13 @@ private:
         return shown;
     }
 
+    static QuickAnswer Quick(std::string_view number, std::string& shown, std::string& cause) {
+        std::array<char, kLuhnLongest> digits;
+        const std::string_view plain(digits.data(), PlainDigits(number, digits));
+        if (plain.size() < kLuhnShortest) return QuickAnswer::kUnsure;
+        return QuickLuhn(plain, AnyLengthLuhn(plain.size()), shown, cause);
+    }
+
     static FieldOps Ops() {
         return {.format = Format,
                 .plan = [](std::string_view text) { return LuhnPlan(text, Of(text)); },
@@ -47,7 +55,8 @@ private:
                 .search = [](const Plan& plan, RowStore& rows, SearchPump& pump) { return SearchLuhn(plan, rows, pump, Of(plan.pattern)); },
                 .test = [](std::string_view c, std::string_view p, RowStore& s) { return TestLuhnCandidate(c, p, s, Of(p)); },
                 .keys = [](std::string_view pattern) { return LuhnKeys(pattern, Of(pattern)); },
-                .keyAt = [](std::string_view pattern) { return Of(pattern).body; }};
+                .keyAt = [](std::string_view pattern) { return Of(pattern).body; },
+                .quick = Quick};
     }
 };
 

@@ -1,19 +1,37 @@
 #include "Luhn.h"
 
+#include "common/KindTools.h"
+
 namespace ferrino {
 
-std::string ComputeLuhnKey(std::string_view text, std::size_t bodyLength) {
+namespace {
+
+// A doubled digit counted as the sum of its decimal digits.
+constexpr int kDoubled[10] = {0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
+
+// The key of a sum of the body's values.
+char KeyOfSum(int sum) { return static_cast<char>('0' + (10 - sum % 10) % 10); }
+
+// The key of the first `bodyLength` characters, read as ComputeLuhnKey reads them.
+char LuhnKey(std::string_view text, std::size_t bodyLength) {
+    const auto value = [&](std::size_t i) { return i < text.size() ? DigitValue(text[i]) : 0; };
     int sum = 0;
-    for (std::size_t i = 0; i < bodyLength; ++i) {
-        int value = i < text.size() ? DigitValue(text[i]) : 0;
-        if ((bodyLength - 1 - i) % 2 == 0) value *= 2;  // the digit next to the key, then every second one
-        sum += value / 10 + value % 10;
-        sum %= 10;
-    }
-    return std::string(1, static_cast<char>('0' + (10 - sum) % 10));
+    std::size_t i = bodyLength;
+    // From the key leftwards, two at a time: the digit next to the key doubled, the one before it not.
+    for (; i >= 2; i -= 2) sum += kDoubled[value(i - 1)] + value(i - 2);
+    if (i == 1) sum += kDoubled[value(0)];
+    return KeyOfSum(sum);
 }
 
-namespace {
+// The same on a body known to be digits alone.
+char DigitsKey(std::string_view body) {
+    const auto value = [&](std::size_t i) { return body[i] - '0'; };
+    int sum = 0;
+    std::size_t i = body.size();
+    for (; i >= 2; i -= 2) sum += kDoubled[value(i - 1)] + value(i - 2);
+    if (i == 1) sum += kDoubled[value(0)];
+    return KeyOfSum(sum);
+}
 
 int DigitSum(std::string_view digits) {
     int sum = 0;
@@ -22,6 +40,10 @@ int DigitSum(std::string_view digits) {
 }
 
 }  // namespace
+
+std::string ComputeLuhnKey(std::string_view text, std::size_t bodyLength) {
+    return std::string(1, LuhnKey(text, bodyLength));
+}
 
 std::vector<std::string> LuhnKeys(std::string_view body, const LuhnKind& kind) {
     // The body as the key reads it: a missing or non-digit character counts as 0.
@@ -99,6 +121,13 @@ Plan LuhnPlan(std::string_view fieldText, const LuhnKind& kind) {
 std::string CompleteLuhn(const Plan& plan, const LuhnKind& kind) {
     const std::string body = PadRight(std::string(Slice(plan.pattern, 0, kind.body)), kind.body, '0');
     return body + ComputeLuhnKey(body, kind.body);
+}
+
+QuickAnswer QuickLuhn(std::string_view digits, const LuhnKind& kind, std::string& shown, std::string& cause) {
+    if (digits.size() != kind.Length() || (kind.digitSumKey && kind.digitSumKey(digits.substr(0, kind.body))))
+        return QuickAnswer::kUnsure;
+    const char key = DigitsKey(digits.substr(0, kind.body));
+    return QuickKeyAnswer(digits, kind.groups, std::string_view(&key, 1), shown, cause);
 }
 
 bool SearchLuhn(const Plan& plan, RowStore& sink, SearchPump& pump, const LuhnKind& kind) {

@@ -18,6 +18,7 @@
 
 #include "common/Enumeration.h"
 #include "common/RowStore.h"
+#include "common/Verdict.h"
 
 namespace ferrino {
 
@@ -97,6 +98,14 @@ Plan LuhnPlan(std::string_view fieldText, const LuhnKind& kind);
 // The field's new text when the body has no unknown marker: the body followed
 // by its key (a typed key is replaced; nothing is refused).
 std::string CompleteLuhn(const Plan& plan, const LuhnKind& kind);
+
+// The quick check of a batch (NumberKind::QuickCheck) on the digits of a
+// number in its plain form (PlainDigits, common/Text.h): kUnsure unless they
+// are exactly the kind's length and the body's key follows Luhn; otherwise
+// `shown` is the number in the kind's groups and the answer is whether the
+// key fits (`cause` then names the key expected). A kind with further
+// checks makes them on kRight.
+QuickAnswer QuickLuhn(std::string_view digits, const LuhnKind& kind, std::string& shown, std::string& cause);
 
 // Lists every accepted completion of the plan, in the order of the search.
 // Returns false when stopped.

@@ -1,5 +1,7 @@
 #include "Sin.h"
 
+#include <array>
+
 #include "luhn/Luhn.h"
 
 namespace ferrino {
@@ -32,6 +34,10 @@ bool TestSinCandidate(std::string_view candidate, std::string_view pattern, RowS
 }
 Plan SinPlan(std::string_view fieldText) { return LuhnPlan(fieldText, kSin); }
 std::string CompleteSin(const Plan& plan) { return CompleteLuhn(plan, kSin); }
+QuickAnswer QuickSin(std::string_view number, std::string& shown, std::string& cause) {
+    std::array<char, kSinLength> digits;
+    return QuickLuhn({digits.data(), PlainDigits(number, digits)}, kSin, shown, cause);
+}
 bool SearchSin(const Plan& plan, RowStore& sink, SearchPump& pump) { return SearchLuhn(plan, sink, pump, kSin); }
 
 }  // namespace ferrino

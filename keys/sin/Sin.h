@@ -12,6 +12,7 @@
 
 #include "common/Enumeration.h"
 #include "common/RowStore.h"
+#include "common/Verdict.h"
 
 namespace ferrino {
 
@@ -35,6 +36,9 @@ Plan SinPlan(std::string_view fieldText);
 
 // The field's new text when the body is complete: the body and its key.
 std::string CompleteSin(const Plan& plan);
+
+// The quick check of a batch (NumberKind::QuickCheck).
+QuickAnswer QuickSin(std::string_view number, std::string& shown, std::string& cause);
 
 // Lists every completion of the plan whose key agrees with the pattern.
 bool SearchSin(const Plan& plan, RowStore& sink, SearchPump& pump);

@@ -25,7 +25,7 @@ std::unique_ptr<NumberKind> MakeSinKind() {
     return std::make_unique<SingleFieldKind>(
         "sin", FieldOps{.format = FormatSin, .plan = SinPlan, .complete = CompleteSin, .search = SearchSin,
                         .test = TestSinCandidate, .keys = Keys(ComputeSinKey), .keyAt = At(kSinBody),
-                        .typedLength = SinCharacters, .details = SinDetails});
+                        .typedLength = SinCharacters, .details = SinDetails, .quick = QuickSin});
 }
 
 }  // namespace ferrino

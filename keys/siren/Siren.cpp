@@ -1,5 +1,7 @@
 #include "Siren.h"
 
+#include <array>
+
 #include "luhn/Luhn.h"
 
 namespace ferrino {
@@ -19,6 +21,10 @@ bool TestSirenCandidate(std::string_view candidate, std::string_view pattern, Ro
 }
 Plan SirenPlan(std::string_view fieldText) { return LuhnPlan(fieldText, kSiren); }
 std::string CompleteSiren(const Plan& plan) { return CompleteLuhn(plan, kSiren); }
+QuickAnswer QuickSiren(std::string_view number, std::string& shown, std::string& cause) {
+    std::array<char, kSirenLength> digits;
+    return QuickLuhn({digits.data(), PlainDigits(number, digits)}, kSiren, shown, cause);
+}
 bool SearchSiren(const Plan& plan, RowStore& sink, SearchPump& pump) { return SearchLuhn(plan, sink, pump, kSiren); }
 
 }  // namespace ferrino

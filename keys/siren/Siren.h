@@ -12,6 +12,7 @@
 
 #include "common/Enumeration.h"
 #include "common/RowStore.h"
+#include "common/Verdict.h"
 
 namespace ferrino {
 
@@ -32,6 +33,9 @@ Plan SirenPlan(std::string_view fieldText);
 
 // The field's new text when the body is complete: the body and its key.
 std::string CompleteSiren(const Plan& plan);
+
+// The quick check of a batch (NumberKind::QuickCheck).
+QuickAnswer QuickSiren(std::string_view number, std::string& shown, std::string& cause);
 
 // Lists every completion of the plan that the candidate test accepts.
 bool SearchSiren(const Plan& plan, RowStore& sink, SearchPump& pump);

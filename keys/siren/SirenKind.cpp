@@ -32,7 +32,7 @@ std::unique_ptr<NumberKind> MakeSirenKind() {
     return std::make_unique<SingleFieldKind>(
         "siren", FieldOps{.format = FormatSiren, .plan = SirenPlan, .complete = CompleteSiren, .search = SearchSiren,
                           .test = TestSirenCandidate, .keys = Keys(ComputeSirenKey), .keyAt = At(kSirenBody),
-                          .typedLength = LuhnCharacters, .details = Details, .inner = SirenOfVat});
+                          .typedLength = LuhnCharacters, .details = Details, .inner = SirenOfVat, .quick = QuickSiren});
 }
 
 }  // namespace ferrino

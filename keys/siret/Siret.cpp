@@ -1,5 +1,7 @@
 #include "Siret.h"
 
+#include <array>
+
 #include "luhn/Luhn.h"
 #include "siren/Siren.h"
 
@@ -34,6 +36,14 @@ bool TestSiretCandidate(std::string_view candidate, std::string_view pattern, Ro
 }
 Plan SiretPlan(std::string_view fieldText) { return LuhnPlan(fieldText, kSiret); }
 std::string CompleteSiret(const Plan& plan) { return CompleteLuhn(plan, kSiret); }
+QuickAnswer QuickSiret(std::string_view number, std::string& shown, std::string& cause) {
+    std::array<char, kSiretLength> digits;
+    const QuickAnswer answer = QuickLuhn({digits.data(), PlainDigits(number, digits)}, kSiret, shown, cause);
+    // The SIREN's own key, the first nine digits.
+    if (answer == QuickAnswer::kRight && !SirenIsRight(std::string_view(digits.data(), kSirenLength)))
+        return QuickAnswer::kUnsure;
+    return answer;
+}
 bool SearchSiret(const Plan& plan, RowStore& sink, SearchPump& pump) { return SearchLuhn(plan, sink, pump, kSiret); }
 
 }  // namespace ferrino

@@ -23,6 +23,7 @@
 
 #include "common/Enumeration.h"
 #include "common/RowStore.h"
+#include "common/Verdict.h"
 
 namespace ferrino {
 
@@ -51,6 +52,10 @@ Plan SiretPlan(std::string_view fieldText);
 
 // The field's new text when the body is complete: the body and its key.
 std::string CompleteSiret(const Plan& plan);
+
+// The quick check of a batch (NumberKind::QuickCheck): a La Poste
+// establishment, or a right key with a wrong SIREN, is left to the full check.
+QuickAnswer QuickSiret(std::string_view number, std::string& shown, std::string& cause);
 
 // Lists every completion of the plan that the candidate test accepts.
 bool SearchSiret(const Plan& plan, RowStore& sink, SearchPump& pump);

@@ -38,8 +38,8 @@ std::unique_ptr<NumberKind> MakeSiretKind() {
     return std::make_unique<SingleFieldKind>(
         "siret", FieldOps{.format = FormatSiret, .plan = SiretPlan, .complete = CompleteSiret, .search = SearchSiret,
                           .test = TestSiretCandidate, .keys = SiretKeys, .keyAt = At(kSiretBody),
-                          .findings = SiretFindings, .typedLength = LuhnCharacters,
-                          .details = SiretDetails});
+                          .findings = SiretFindings, .typedLength = LuhnCharacters, .details = SiretDetails,
+                          .quick = QuickSiret});
 }
 
 }  // namespace ferrino

@@ -353,6 +353,17 @@ TEST(CliInput, LinesInOrderBlankOnesSkipped) {
     EXPECT_EQ(RunCli({"siren"}, "").status, 0);
 }
 
+// Lines read quickly and lines the full check answers, in one batch: each
+// keeps its place, and the exit status is the worst.
+TEST(CliInput, PlainAndUnusualNumbersInOneBatch) {
+    const Result r = RunCli({"siret", "--check"},
+                            "73282932000074\n35060000095318\n732 829 320 00075\n356 000 000 49837\n7328293200007?\n55210055400013\n");
+    EXPECT_EQ(r.out,
+              "OK 732829320 0007 4\nERREUR 350600000 9531 8 (clé SIREN)\nERREUR 732829320 0007 5 (clé attendue : 4)\n"
+              "OK 356000000 4983 7\nERREUR 732829320 0007 (clé attendue : 4)\nOK 552100554 0001 3\n");
+    EXPECT_EQ(r.status, 1);
+}
+
 TEST(CliInput, ManyLinesAndLongLinesCrossTheBlocks) {
     std::string input;
     std::string expected;
@@ -611,6 +622,8 @@ TEST(CliCheck, WholeNumbers) {
          "# 73282932000075\n732829320 9007 5\n732829320 0907 5\n732829320 0097 5\n732829320 0002 5\n732829320 0007 4\n", 0},
         // The SIREN inside has its own key: a swap there can keep the SIRET's.
         {{"siret", "--check", "35060000095318"}, "ERREUR 350600000 9531 8 (clé SIREN)\n", 1},
+        // A wrong key is named before a wrong SIREN; La Poste's head office keeps its Luhn key.
+        {{"siret", "--check", "35060000095319", "35600000000048"}, "ERREUR 350600000 9531 9 (clé attendue : 8)\nOK 356000000 0004 8\n", 1},
         // The blanks of French typography are blanks.
         {{"sin", "--check", "046\xC2\xA0" "454\xE2\x80\xAF" "286"}, "OK 046 454 286\n", 0},
         {{"insee", "--check", "2 53 07 2B 073 004 70"}, "OK 2 53 07 2B 073 004 70\n", 0},

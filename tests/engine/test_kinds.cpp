@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/Kind.h"
+#include "common/Text.h"
 #include "common/Utf8.h"
 
 using namespace ferrino;
@@ -427,6 +428,96 @@ TEST(KindTable, NamesAndMakers) {
     EXPECT_EQ(MakeKind(""), nullptr);
     // An unknown EAN code type is EAN 13.
     EXPECT_EQ(MakeKind("ean", 99)->ReadText("400638133393").shown, MakeKind("ean", 1)->ReadText("400638133393").shown);
+}
+
+// The quick check of a batch answers only where the full check would answer
+// the same, word for word: for every kind, on published numbers, every text
+// one slip, one character more or one less away from them, and junk.
+TEST(QuickCheck, AgreesWithTheFullCheck) {
+    struct Case {
+        const char* kind;
+        std::vector<const char*> numbers;
+        bool quick;  // the kind answers its first number quickly
+        int codeType = 1;
+    };
+    const std::vector<Case> cases = {
+        {"insee", {"1 85 05 78 006 084 91", "2 53 07 2B 073 004 70"}, true},
+        {"rib", {"30006 00001 12345678901 89", "30002 00550 0000157845Z 02"}, false},
+        {"iban", {"FR76 3000 6000 0112 3456 7890 189", "GB29 NWBK 6016 1331 9268 19"}, false},
+        {"prof", {"75 1 12345 6"}, false},
+        {"avs", {"756.1234.5678.97", "123 45 678 903"}, false},
+        {"isbn", {"2-07-036822-X", "978-2-07-036822-8"}, false},
+        {"carte", {"4970 1012 3456 7893", "3782 822463 10005", "4111 1111 1111 1111 110", "6011 0009 9013 9424"}, true},
+        {"siren", {"732 829 320", "552 100 554"}, true},
+        // La Poste's head office keeps its Luhn key; its establishments, and a
+        // wrong SIREN behind a right key, are the full check's.
+        {"siret", {"732 829 320 00074", "552 100 554 00013", "356 000 000 00048", "356000000 4983 7", "350600000 9531 8"}, true},
+        {"ean", {"4 006381 333931"}, true},
+        {"ean", {"9638 5074"}, true, 0},
+        {"ean", {"0 36000 291452"}, true, 2},
+        {"ean", {"0 123456 5"}, true, 3},
+        {"ean", {"0 425261 4", "3 425261 9"}, true, 4},  // UPC-E: a number system without a key
+        {"sin", {"046 454 286"}, true},
+        {"vin", {"1M8GDM9AXKP042788"}, false},
+        {"cip", {"340093 5", "123456 2"}, true},
+        {"luhn", {"7992 7398 713", "3782 8224 6310 005", "18", "4970 1012 3456 7893 4561 1111 1111 1116"}, true},
+    };
+    // What may stand in a number or be typed by mistake, as engine text.
+    const std::string symbols = "0123456789AXZ?*- .,\\\t\x80";
+    const std::vector<std::string> junk = {"", " ", "?", "*", "-", "\x80", "0", "00", "ABC", "046,454,286",
+                                           std::string(40, '0'), std::string(5000, '9')};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.kind) + " " + std::to_string(c.codeType));
+        const auto kind = MakeKind(c.kind, c.codeType);
+        std::vector<std::string> texts = junk;
+        for (std::string_view published : c.numbers) {
+            texts.emplace_back(published);
+            std::string plain;
+            for (char ch : published)
+                if (!IsSeparator(ch)) plain += ch;
+            texts.push_back(plain);
+            for (std::size_t i = 0; i <= plain.size(); ++i) {
+                texts.push_back(plain.substr(0, i));  // cut short
+                for (char s : symbols) texts.push_back(plain.substr(0, i) + s + plain.substr(i));  // one more
+                if (i == plain.size()) break;
+                texts.push_back(plain.substr(0, i) + plain.substr(i + 1));  // one less
+                for (char s : symbols) {
+                    std::string slip = plain;
+                    slip[i] = s;
+                    texts.push_back(slip);
+                }
+                if (i + 1 < plain.size()) {
+                    std::string swapped = plain;
+                    std::swap(swapped[i], swapped[i + 1]);
+                    texts.push_back(swapped);
+                }
+            }
+        }
+        std::string shown = "stale";
+        std::string cause = "stale";
+        std::size_t answered = 0;
+        for (const std::string& text : texts) {
+            const QuickAnswer answer = kind->QuickCheck(text, shown, cause);
+            if (answer == QuickAnswer::kUnsure) continue;
+            ++answered;
+            SCOPED_TRACE(text);
+            ASSERT_FALSE(kind->CheckInput(text).has_value());
+            const Reading reading = kind->ReadText(text);
+            const Verdict verdict = kind->Check(reading);
+            EXPECT_EQ(shown, reading.shown);
+            EXPECT_EQ(answer == QuickAnswer::kRight, verdict.Valid());
+            EXPECT_EQ(answer == QuickAnswer::kRight, kind->IsRightText(text));
+            if (answer == QuickAnswer::kWrong) {
+                EXPECT_EQ(cause, verdict.FirstCause());
+            }
+        }
+        if (c.quick) {
+            EXPECT_EQ(kind->QuickCheck(c.numbers.front(), shown, cause), QuickAnswer::kRight);
+            EXPECT_GT(answered, texts.size() / 10);  // the slips of its digits at least
+        }
+    }
+    for (std::string_view name : KindNames())
+        EXPECT_TRUE(std::any_of(cases.begin(), cases.end(), [&](const Case& c) { return name == c.kind; })) << name;
 }
 
 // A listed row as a copy, a saved file or a line prints it; that line, read

@@ -108,6 +108,16 @@ class Cli:
                 raise SystemExit(f"{' '.join(args)}: answer for {answer!r} in place of {line!r}")
         return objects
 
+    def run_text(self, kind, lines, *options):
+        """The same in text, one line per number."""
+        self.processes += 1
+        args = [self.path, kind, *options]
+        done = subprocess.run(args, input="".join(line + "\n" for line in lines),
+                              capture_output=True, text=True, check=False)
+        if done.returncode not in (0, 1):
+            raise SystemExit(f"{' '.join(args)} exited with {done.returncode}: {done.stderr}")
+        return done.stdout.splitlines()
+
 
 def compact(text):
     return re.sub(r"[ .\-]", "", text)
@@ -212,6 +222,17 @@ def checks(kind, numbers, rng, cli, results):
     for number in numbers:
         cases.extend(corruptions(kind, number, rng))
     answers = cli.run(kind.cli, [number for _, number in cases], *kind.options, "--check")
+    # The text lines (read quickly where a number is plain) say what the JSON objects say.
+    lines = cli.run_text(kind.cli, [number for _, number in cases], *kind.options, "--check")
+    if len(lines) != len(answers):
+        results.fail(kind.name, "--check text", f"{len(cases)} numbers", f"{len(answers)} objects", f"{len(lines)} lines")
+    for (what, number), answer, line in zip(cases, answers, lines):
+        results.count(kind.name, "--check text")
+        expected = ("OK" if answer["valid"] else "ERREUR") + (" " + answer["number"] if answer["number"] else "")
+        if not answer["valid"]:
+            expected += " (" + answer.get("cause", "") + ")"
+        if line != expected:
+            results.fail(kind.name, "--check text", number, expected, line)
     for (what, number), answer in zip(cases, answers):
         theirs = kind.valid(number)
         ours = answer["valid"]
