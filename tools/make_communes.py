@@ -39,11 +39,10 @@ Run it after installing the package in a scratch folder:
 """
 
 import gzip
-import json
 import pathlib
-import sys
 
-from cxxtext import data_set, literal
+from cxxtext import data_set, literal, write_source
+from tabledata import npm_package, read_json
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 OUTPUT = ROOT / "keys" / "insee" / "Communes.cpp"
@@ -124,33 +123,13 @@ def encode(departement, rows):
 
 
 def main():
-    modules = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "node_modules")
-    package = modules / PACKAGE
-    version = json.loads((package / "package.json").read_text(encoding="utf-8"))["version"]
-    communes = json.loads((package / "data" / "communes.json").read_text(encoding="utf-8"))
-    departements = json.loads((package / "data" / "departements.json").read_text(encoding="utf-8"))
+    package, version = npm_package(PACKAGE)
+    communes = read_json(package / "data" / "communes.json")
+    departements = read_json(package / "data" / "departements.json")
     order = {"c": 0, "d": 1, "a": 2, "m": 3}
     communes.sort(key=lambda row: (row["code"], order[KINDS[row["type"]]]))
 
-    out = [
-        "// The French départements and communes (with the communes déléguées and",
-        "// associées and the arrondissements of Paris, Lyon and Marseille), and the",
-        f"// communes' SIREN: Etalab, Découpage administratif, npm {PACKAGE} {version}",
-        "// (INSEE's official geographic code, 2026), Licence Ouverte 2.0.",
-        "// Written by tools/make_communes.py, which describes the encoding; edit",
-        "// that script, not this file.",
-        '#include "CommuneTable.h"',
-        "",
-        '#include "common/DataSets.h"',
-        "",
-        "namespace ferrino {",
-        "",
-        *data_set("kCommunesDataSet", "Communes et départements français",
-                  f"Code officiel géographique 2026 ({PACKAGE} {version}, {len(communes)} codes)",
-                  "Licence Ouverte 2.0 (Etalab)", "INSEE, Etalab"),
-        "",
-        "namespace {",
-        "",
+    body = [
         "using namespace std::string_view_literals;",
         "",
         "constexpr DepartementRow kDepartements[] = {",
@@ -164,38 +143,43 @@ def main():
         if size > 60000:
             raise SystemExit(f"{code}: text too long for some compilers")
         blob += "".join(lines).encode("utf-8")
-        out.append(f"    {{{literal(code)}, {literal(departement['nom'])},")
-        out += [f"     {literal(line)}" for line in lines]
+        body.append(f"    {{{literal(code)}, {literal(departement['nom'])},")
+        body += [f"     {literal(line)}" for line in lines]
         # The suffix gives the length of the whole text at once: working it
         # out character by character in a constant expression exceeds
         # clang's step limit.
-        out[-1] += "sv"
-        out.append("    },")
+        body[-1] += "sv"
+        body.append("    },")
     codes = {row["code"] for row in communes}
     current = {row["code"] for row in communes if row["type"] == "commune-actuelle"}
     former = sorted((old, row["code"]) for row in communes for old in row.get("anciensCodes", [])
                     if old not in codes)
     if len({old for old, _ in former}) != len(former) or any(now not in current for _, now in former):
         raise SystemExit("a former code given twice, or to a commune that is none today")
-    out += ["};", "", "constexpr std::string_view kFormerCodes ="]
+    body += ["};", "", "constexpr std::string_view kFormerCodes ="]
     for start in range(0, len(former), 6):
-        out.append("    " + literal("".join(old + now for old, now in former[start:start + 6])))
-    out[-1] += "sv;"
+        body.append("    " + literal("".join(old + now for old, now in former[start:start + 6])))
+    body[-1] += "sv;"
     blob += "".join(old + now for old, now in former).encode("ascii")
-    out += [
-        "",
-        "}  // namespace",
-        "",
-        "std::span<const DepartementRow> DepartementRows() { return kDepartements; }",
-        "std::string_view FormerCommuneCodes() { return kFormerCodes; }",
-        "",
-        "}  // namespace ferrino",
-        "",
-    ]
     covered = sum(1 for row in communes if departement_of(row["code"]) in {d["code"] for d in departements})
     if covered != len(communes):
         raise SystemExit("a commune outside every département")
-    OUTPUT.write_text("\n".join(out), encoding="utf-8")
+    write_source(
+        OUTPUT,
+        ["The French départements and communes (with the communes déléguées and",
+         "associées and the arrondissements of Paris, Lyon and Marseille), and the",
+         f"communes' SIREN: Etalab, Découpage administratif, npm {PACKAGE} {version}",
+         "(INSEE's official geographic code, 2026), Licence Ouverte 2.0.",
+         "Written by tools/make_communes.py, which describes the encoding; edit",
+         "that script, not this file."],
+        "CommuneTable.h",
+        body,
+        ["std::span<const DepartementRow> DepartementRows() { return kDepartements; }",
+         "std::string_view FormerCommuneCodes() { return kFormerCodes; }"],
+        described=data_set("kCommunesDataSet", "Communes et départements français",
+                           f"Code officiel géographique 2026 ({PACKAGE} {version}, {len(communes)} codes)",
+                           "Licence Ouverte 2.0 (Etalab)", "INSEE, Etalab"),
+    )
     print(f"{OUTPUT}: {len(departements)} départements, {len(communes)} codes, {len(former)} former codes, "
           f"{len(blob)} bytes of text, {len(gzip.compress(bytes(blob), 9))} compressed")
 

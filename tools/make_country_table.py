@@ -10,9 +10,11 @@ withdrawn codes it has no French name for, are written out below.
 Run it from anywhere: python3 tools/make_country_table.py
 """
 
-import json
 import pathlib
 import struct
+
+from cxxtext import array, literal, write_source
+from tabledata import read_json
 
 ISO_JSON = pathlib.Path("/usr/share/iso-codes/json")
 FRENCH = pathlib.Path("/usr/share/locale/fr/LC_MESSAGES")
@@ -69,7 +71,7 @@ def read_mo(path):
 
 
 def load(standard):
-    entries = json.loads((ISO_JSON / f"iso_{standard}.json").read_text(encoding="utf-8"))[standard]
+    entries = read_json(ISO_JSON / f"iso_{standard}.json")[standard]
     return entries, read_mo(FRENCH / f"iso_{standard}.mo")
 
 
@@ -92,21 +94,6 @@ def french_name(code, current, withdrawn):
     raise SystemExit(f"no French name for {code}")
 
 
-def cpp_literal(text):
-    """A C++ string literal of the UTF-8 bytes of `text`, non-ASCII as octal escapes."""
-    out = []
-    for byte in text.encode("utf-8"):
-        if byte == ord("\t"):
-            out.append("\\t")
-        elif byte in (ord('"'), ord("\\")):
-            out.append("\\" + chr(byte))
-        elif 32 <= byte < 127:
-            out.append(chr(byte))
-        else:
-            out.append(f"\\{byte:03o}")
-    return '"' + "".join(out) + '"'
-
-
 def main():
     current = load("3166-1")
     withdrawn = load("3166-3")
@@ -117,29 +104,15 @@ def main():
         if "(" in name or ")" in name or ("," in name and code not in NAMES):
             raise SystemExit(f"{code}: {name} is not a short name")
         rows.append(f"{code} ({name})\t")
-    lines = [
-        "// The rows of the IBAN page's country list: code, French short name, tab.",
-        "// Written by tools/make_country_table.py; edit that script, not this file.",
-        '#include "Countries.h"',
-        "",
-        "namespace ferrino {",
-        "",
-        "namespace {",
-        "",
-        "constexpr std::string_view kRows[] = {",
-    ]
-    lines += [f"    {cpp_literal(row)},  // {row.rstrip()}" if not row.isascii() else f"    {cpp_literal(row)}," for row in rows]
-    lines += [
-        "};",
-        "",
-        "}  // namespace",
-        "",
-        "std::span<const std::string_view> CountryRows() { return kRows; }",
-        "",
-        "}  // namespace ferrino",
-        "",
-    ]
-    OUTPUT.write_text("\n".join(lines), encoding="utf-8")
+    write_source(
+        OUTPUT,
+        ["The rows of the IBAN page's country list: code, French short name, tab.",
+         "Written by tools/make_country_table.py; edit that script, not this file."],
+        "Countries.h",
+        array("std::string_view kRows",
+              [f"    {literal(row)},  // {row.rstrip()}" if not row.isascii() else f"    {literal(row)}," for row in rows]),
+        ["std::span<const std::string_view> CountryRows() { return kRows; }"],
+    )
     print(f"{len(rows)} rows written to {OUTPUT}")
 
 

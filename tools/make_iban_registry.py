@@ -18,6 +18,8 @@ import re
 
 import stdnum
 
+from cxxtext import array, write_source
+
 DATA = pathlib.Path(stdnum.__file__).parent / "iban.dat"
 OUTPUT = pathlib.Path(__file__).resolve().parent.parent / "keys" / "iban" / "Registry.cpp"
 
@@ -42,32 +44,18 @@ def places(structure):
 
 def main():
     rows = read_registry()
-    lines = [
-        "// The countries that have IBANs, with the length of their IBANs and what",
-        "// each place of their BBAN holds (n a digit, a a capital, c either).",
-        "// Written by tools/make_iban_registry.py from the IBAN registry (ISO 13616)",
-        "// as Debian's python3-stdnum keeps it; edit that script, not this file.",
-        '#include "Registry.h"',
-        "",
-        "namespace ferrino {",
-        "",
-        "namespace {",
-        "",
-        "constexpr IbanCountry kCountries[] = {",
-    ]
-    for code, length, structure in rows:
-        lines.append(f'    {{"{code}", {length}, "{places(structure)}"}},  // {structure}')
-    lines += [
-        "};",
-        "",
-        "}  // namespace",
-        "",
-        "std::span<const IbanCountry> IbanRegistry() { return kCountries; }",
-        "",
-        "}  // namespace ferrino",
-        "",
-    ]
-    OUTPUT.write_text("\n".join(lines), encoding="utf-8")
+    write_source(
+        OUTPUT,
+        ["The countries that have IBANs, with the length of their IBANs and what",
+         "each place of their BBAN holds (n a digit, a a capital, c either).",
+         "Written by tools/make_iban_registry.py from the IBAN registry (ISO 13616)",
+         "as Debian's python3-stdnum keeps it; edit that script, not this file."],
+        "Registry.h",
+        array("IbanCountry kCountries",
+              [f'    {{"{code}", {length}, "{places(structure)}"}},  // {structure}'
+               for code, length, structure in rows]),
+        ["std::span<const IbanCountry> IbanRegistry() { return kCountries; }"],
+    )
     print(f"{OUTPUT}: {len(rows)} countries")
 
 

@@ -29,7 +29,7 @@ import unicodedata
 
 import stdnum
 
-from cxxtext import data_set
+from cxxtext import array, data_set, write_source
 
 DATA = pathlib.Path(stdnum.__file__).parent / "isbn.dat"
 OUTPUT = pathlib.Path(__file__).resolve().parent.parent / "keys" / "isbn" / "Ranges.cpp"
@@ -106,27 +106,6 @@ def main():
     edition, prefixes = read_ranges()
     date = email.utils.parsedate_to_datetime(edition["date"])
     french_date = f"{date.day} {MONTHS[date.month - 1]} {date.year}"
-    lines = [
-        "// Where the hyphens of an ISBN go: the ranges of registration groups and of",
-        "// registrants of the International ISBN Agency (RangeMessage.xml,",
-        "// https://www.isbn-international.org/range_file_generation).",
-        f"// Edition: {edition['date']}, serial {edition.get('serial', 'unknown')}.",
-        f"// Copy read: stdnum/isbn.dat of Debian's python3-stdnum {stdnum.__version__} (python-stdnum,",
-        f"// GNU LGPL 2.1 or later, see {LICENCE}).",
-        "// Written by tools/make_isbn_ranges.py; edit that script, not this file.",
-        '#include "Ranges.h"',
-        "",
-        '#include "common/DataSets.h"',
-        "",
-        "namespace ferrino {",
-        "",
-        *data_set("kIsbnRangesDataSet", "Tranches ISBN (groupes et éditeurs)",
-                  f"python-stdnum {stdnum.__version__} (Debian), tranches du {french_date}",
-                  "LGPL 2.1 ou ultérieure", "Agence internationale de l'ISBN, via python-stdnum"),
-        "",
-        "namespace {",
-        "",
-    ]
     registrant_rows = []
     registrant_count = 0
     group_rows = []
@@ -151,30 +130,34 @@ def main():
             registrant_rows.append(line)
             group_rows.append(f'    {{"{prefix}", "{code}", {registrant_count}, {len(registrants)}}},  // {agency}')
             registrant_count += len(registrants)
-    lines.append("// The lengths of the registration groups after each prefix.")
-    lines.append("constexpr IsbnRange kGroupRanges[] = {")
-    lines += group_range_lines
-    lines += ["};", "", "// The registrants of every group in use, group by group.", "constexpr IsbnRange kRegistrants[] = {"]
-    lines += registrant_rows
-    lines += ["};", "", "// The groups in use, by prefix and group; their registrants in kRegistrants.",
-              "constexpr IsbnGroup kGroups[] = {"]
-    lines += group_rows
-    lines += ["};", "", "constexpr IsbnPrefix kPrefixes[] = {"]
-    lines += prefix_rows
-    lines += [
-        "};",
-        "",
-        "}  // namespace",
-        "",
-        "std::span<const IsbnPrefix> IsbnPrefixes() { return kPrefixes; }",
-        "std::span<const IsbnRange> IsbnGroupRanges() { return kGroupRanges; }",
-        "std::span<const IsbnGroup> IsbnGroups() { return kGroups; }",
-        "std::span<const IsbnRange> IsbnRegistrants() { return kRegistrants; }",
-        "",
-        "}  // namespace ferrino",
-        "",
-    ]
-    OUTPUT.write_text("\n".join(lines), encoding="utf-8")
+    write_source(
+        OUTPUT,
+        ["Where the hyphens of an ISBN go: the ranges of registration groups and of",
+         "registrants of the International ISBN Agency (RangeMessage.xml,",
+         "https://www.isbn-international.org/range_file_generation).",
+         f"Edition: {edition['date']}, serial {edition.get('serial', 'unknown')}.",
+         f"Copy read: stdnum/isbn.dat of Debian's python3-stdnum {stdnum.__version__} (python-stdnum,",
+         f"GNU LGPL 2.1 or later, see {LICENCE}).",
+         "Written by tools/make_isbn_ranges.py; edit that script, not this file."],
+        "Ranges.h",
+        ["// The lengths of the registration groups after each prefix.",
+         *array("IsbnRange kGroupRanges", group_range_lines),
+         "",
+         "// The registrants of every group in use, group by group.",
+         *array("IsbnRange kRegistrants", registrant_rows),
+         "",
+         "// The groups in use, by prefix and group; their registrants in kRegistrants.",
+         *array("IsbnGroup kGroups", group_rows),
+         "",
+         *array("IsbnPrefix kPrefixes", prefix_rows)],
+        ["std::span<const IsbnPrefix> IsbnPrefixes() { return kPrefixes; }",
+         "std::span<const IsbnRange> IsbnGroupRanges() { return kGroupRanges; }",
+         "std::span<const IsbnGroup> IsbnGroups() { return kGroups; }",
+         "std::span<const IsbnRange> IsbnRegistrants() { return kRegistrants; }"],
+        described=data_set("kIsbnRangesDataSet", "Tranches ISBN (groupes et éditeurs)",
+                           f"python-stdnum {stdnum.__version__} (Debian), tranches du {french_date}",
+                           "LGPL 2.1 ou ultérieure", "Agence internationale de l'ISBN, via python-stdnum"),
+    )
     print(f"{OUTPUT}: {len(group_rows)} groups, {registrant_count} registrant ranges, "
           f"edition {edition.get('date')}")
 

@@ -19,9 +19,9 @@ Run it after installing the package in a scratch folder:
 import json
 import pathlib
 import re
-import sys
 
-from cxxtext import data_set, literal
+from cxxtext import array, data_set, literal, write_source
+from tabledata import npm_package
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 OUTPUT = ROOT / "keys" / "vin" / "Makers.cpp"
@@ -78,10 +78,13 @@ def load(path):
     return json.loads(re.sub(r",\s*\]", "]", text))
 
 
+def code_rows(names):
+    """The rows of a table of VinCode, in code order."""
+    return [f"    {{{literal(code)}, {literal(name)}}}," for code, name in sorted(names.items())]
+
+
 def main():
-    modules = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "node_modules")
-    package = modules / "vin-decode"
-    version = json.loads((package / "package.json").read_text(encoding="utf-8"))["version"]
+    package, version = npm_package("vin-decode")
     makers = {str(row["code"]): row["name"] for row in load(package / "src" / "data" / "manufacters.js")}
     countries = {str(row["code"]): FRENCH[row["name"]] for row in load(package / "src" / "data" / "countries.js")}
     for wmi, name in ADDED.items():
@@ -93,40 +96,20 @@ def main():
             raise SystemExit(f"{code} is in the package now: drop it from ADDED_COUNTRIES")
         countries[code] = name
 
-    out = [
-        "// The makers of the world manufacturer identifiers (a VIN's first three",
-        "// characters) and the countries of their first two: npm vin-decode",
-        f"// {version} (MIT licence), with a few WMIs and countries from Wikipedia (CC BY-SA).",
-        "// Written by tools/make_vin_makers.py; edit that script, not this file.",
-        '#include "MakerTable.h"',
-        "",
-        '#include "common/DataSets.h"',
-        "",
-        "namespace ferrino {",
-        "",
-        *data_set("kVinMakersDataSet", "Constructeurs des VIN (WMI)",
-                  f"vin-decode {version} ({len(makers)} WMI, {len(countries)} codes de pays)",
-                  "MIT ; quelques WMI de Wikipédia (CC BY-SA)", "vin-decode, Wikipédia"),
-        "",
-        "namespace {",
-        "",
-        "constexpr VinCode kMakers[] = {",
-    ]
-    out += [f"    {{{literal(code)}, {literal(name)}}}," for code, name in sorted(makers.items())]
-    out += ["};", "", "constexpr VinCode kCountries[] = {"]
-    out += [f"    {{{literal(code)}, {literal(name)}}}," for code, name in sorted(countries.items())]
-    out += [
-        "};",
-        "",
-        "}  // namespace",
-        "",
-        "std::span<const VinCode> VinMakerRows() { return kMakers; }",
-        "std::span<const VinCode> VinCountryRows() { return kCountries; }",
-        "",
-        "}  // namespace ferrino",
-        "",
-    ]
-    OUTPUT.write_text("\n".join(out), encoding="utf-8")
+    write_source(
+        OUTPUT,
+        ["The makers of the world manufacturer identifiers (a VIN's first three",
+         "characters) and the countries of their first two: npm vin-decode",
+         f"{version} (MIT licence), with a few WMIs and countries from Wikipedia (CC BY-SA).",
+         "Written by tools/make_vin_makers.py; edit that script, not this file."],
+        "MakerTable.h",
+        [*array("VinCode kMakers", code_rows(makers)), "", *array("VinCode kCountries", code_rows(countries))],
+        ["std::span<const VinCode> VinMakerRows() { return kMakers; }",
+         "std::span<const VinCode> VinCountryRows() { return kCountries; }"],
+        described=data_set("kVinMakersDataSet", "Constructeurs des VIN (WMI)",
+                           f"vin-decode {version} ({len(makers)} WMI, {len(countries)} codes de pays)",
+                           "MIT ; quelques WMI de Wikipédia (CC BY-SA)", "vin-decode, Wikipédia"),
+    )
     print(f"{OUTPUT}: {len(makers)} makers, {len(countries)} countries")
 
 

@@ -4,7 +4,9 @@
 //   ferrino.css
 //   ferrino.js         the page's modules, joined into one classic script
 //   ferrino-engine.js  the engine (WebAssembly inlined) and the search worker
-//   Aide.htm           the page's help (site/Aide.htm: the page's own, not the window's)
+//   Aide.htm           the page's help (site/Aide.htm: the page's own, not the window's); each line
+//                      <!-- from resources/Aide.htm: NAME --> becomes what the window's help
+//                      holds between <!-- shared: NAME --> and <!-- end: NAME -->
 //
 // Why joined and inlined: a page opened from a local folder (file://) may not
 // load module scripts, fetch a file, or start a worker from a file; classic
@@ -49,6 +51,18 @@ function joinModules() {
     return `// Ferrino in the browser: the page. Built from web/src/ by web/build.mjs.\n(() => {\n'use strict';\n${parts.join('\n')}\n})();\n`;
 }
 
+// The page's help: site/Aide.htm with the parts it shares with the window's
+// help taken from there.
+export function pageHelp() {
+    const windowHelp = fs.readFileSync(path.join(here, '..', 'resources', 'Aide.htm'), 'utf8');
+    const page = fs.readFileSync(path.join(here, 'site', 'Aide.htm'), 'utf8');
+    return page.replace(/^<!-- from resources\/Aide\.htm: ([\w-]+) -->\n/gm, (line, name) => {
+        const part = windowHelp.match(new RegExp(`^<!-- shared: ${name} -->\n([^]*?)^<!-- end: ${name} -->\n`, 'm'));
+        if (!part) throw new Error(`resources/Aide.htm: no part "${name}" for site/Aide.htm`);
+        return part[1];
+    });
+}
+
 function engineScript(enginePath) {
     const engine = fs.readFileSync(enginePath, 'utf8');
     const worker = unmodule(fs.readFileSync(path.join(here, 'src', 'worker.js'), 'utf8'), 'worker.js');
@@ -76,7 +90,7 @@ function main() {
     fs.copyFileSync(path.join(site, 'ferrino.css'), path.join(opts.out, 'ferrino.css'));
     fs.writeFileSync(path.join(opts.out, 'ferrino.js'), joinModules());
     fs.writeFileSync(path.join(opts.out, 'ferrino-engine.js'), engineScript(opts.engine));
-    fs.copyFileSync(path.join(site, 'Aide.htm'), path.join(opts.out, 'Aide.htm'));
+    fs.writeFileSync(path.join(opts.out, 'Aide.htm'), pageHelp());
 }
 
 if (process.argv[1] && path.resolve(process.argv[1]) === fileURLToPath(import.meta.url)) main();

@@ -8,7 +8,8 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { createRequire } from 'node:module';
-import { launch, serve, openPage, idle, fileUrl } from './browser.mjs';
+import { launch, openPage, idle, fileUrl } from './browser.mjs';
+import { servedPage, value, typeInto, calcule } from './helpers.mjs';
 import { siteFolder } from './site.mjs';
 
 const AXE = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
@@ -23,20 +24,8 @@ after(async () => {
     await browser?.close();
 });
 
-const value = (page, id) => page.$eval(`#${id}`, (e) => e.value);
 const status = (page) => page.$eval('#StatusBar1', (e) => e.textContent);
 const focused = (page) => page.evaluate(() => document.activeElement.id);
-
-async function typeInto(page, id, typed) {
-    await page.click(`#${id}`, { count: 3 });
-    await page.keyboard.press('Backspace');
-    await page.keyboard.type(typed);
-}
-
-async function calcule(page) {
-    await page.click('#Btncalc');
-    await idle(page);
-}
 
 // Starts "Calcule" and waits for the first rows of its search.
 function startSearch(page, list) {
@@ -48,18 +37,9 @@ function startSearch(page, list) {
 }
 
 describe('the page in use', () => {
-    let server;
-    let context;
     let page;
-    before(async () => {
-        server = await serve();
-        context = await browser.createBrowserContext();
-        await context.overridePermissions(server.url.replace(/\/$/, ''), ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
-        page = await openPage(context, server.url);
-    });
-    after(async () => {
-        await context?.close();
-        await server?.close();
+    const served = servedPage(() => browser, (opened) => {
+        page = opened;
     });
 
     for (const [tab, field, typed, list, enter] of [
@@ -136,7 +116,7 @@ describe('the page in use', () => {
         assert.equal(await value(page, 'Vin8'), '123456');
         assert.equal(await value(page, 'EM_INSEE'), '1 85 05 78 006 084 91');
         assert.equal(await page.evaluate(() => localStorage.length), 0);
-        await page.goto(`${server.url}#iban`);
+        await page.goto(`${served.server.url}#iban`);
         await page.waitForFunction(() => document.body.dataset.ready === 'true');
         assert.equal(await page.$eval('#Tab_iban', (t) => t.getAttribute('aria-selected')), 'true');
     });

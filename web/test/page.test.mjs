@@ -10,6 +10,7 @@ import os from 'node:os';
 import path from 'node:path';
 import http from 'node:http';
 import { launch, serve, openPage, idle, fileUrl } from './browser.mjs';
+import { servedPage, value, typeInto, calcule } from './helpers.mjs';
 import { siteFolder } from './site.mjs';
 
 let browser;
@@ -20,15 +21,8 @@ after(async () => {
     await browser?.close();
 });
 
-const value = (page, id) => page.$eval(`#${id}`, (e) => e.value);
 const text = (page, id) => page.$eval(`#${id}`, (e) => e.textContent);
 const status = (page) => text(page, 'StatusBar1');
-
-async function typeInto(page, id, typed) {
-    await page.click(`#${id}`, { count: 3 });
-    await page.keyboard.press('Backspace');
-    await page.keyboard.type(typed);
-}
 
 // A paste into a field, as the browser tells of it.
 const paste = (page, id, pasted) => page.evaluate((id, pasted) => {
@@ -36,11 +30,6 @@ const paste = (page, id, pasted) => page.evaluate((id, pasted) => {
     data.setData('text/plain', pasted);
     document.getElementById(id).dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
 }, id, pasted);
-
-async function calcule(page) {
-    await page.click('#Btncalc');
-    await idle(page);
-}
 
 describe('the page opened from its folder', () => {
     let page;
@@ -458,18 +447,9 @@ describe('the page opened from its folder', () => {
 });
 
 describe('the page served over HTTP', () => {
-    let server;
     let page;
-    let context;
-    before(async () => {
-        server = await serve();
-        context = await browser.createBrowserContext();
-        await context.overridePermissions(server.url.replace(/\/$/, ''), ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
-        page = await openPage(context, server.url);
-    });
-    after(async () => {
-        await context?.close();
-        await server?.close();
+    const served = servedPage(() => browser, (opened) => {
+        page = opened;
     });
 
     test('a search, then copy and save of the list', async () => {
@@ -490,7 +470,7 @@ describe('the page served over HTTP', () => {
         const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'ferrino-save-'));
         try {
             const session = await page.createCDPSession();
-            await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, browserContextId: context.id });
+            await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, browserContextId: served.context.id });
             await page.click('#Btnsave');
             const file = path.join(downloads, 'ferrino-rib.txt');
             await said('3 lignes enregistrées.');
