@@ -57,7 +57,7 @@ private:
     std::string engineText_;  // kept from one number to the next
     std::string shown_;       // the quick check's, kept as well
     std::string cause_;
-    ferrino::Session session_;
+    ferrino::Session session_{false};  // the command line shows no details
     std::string line_;  // a row in its printed form
     std::size_t count_ = 0;   // numbers done
     int status_ = kAllWell;

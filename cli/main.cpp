@@ -7,12 +7,14 @@
 #include <unistd.h>
 
 #include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/Kind.h"
 #include "ean/Ean.h"
+#include "Info.h"
 #include "Runner.h"
 #include "TextIo.h"
 
@@ -28,6 +30,7 @@ using namespace ferrino::cli;
 constexpr std::string_view kProgram = "ferrino-cli";
 
 constexpr std::string_view kHelp = R"(Usage : ferrino-cli TYPE [OPTIONS] [NUMÉRO ...]
+        ferrino-cli auto [--json] [NUMÉRO ...]
 
 Calcule et vérifie les clés de contrôle des numéros, comme le bouton
 « Calcule » de la fenêtre de Ferrino, et retrouve les fautes de frappe.
@@ -52,15 +55,25 @@ Types de numéro :
   cip     code CIP/ACL : 6 chiffres et une clé
   luhn    numéro à clé de Luhn de 2 à 32 chiffres (American Express, cartes de
           19 chiffres, IMEI...) : le dernier chiffre est la clé
+  auto    chaque type pour lequel le numéro est juste, avec ce qu'il dit
+          (un numéro de 9 chiffres à clé de Luhn est à la fois un SIREN et un
+          S.I.N.) ; luhn seulement si aucun autre type ne le prend
 
 Options :
   --check          vérifie chaque numéro : OK ou ERREUR et sa cause
   --corrige        pour chaque numéro faux, les numéros à une faute de frappe
                    près (un caractère changé ou deux voisins échangés)
+  --info           ce que dit chaque numéro entier : sexe, date et lieu de
+                   naissance (insee), pays, SEPA, banque, guichet, compte et
+                   BIC probable (rib, iban), numéro de TVA (siren, siret),
+                   groupe et autre forme (isbn), préfixe GS1 (ean), réseau
+                   (carte), province (sin), constructeur, années modèle et
+                   clé obligatoire ou non (vin)...
   --json           écrit un objet JSON par numéro, un par ligne
   --type TYPE      pour ean : ean8, ean13 (par défaut), upca, upcc ou upce
   --help           affiche cette aide
-  --version        affiche la version
+  --version        affiche la version et les éditions des données de
+                   référence
   --               les arguments suivants sont tous des numéros
 
 Numéros :
@@ -128,7 +141,10 @@ Avec --check, une ligne par numéro, dans l'ordre :
            puis la clé ; en France et à Monaco, la clé du RIB que contient le
            BBAN doit aussi être juste « (clé RIB) »
     vin    exactement 17 caractères « (longueur : 17 caractères attendus) »,
-           sans I, O ni Q « (caractère interdit : I, O ou Q) »
+           sans I, O ni Q « (caractère interdit : I, O ou Q) » ; la clé
+           n'est obligatoire que pour l'Amérique du Nord (VIN commençant par
+           1 à 5) et la Chine (L) : ailleurs, une clé qui ne correspond pas
+           n'est pas une ERREUR
     siret  le SIREN qu'il contient doit avoir sa clé « (clé SIREN) »
     avs    un numéro de 13 chiffres a le code pays 756
            « (code pays 757 : 756 attendu) »
@@ -168,10 +184,28 @@ Avec --json, un objet par numéro et par ligne :
   sont échappés (\", \\, \n, \t, \u0001...), et une suite d'octets qui
   n'est pas de l'UTF-8 devient \ufffd.
 
+Avec --info, pour chaque numéro : le numéro sous sa forme affichée, le
+verdict de « Calcule » (« Clé correcte. »...), puis une ligne
+« <libellé> : <valeur> » par détail, tirés des tables intégrées au
+programme (aucun accès au réseau). Un numéro incomplet n'a pas de détail.
+Un numéro de TVA intracommunautaire français donné au type siren est lu
+comme son SIREN, ce que dit le verdict.
+Les résultats de deux numéros sont séparés par une ligne vide. Avec --json,
+un objet par numéro : "input", "kind", "number", "valid", "verdict" et
+"details", une liste d'objets {"label", "value"}.
+
+Avec auto, pour chaque numéro, une ligne « # <numéro> », puis pour chaque
+type qui le prend une ligne « <type> : <numéro sous sa forme affichée> »
+(ean : « ean --type ean13 : ... ») suivie de ses détails, en retrait ; ou
+« Aucun type : ce n'est un numéro juste d'aucun type connu. ». Avec --json,
+un objet par numéro : "input" et "kinds", une liste d'objets "kind"
+("type" pour ean), "number" et "details".
+
 Code de retour :
   0  tout s'est bien passé (avec --corrige : chaque numéro était juste ou a
      au moins une correction)
-  1  --check a trouvé un numéro en erreur, --corrige un numéro faux sans
+  1  --check ou --info a trouvé un numéro en erreur, auto un numéro
+     qu'aucun type ne prend, --corrige un numéro faux sans
      correction, ou un numéro illisible tel quel (luhn : longueur)
   2  erreur d'utilisation, de lecture ou d'écriture, ou numéro avec trop de
      caractères inconnus
@@ -183,6 +217,7 @@ struct Arguments {
     bool check = false;
     bool correct = false;
     bool json = false;
+    bool info = false;
     bool help = false;
     bool version = false;
     bool typeGiven = false;
@@ -219,6 +254,8 @@ Arguments Parse(int argc, char** argv) {
                 args.check = true;
             } else if (arg == "--corrige") {
                 args.correct = true;
+            } else if (arg == "--info") {
+                args.info = true;
             } else if (arg == "--json") {
                 args.json = true;
             } else if (arg == "--help" || arg == "-h") {
@@ -255,14 +292,16 @@ Arguments Parse(int argc, char** argv) {
         if (!haveKind) {
             args.error = "type de numéro manquant";
         } else {
-            bool known = false;
+            bool known = args.kind == "auto";
             for (std::string_view name : KindNames()) known = known || name == args.kind;
             if (!known)
                 args.error = "type de numéro inconnu : " + Quoted(args.kind);
             else if (args.typeGiven && args.kind != "ean")
                 args.error = "l'option --type ne vaut que pour le type ean";
-            else if (args.check && args.correct)
-                args.error = "les options --check et --corrige ne vont pas ensemble";
+            else if (args.check + args.correct + args.info > 1)
+                args.error = "les options --check, --corrige et --info ne vont pas ensemble";
+            else if (args.kind == "auto" && (args.check || args.correct || args.info))
+                args.error = "le type auto ne prend que l'option --json";
         }
     }
     return args;
@@ -291,19 +330,32 @@ int main(int argc, char** argv) {
     }
     if (args.version) {
         out.Text() += std::string(kProgram) + " " + FERRINO_VERSION + "\n";
+        AppendDataEditions(out.Text());
         out.Flush();
         return out.Failed() ? kTrouble : kAllWell;
     }
     if (!args.error.empty()) return UsageError(err, args.error);
 
-    const auto kind = MakeKind(args.kind, static_cast<int>(args.eanType));
+    const bool details = args.info || args.kind == "auto";
+    const auto kind = details && args.kind == "auto" ? nullptr : MakeKind(args.kind, static_cast<int>(args.eanType));
     const Mode mode = args.check ? Mode::kCheck : args.correct ? Mode::kCorrect : Mode::kCalcule;
-    Runner runner(*kind, mode, args.json, out, err);
+    std::optional<Runner> keys;
+    std::optional<InfoRunner> info;
+    if (details)
+        info.emplace(kind.get(), args.json, out);
+    else
+        keys.emplace(*kind, mode, args.json, out, err);
+    const auto process = [&](std::string_view number, bool cut) {
+        if (info)
+            info->Process(number, cut);
+        else
+            keys->Process(number, cut);
+    };
     bool readFailed = false;
     bool outOfMemory = false;
     try {
         if (!args.numbers.empty()) {
-            for (std::string_view number : args.numbers) runner.Process(number);
+            for (std::string_view number : args.numbers) process(number, false);
         } else {
             LineReader lines(STDIN_FILENO);
             std::string_view line;
@@ -314,7 +366,7 @@ int main(int argc, char** argv) {
                 first = false;
                 if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
                 if (!cut && IsBlank(line)) continue;
-                runner.Process(line, cut);
+                process(line, cut);
                 if (out.Failed()) break;
             }
             readFailed = lines.Failed();
@@ -323,7 +375,7 @@ int main(int argc, char** argv) {
         outOfMemory = true;  // what was written so far stands
     }
     out.Flush();
-    int status = runner.Status();
+    int status = info ? info->Status() : keys->Status();
     if (outOfMemory) {
         err.Text() += std::string(kProgram) + " : mémoire insuffisante\n";
         status = kTrouble;

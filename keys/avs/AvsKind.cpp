@@ -24,13 +24,24 @@ std::vector<Finding> AvsFindings(std::string_view pattern) {
     return {{false, true, "code pays " + code + " : 756 attendu", "Code pays " + code + " : 756 attendu."}};
 }
 
+// The parts the page names, by the number's form.
+std::vector<Detail> AvsDetails(std::string_view pattern) {
+    if (IsCurrentAvs(pattern))
+        return {{"Code pays", std::string(pattern.substr(0, 3)) + (AvsCountryIsRight(pattern) ? " (Suisse)" : "")},
+                {"Numéro personnel", std::string(pattern.substr(3, 9))}};
+    return {{"Groupe du nom", std::string(pattern.substr(0, 3))},
+            {"Année de naissance", std::string(pattern.substr(3, 2))},
+            {"Sexe, jour et mois de naissance", std::string(pattern.substr(5, 3))},
+            {"Numéro d'ordre", std::string(pattern.substr(8, 2))}};
+}
+
 }  // namespace
 
 std::unique_ptr<NumberKind> MakeAvsKind() {
     return std::make_unique<SingleFieldKind>(
         "avs", FieldOps{.format = FormatAvs, .plan = AvsPlan, .complete = CompleteAvs, .search = SearchAvs,
                         .test = TestAvsCandidate, .keys = AvsKeys, .keyAt = AvsKeyIndex,
-                        .findings = AvsFindings, .typedLength = KeptLength});
+                        .findings = AvsFindings, .typedLength = KeptLength, .details = AvsDetails});
 }
 
 }  // namespace ferrino

@@ -75,6 +75,12 @@ public:
         return verdict;
     }
 
+    // The code the page's field holds.
+    std::vector<Detail> Details(const Reading& reading) const override {
+        if (!Check(reading).WholeNumber()) return {};
+        return {{"Code CIP/ACL", std::string(Slice(reading.number, 0, kCipCodeLength))}};
+    }
+
     QuickAnswer QuickCheck(std::string_view number, std::string& shown, std::string& cause) const override {
         return QuickCip(number, shown, cause);
     }

@@ -62,6 +62,13 @@ struct Detail {
 // A detail on one line, as every face writes it: "Sexe : femme".
 std::string DetailLine(const Detail& detail);
 
+// A number of the kind found inside another one as typed (the SIREN of a
+// French VAT number): the fields it fills and the sentence that says so.
+struct InnerNumber {
+    Fields fields;
+    std::string said;
+};
+
 class NumberKind {
 public:
     virtual ~NumberKind() = default;
@@ -125,6 +132,10 @@ public:
     // from...), from the tables built into the program; nothing when the
     // number is not whole.
     virtual std::vector<Detail> Details(const Reading&) const { return {}; }
+
+    // The number of this kind inside the fields as typed, when they hold a
+    // number of another kind that carries one; nothing otherwise.
+    virtual std::optional<InnerNumber> Inner(const Fields&) const { return std::nullopt; }
 
     // What a slip may put at each position of the number, and the test.
     virtual TypoRules Typos(const Reading& reading) const = 0;

@@ -1,5 +1,7 @@
 #include "Session.h"
 
+#include "WhichKind.h"
+
 namespace ferrino {
 
 namespace {
@@ -16,14 +18,15 @@ std::string Joined(std::string first, const std::string& second) {
 
 SessionStep Session::Calcule(const NumberKind& kind, const Fields& typed) {
     SessionStep step;
-    step.read = typed;
-    step.reading = kind.Read(typed);
+    const std::optional<InnerNumber> inner = kind.Inner(typed);  // the SIREN of a VAT number
+    step.read = inner ? inner->fields : typed;
+    step.reading = kind.Read(step.read);
     step.verdict = kind.Check(step.reading);
     const Plan& plan = step.reading.plan;
     if (plan.Complete()) {
         step.outcome = StepOutcome::Completed;
         step.fields = kind.Complete(step.reading);
-        step.details = kind.Details(kind.Read(step.fields));
+        if (tells_) step.details = kind.Details(kind.Read(step.fields));
     } else if (plan.Searches()) {
         step.outcome = StepOutcome::Searches;
         step.fields = step.reading.fields;
@@ -36,9 +39,11 @@ SessionStep Session::Calcule(const NumberKind& kind, const Fields& typed) {
     // the keys that fit (La Poste's SIRET).
     if (step.verdict.key != KeyState::Unknowns) {
         step.said = VerdictText(step.verdict);
-        if (step.verdict.key == KeyState::Wrong) step.said = Joined(step.said, std::string(kTypingHint));
+        if (step.verdict.key == KeyState::Wrong && !step.verdict.Valid()) step.said = Joined(step.said, std::string(kTypingHint));
+        if (tells_ && step.verdict.WholeNumber() && !step.verdict.Valid()) step.said = Joined(step.said, OtherPageHint(kind, step.read));
     }
-    readByCalcule_ = typed;
+    if (inner) step.said = Joined(inner->said, step.said);
+    readByCalcule_ = step.read;
     writtenByCalcule_ = step.fields;
     return step;
 }

@@ -49,6 +49,11 @@ struct SessionStep {
 
 class Session {
 public:
+    // `tells`: whether "Calcule" says what the number is (its details, and
+    // the page that takes a number wrong here). A face that shows neither,
+    // like the command line's batches, is spared their cost.
+    explicit Session(bool tells = true) : tells_(tells) {}
+
     // "Calcule" on the fields as typed (characters beyond the number's length
     // included, so that the verdict names what was dropped).
     SessionStep Calcule(const NumberKind& kind, const Fields& typed);
@@ -73,6 +78,7 @@ public:
     static std::string Said(const SessionStep& step, std::uint64_t rows, bool stopped);
 
 private:
+    bool tells_ = true;
     Fields readByCalcule_;
     Fields writtenByCalcule_;
 };

@@ -66,6 +66,11 @@ Verdict SingleFieldKind::Check(const Reading& reading) const {
     return verdict;
 }
 
+std::vector<Detail> SingleFieldKind::Details(const Reading& reading) const {
+    if (!ops_.details || !Check(reading).WholeNumber()) return {};
+    return ops_.details(reading.plan.pattern);
+}
+
 TypoRules SingleFieldKind::Typos(const Reading& reading) const {
     const std::size_t keyAt = ops_.keyAt(reading.number);
     TypoRules rules;

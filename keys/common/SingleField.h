@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -35,6 +36,11 @@ struct FieldOps {
     // The number may hold letters: the sentence on dropped characters speaks
     // of characters, not digits.
     bool letters = false;
+    // What a whole number says of itself (NumberKind::Details), from its
+    // pattern. May be null.
+    std::function<std::vector<Detail>(std::string_view pattern)> details = {};
+    // The number inside a text of another kind (NumberKind::Inner). May be null.
+    std::function<std::optional<InnerNumber>(std::string_view text)> inner = {};
     // The kind's quick check of a batch (NumberKind::QuickCheck). May be null.
     std::function<QuickAnswer(std::string_view number, std::string& shown, std::string& cause)> quick = {};
 };
@@ -72,6 +78,11 @@ public:
     bool Search(const Reading& reading, RowStore& rows, SearchPump& pump) const override;
     Verdict Check(const Reading& reading) const override;
     TypoRules Typos(const Reading& reading) const override;
+    std::vector<Detail> Details(const Reading& reading) const override;
+    std::optional<InnerNumber> Inner(const Fields& fields) const override {
+        if (!ops_.inner || fields.empty()) return std::nullopt;
+        return ops_.inner(fields[0]);
+    }
     QuickAnswer QuickCheck(std::string_view number, std::string& shown, std::string& cause) const override {
         return ops_.quick ? ops_.quick(number, shown, cause) : QuickAnswer::kUnsure;
     }

@@ -44,7 +44,7 @@ Verdict KeyVerdict(std::size_t unknowns, std::size_t limit, std::string typedKey
 }
 
 bool Verdict::Valid() const {
-    if (key != KeyState::Correct) return false;
+    if (key != KeyState::Correct && !(key == KeyState::Wrong && !keyOptional.empty())) return false;
     for (const Finding& finding : findings)
         if (!finding.ok) return false;
     return true;
@@ -65,6 +65,8 @@ std::string Verdict::FirstCause() const {
         case KeyState::TooLong: return "trop long";
         case KeyState::None: return "clé attendue : aucune";
         case KeyState::Wrong:
+            if (!keyOptional.empty()) break;
+            [[fallthrough]];
         case KeyState::Computed: return std::string(kExpectedKeyCause) + expectedKey;
     }
     for (const Finding& finding : findings)
@@ -87,6 +89,10 @@ std::string VerdictText(const Verdict& verdict) {
     switch (verdict.key) {
         case KeyState::Correct: text = "Clé correcte."; break;
         case KeyState::Wrong:
+            if (!verdict.keyOptional.empty()) {
+                text = verdict.keyOptional;
+                break;
+            }
             text = "Clé erronée : " + verdict.typedKey + " saisie, " + verdict.expectedKey + " attendue.";
             break;
         case KeyState::Computed: text = "Clé calculée : " + verdict.expectedKey + "."; break;

@@ -51,8 +51,12 @@ struct Verdict {
     std::size_t unknowns = 0;  // unknown characters of the body
     std::size_t limit = 4;     // at most this many are searched
     std::vector<Finding> findings;
+    // Set when the key need not compute (a VIN built for neither North
+    // America nor China): a wrong key is then no fault, and this sentence
+    // replaces "Clé erronée…".
+    std::string keyOptional;
 
-    // The number is right: its key agrees and every further check passed.
+    // The number is right: its key agrees (or need not) and every further check passed.
     bool Valid() const;
     // The whole number is known: no unknown body character, a whole key typed.
     bool WholeNumber() const;

@@ -6,6 +6,7 @@
 
 #include "EanKind.h"
 #include "Ean.h"
+#include "EanDetails.h"
 #include "common/SingleField.h"
 
 namespace ferrino {
@@ -27,6 +28,7 @@ std::unique_ptr<NumberKind> MakeEan(EanType type) {
                         .keys = keys,
                         .keyAt = At(n - 1),
                         .typedLength = EanCharacters,
+                        .details = [type](std::string_view pattern) { return EanDetails(pattern, type); },
                         .quick = [type](std::string_view number, std::string& shown, std::string& cause) {
                             return QuickEan(number, type, shown, cause);
                         }});

@@ -5,6 +5,7 @@
 #include "IbanKind.h"
 #include "Bban.h"
 #include "Iban.h"
+#include "IbanDetails.h"
 #include "common/KindTools.h"
 
 namespace ferrino {
@@ -114,6 +115,11 @@ public:
         verdict.findings.push_back({true, true, {}, "Longueur : " + std::to_string(rules.Country()->length) + " caractères, conforme pour " + code + "."});
         if (std::optional<Finding> national = rules.NationalKey(bban)) verdict.findings.push_back(std::move(*national));
         return verdict;
+    }
+
+    std::vector<Detail> Details(const Reading& reading) const override {
+        if (!Check(reading).WholeNumber()) return {};
+        return IbanDetails(reading.number);
     }
 
     TypoRules Typos(const Reading&) const override {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "CommuneTable.h"
 
@@ -216,30 +218,48 @@ std::optional<Commune> FindCommune(std::string_view code)
     return found;
 }
 
+namespace {
+
+// Every commune's SIREN body and code, in ascending order of body: built
+// once, on the first look-up, by one pass over every département's text (a
+// look-up is then a binary search rather than a pass, which a command line
+// that reads a SIREN a line would pay on every line).
+struct SirenEntry {
+    std::int64_t body;
+    char code[5];
+};
+
+const std::vector<SirenEntry>& SirenIndex() {
+    static const std::vector<SirenEntry> index = [] {
+        std::vector<SirenEntry> entries;
+        for (const DepartementRow& row : DepartementRows()) {
+            Reader reader(row);
+            while (reader.Next()) {
+                if (reader.Current().sirenBody < 0) continue;
+                SirenEntry entry{reader.Current().sirenBody, {}};
+                const std::string code = reader.Code();
+                std::copy_n(code.begin(), std::min<std::size_t>(code.size(), 5), entry.code);
+                entries.push_back(entry);
+            }
+        }
+        std::stable_sort(entries.begin(), entries.end(), [](const SirenEntry& a, const SirenEntry& b) { return a.body < b.body; });
+        return entries;
+    }();
+    return index;
+}
+
+}  // namespace
+
 std::optional<Commune> FindCommuneBySiren(std::string_view siren)
 {
     if (siren.size() != 9 || !std::all_of(siren.begin(), siren.end(), IsDigit)) return std::nullopt;
     if (LuhnKey(siren.substr(0, 8)) != siren[8]) return std::nullopt;
     const std::int64_t body = ReadNumber(siren.substr(0, 8));
-    // Most communes' SIREN is "21", their département and their number: their
-    // département is read first, then every one.
-    std::string_view likely;
-    if (siren.starts_with("21")) likely = siren.substr(2, siren.starts_with("2197") ? 3 : 2);
-    const auto search = [&](const DepartementRow& row) -> std::optional<Commune> {
-        Reader reader(row);
-        while (reader.Next()) {
-            if (reader.Current().sirenBody == body) return FindCommune(reader.Code());
-        }
-        return std::nullopt;
-    };
-    if (const DepartementRow* row = FindDepartement(likely)) {
-        if (auto found = search(*row)) return found;
-    }
-    for (const DepartementRow& row : DepartementRows()) {
-        if (row.code == likely) continue;
-        if (auto found = search(row)) return found;
-    }
-    return std::nullopt;
+    const std::vector<SirenEntry>& index = SirenIndex();
+    const auto found = std::lower_bound(index.begin(), index.end(), body,
+                                        [](const SirenEntry& entry, std::int64_t value) { return entry.body < value; });
+    if (found == index.end() || found->body != body) return std::nullopt;
+    return FindCommune(std::string_view(found->code, 5));
 }
 
 }  // namespace ferrino

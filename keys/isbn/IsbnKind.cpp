@@ -7,6 +7,7 @@
 
 #include "IsbnKind.h"
 #include "Isbn.h"
+#include "IsbnDetails.h"
 #include "common/SingleField.h"
 
 namespace ferrino {
@@ -60,7 +61,8 @@ std::unique_ptr<NumberKind> MakeIsbnKind() {
         "isbn", FieldOps{.format = ShowIsbn, .plan = IsbnPlan, .complete = CompleteIsbn, .search = SearchIsbn,
                          .test = TestIsbnCandidate, .keys = Keys(ComputeIsbnKey), .keyAt = IsbnKeyAt,
                          .keySymbols = "0123456789X", .findings = IsbnFindings, .alphabet = IsbnAlphabet,
-                         .typedLength = [](std::string_view text) { return NormaliseIsbn(text).size(); }, .letters = true});
+                         .typedLength = [](std::string_view text) { return NormaliseIsbn(text).size(); }, .letters = true,
+                         .details = IsbnDetails});
 }
 
 }  // namespace ferrino

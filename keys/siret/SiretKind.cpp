@@ -8,6 +8,7 @@
 #include "common/SingleField.h"
 #include "luhn/Luhn.h"
 #include "siren/Siren.h"
+#include "siren/SirenDetails.h"
 
 namespace ferrino {
 
@@ -22,13 +23,23 @@ std::vector<Finding> SiretFindings(std::string_view pattern) {
              "Clé du SIREN erronée : " + siren.substr(kSirenBody) + " saisie, " + key + " attendue."}};
 }
 
+// The SIREN inside and the establishment, then what the SIREN says.
+std::vector<Detail> SiretDetails(std::string_view pattern) {
+    const std::string siren(Slice(pattern, 0, kSirenLength));
+    std::vector<Detail> details{{"SIREN", FormatSiren(siren)}, {"Établissement", std::string(Slice(pattern, kSirenLength, 4))}};
+    const std::vector<Detail> more = SirenDetails(siren, SirenIsRight(pattern));
+    details.insert(details.end(), more.begin(), more.end());
+    return details;
+}
+
 }  // namespace
 
 std::unique_ptr<NumberKind> MakeSiretKind() {
     return std::make_unique<SingleFieldKind>(
         "siret", FieldOps{.format = FormatSiret, .plan = SiretPlan, .complete = CompleteSiret, .search = SearchSiret,
                           .test = TestSiretCandidate, .keys = SiretKeys, .keyAt = At(kSiretBody),
-                          .findings = SiretFindings, .typedLength = LuhnCharacters, .quick = QuickSiret});
+                          .findings = SiretFindings, .typedLength = LuhnCharacters, .details = SiretDetails,
+                          .quick = QuickSiret});
 }
 
 }  // namespace ferrino

@@ -3,6 +3,9 @@
 
 #include "VinKind.h"
 #include "Vin.h"
+#include "VinDetails.h"
+#include "VinMakers.h"
+#include "common/Details.h"
 #include "common/KindTools.h"
 #include "common/SingleField.h"
 
@@ -83,14 +86,22 @@ public:
         return Fields(parts.begin(), parts.end());
     }
 
-    // A VIN never holds I, O or Q (they read as 1 and 0).
+    // A VIN never holds I, O or Q (they read as 1 and 0). Its check digit
+    // must compute only for vehicles built for North America and China.
     Verdict Check(const Reading& reading) const override {
         Verdict verdict = OneKeyVerdict(reading.plan, std::string(Slice(reading.number, kVinKeyIndex, 1)),
                                         [&] { return ComputeVinKey(reading.plan.pattern); });
+        if (verdict.key == KeyState::Wrong && !VinCheckDigitCompulsory(reading.number))
+            verdict.keyOptional = "Clé non conforme (facultative hors Amérique du Nord et Chine).";
         if (!verdict.unknowns && reading.number.find_first_of(kVinForbidden) != std::string::npos)
             verdict.findings.push_back({false, true, "caractère interdit : I, O ou Q", "Un VIN ne contient ni I, ni O, ni Q."});
         if (!verdict.unknowns && reading.typedLength) verdict.findings.insert(verdict.findings.begin(), DroppedFinding(reading, true));
         return verdict;
+    }
+
+    std::vector<Detail> Details(const Reading& reading) const override {
+        if (!Check(reading).WholeNumber()) return {};
+        return VinDetails(reading.number, ThisYear());
     }
 
     // What a check reads must be exactly the seventeen characters.

@@ -539,8 +539,11 @@ TEST(CliUsage, HelpAndVersion) {
                                  "vin", "cip"})
             EXPECT_NE(r.out.find(std::string("\n  ") + kind + " "), std::string::npos) << kind;
     }
+    // The version, then the edition of every table of reference data.
     const Result version = RunCli({"--version"});
-    EXPECT_EQ(version.out, std::string("ferrino-cli ") + FERRINO_VERSION + "\n");
+    EXPECT_EQ(version.out.rfind(std::string("ferrino-cli ") + FERRINO_VERSION + "\nDonnées de référence :\n", 0), 0u) << version.out;
+    for (const char* edition : {"Code officiel géographique 2026", "iban-to-bic 1.4.0", "vin-decode 0.2.0", "credit-card-type 10.3.0"})
+        EXPECT_NE(version.out.find(edition), std::string::npos) << edition;
     EXPECT_EQ(version.status, 0);
 }
 
@@ -714,4 +717,78 @@ TEST(CliCorrige, TextAndJson) {
     EXPECT_EQ(r.out.substr(0, 12), "# 732829302\n");
     EXPECT_NE(r.out.find("732 829 320\n732 829 304\n# 732829320\n"), std::string::npos) << r.out;
     EXPECT_EQ(r.status, 0);
+}
+
+// ---------------------------------------------------------------------------
+// What a number says of itself (--info), and which kinds take it (auto).
+
+TEST(CliDetails, InfoAndAuto) {
+    const Case cases[] = {
+        {{"insee", "--info", "1 85 05 78 006 084 91", "2 69 05 49 588 157 8"},
+         "1 85 05 78 006 084 91\nClé correcte.\nSexe : homme\nNé(e) en : mai 1985\nDépartement : Yvelines (78)\n"
+         "Commune : Adainville (78006)\n\n2 69 05 49 588 157 8\nNuméro incomplet : aucun détail.\n",
+         1},
+        {{"vin", "--info", "WVWZZZ1JZ3W386752"},
+         "WVWZZZ1JZ3W386752\nClé non conforme (facultative hors Amérique du Nord et Chine).\nConstructeur : Volkswagen\n"
+         "Pays : Allemagne\nAnnée modèle : 2003 (si le 10e caractère la donne)\n"
+         "Clé de contrôle : facultative hors Amérique du Nord et Chine\n",
+         0},
+        {{"vin", "--check", "WVWZZZ1JZ3W386752", "1M8GDM9A3KP042788"},
+         "OK WVWZZZ1JZ3W386752\nERREUR 1M8GDM9A3KP042788 (clé attendue : X)\n", 1},
+        {{"vin", "--info", "WVWZZZ1JZ3W38675"}, "WVWZZZ1JZ3W38675?\nERREUR (longueur : 17 caractères attendus)\n", 1},
+        {{"siret", "--info", "--json", "73282932000074"},
+         "{\"input\":\"73282932000074\",\"kind\":\"siret\",\"number\":\"732829320 0007 4\",\"valid\":true,"
+         "\"verdict\":\"Clé correcte.\",\"details\":[{\"label\":\"SIREN\",\"value\":\"732 829 320\"},"
+         "{\"label\":\"Établissement\",\"value\":\"0007\"},{\"label\":\"TVA intracommunautaire\",\"value\":\"FR44732829320\"}]}\n",
+         0},
+        {{"auto", "732 829 320", "4006381333931"},
+         "# 732 829 320\nprof : 73 2 82932 0\n  Département : Savoie (73)\n  Catégorie : 2\n  Numéro d'inscription : 82932\n"
+         "siren : 732 829 320\n  TVA intracommunautaire : FR44732829320\nsin : 732 829 320\n"
+         "  Province : Colombie-Britannique, Yukon\n\n# 4006381333931\n"
+         "ean --type ean13 : 4 006381 333931\n  Type de code : EAN 13\n  Préfixe GS1 : 400 : GS1 Allemagne\n",
+         0},
+        {{"siren", "--info", "FR 40 303 265 045"},
+         "303 265 045\nNuméro de TVA intracommunautaire : SIREN 303 265 045. Clé correcte.\n"
+         "TVA intracommunautaire : FR40303265045\n",
+         0},
+        {{"auto", "12345"}, "# 12345\nAucun type : ce n'est un numéro juste d'aucun type connu.\n", 1},
+        {{"auto", "--json", "FR7630006000011234567890189"},
+         "{\"input\":\"FR7630006000011234567890189\",\"kinds\":[{\"kind\":\"iban\",\"number\":\"FR76 3000 6000 0112 3456 7890 189\","
+         "\"details\":[{\"label\":\"Pays\",\"value\":\"France (FR)\"},{\"label\":\"SEPA\",\"value\":\"oui\"},"
+         "{\"label\":\"Banque\",\"value\":\"30006\"},{\"label\":\"Guichet\",\"value\":\"00001\"},"
+         "{\"label\":\"Compte\",\"value\":\"12345678901\"},{\"label\":\"Clé RIB\",\"value\":\"89\"},"
+         "{\"label\":\"RIB\",\"value\":\"30006 00001 12345678901 89\"},{\"label\":\"BIC probable\",\"value\":\"AGRIFRPP\"}]}]}\n",
+         0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        const Result r = RunCli(c.args);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.status, c.status);
+    }
+}
+
+// Standard input, a line a number, as every mode reads it.
+TEST(CliDetails, LinesOnStandardInput) {
+    const Result info = RunCli({"isbn", "--info", "--json"}, "2-07-036822-X\r\n\n978-2-07-036822-8\n");
+    const std::vector<std::string> lines = Lines(info.out);
+    ASSERT_EQ(lines.size(), 2u) << info.out;
+    for (const std::string& line : lines) {
+        EXPECT_EQ(line.rfind("{\"input\":", 0), 0u) << line;
+        EXPECT_NE(line.find("\"valid\":true"), std::string::npos) << line;
+        EXPECT_NE(line.find("{\"label\":\"Groupe\",\"value\":\"978-2 : pays de langue française\"}"), std::string::npos) << line;
+    }
+    const Result found = RunCli({"auto"}, "046 454 286\n");
+    EXPECT_EQ(found.out.rfind("# 046 454 286\n", 0), 0u) << found.out;
+    EXPECT_EQ(found.status, 0);
+}
+
+TEST(CliDetails, UsageErrors) {
+    for (const Args& args : {Args{"auto", "--check", "1"}, Args{"siren", "--info", "--check", "1"},
+                             Args{"siren", "--info", "--corrige", "1"}, Args{"auto", "--type", "upce", "1"}}) {
+        const Result r = RunCli(args);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.status, 2) << testing::PrintToString(args);
+    }
 }

@@ -83,9 +83,17 @@ void TestVerdict::verdictOfCalcule_data() {
                          << Typing{{"Vin1", "1"}, {"Vin2", "M"}, {"Vin3", "8"}, {"VIn4", "GDM9A"}, {"Vin5", "3"},
                                    {"Vin6", "K"}, {"VIn7", "P"}, {"Vin8", "042788"}}
                          << "Clé erronée : 3 saisie, X attendue." + hint;
-    // The field keeps nine digits of a SIRET typed on the SIREN page; the verdict says what it dropped.
+    // The field keeps nine digits of a SIRET typed on the SIREN page; the
+    // verdict says what it dropped, and which page takes the whole number.
     QTest::newRow("dropped") << int(kSiren) << Typing{{"EM_siren", "73282932000074"}}
-                             << "Clé correcte. Chiffres en trop ignorés : 14 saisis, 9 attendus.";
+                             << "Clé correcte. Chiffres en trop ignorés : 14 saisis, 9 attendus. C'est un SIRET valide : page SIRET.";
+    QTest::newRow("vat on siren") << int(kSiren) << Typing{{"EM_siren", "FR40303265045"}}
+                                  << "Numéro de TVA intracommunautaire : SIREN 303 265 045. Clé correcte.";
+    // A European VIN's check digit is optional.
+    QTest::newRow("vin europe") << int(kVin)
+                                << Typing{{"Vin1", "W"}, {"Vin2", "V"}, {"Vin3", "W"}, {"VIn4", "ZZZ1J"}, {"Vin5", "Z"},
+                                          {"Vin6", "3"}, {"VIn7", "W"}, {"Vin8", "386752"}}
+                                << "Clé non conforme (facultative hors Amérique du Nord et Chine).";
 }
 
 void TestVerdict::verdictOfCalcule() {
