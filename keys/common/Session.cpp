@@ -51,10 +51,13 @@ SessionStep Session::Calcule(const NumberKind& kind, const Fields& typed) {
 SessionStep Session::Corrections(const NumberKind& kind, const Fields& shown, const Fields& typed) {
     SessionStep step;
     step.read = !writtenByCalcule_.empty() && shown == writtenByCalcule_ ? readByCalcule_ : typed;
+    // The number inside (the SIREN of a VAT number), as "Calcule" reads it.
+    if (const std::optional<InnerNumber> inner = kind.Inner(step.read)) step.read = inner->fields;
     step.reading = kind.Read(step.read);
     step.verdict = kind.Check(step.reading);
     // The fields laid out as they are: a key "Calcule" wrote in stays.
-    step.fields = kind.Read(shown).fields;
+    const std::optional<InnerNumber> shownInner = kind.Inner(shown);
+    step.fields = kind.Read(shownInner ? shownInner->fields : shown).fields;
     if (step.verdict.Valid()) {
         step.outcome = StepOutcome::AlreadyRight;
         step.details = kind.Details(step.reading);

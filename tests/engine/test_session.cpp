@@ -154,9 +154,10 @@ const std::vector<Case> kCases = {
     // The field keeps nine digits of a SIRET; the verdict says what it dropped.
     {"siren", 1, kCalcule, "73282932000074", StepOutcome::Completed, "732 829 320",
      "Clé correcte. Chiffres en trop ignorés : 14 saisis, 9 attendus. C'est un SIRET valide : page SIRET.", 0},
-    // A VAT number (python-stdnum's FR 40 303 265 045) is read as its SIREN.
+    // A VAT number (python-stdnum's FR 40 303 265 045) is read as its SIREN, by F3 too.
     {"siren", 1, kCalcule, "FR40303265045", StepOutcome::Completed, "303 265 045",
      "Numéro de TVA intracommunautaire : SIREN 303 265 045. Clé correcte.", 0},
+    {"siren", 1, kTypos, "FR40303265045", StepOutcome::AlreadyRight, "303 265 045", kNothingToCorrect, 0},
     {"siren", 1, kCalcule, "4048330?8", StepOutcome::Searches, "404 833 0?8", "1 candidat.", 1},
     {"siren", 1, kCalcule, "404", StepOutcome::TooMany, "404", "Trop de caractères inconnus (5) : 4 au plus.", 0},
     {"siren", 1, kTypos, "404833047", StepOutcome::Corrects, "404 833 047", "9 corrections possibles" + kFound, 9},
