@@ -132,7 +132,7 @@ void Runner::Calcule(std::string_view number) {
         BeginJson(number, OutcomeName(step.outcome));
         if (step.outcome == StepOutcome::Completed) {
             text += ",\"number\":";
-            AppendJson(text, kind_.CompletedShown(step.reading), true);
+            AppendJson(text, step.shown, true);
         } else if (step.outcome == StepOutcome::Searches) {
             text += ",\"rows\":[";
             bool first = true;
@@ -155,7 +155,7 @@ void Runner::Calcule(std::string_view number) {
 
     if (count_ > 0) text += '\n';  // an empty line between the outputs of two numbers
     if (step.outcome == StepOutcome::Completed) {
-        AppendShown(text, kind_.CompletedShown(step.reading));
+        AppendShown(text, step.shown);
         text += '\n';
     } else if (step.outcome == StepOutcome::Searches) {
         SearchWritingRows(step, [&](std::string_view row) {

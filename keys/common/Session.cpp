@@ -25,7 +25,15 @@ SessionStep Session::Calcule(const NumberKind& kind, const Fields& typed) {
     const Plan& plan = step.reading.plan;
     if (plan.Complete()) {
         step.outcome = StepOutcome::Completed;
-        step.fields = kind.Complete(step.reading);
+        if (step.verdict.Valid() && !step.verdict.keyOptional.empty()) {
+            // A key the number may do without (a European VIN's) is the
+            // maker's to choose: it stays as typed.
+            step.fields = step.reading.fields;
+            step.shown = step.reading.shown;
+        } else {
+            step.fields = kind.Complete(step.reading);
+            step.shown = kind.CompletedShown(step.reading);
+        }
         if (tells_) step.details = kind.Details(kind.Read(step.fields));
     } else if (plan.Searches()) {
         step.outcome = StepOutcome::Searches;

@@ -36,6 +36,7 @@ struct SessionStep {
     StepOutcome outcome = StepOutcome::TooMany;
     Fields read;      // the fields the step read (as typed): what a search reads again
     Fields fields;    // what the fields show after the step
+    std::string shown;  // "Calcule" completed: the number on one line, as the command line writes it
     Reading reading;  // `read`, read by the kind
     Verdict verdict;  // on `reading`
     // The verdict line, unless the search's count makes it (Said).

@@ -249,7 +249,7 @@ TEST(SessionDetails, CalculeSaysWhatTheNumberIs) {
         {"ean", {"9782070368228"}, "Clé correcte.", {"9 782070 368228"}, true},
         {"vin", {"W", "V", "W", "ZZZ1J", "Z", "3", "W", "386752"},
          "Clé non conforme (facultative hors Amérique du Nord et Chine).",
-         {"W", "V", "W", "ZZZ1J", "9", "3", "W", "386752"}, true},
+         {"W", "V", "W", "ZZZ1J", "Z", "3", "W", "386752"}, true},
         {"siren", {"303 265 04?"}, "Clé calculée : 5.", {"303 265 045"}, true},
         {"siren", {"303 2?5 045"}, "", {"303 2?5 045"}, false},
     };
