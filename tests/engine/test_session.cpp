@@ -215,8 +215,8 @@ const std::vector<Case> kCases = {
     {"vin", 1, kCalcule, "1M8GDM9AXKP042788", StepOutcome::Completed, "1|M|8|GDM9A|X|K|P|042788", "Clé correcte.", 0},
     {"vin", 1, kCalcule, "1M8GDM9A3KP042788", StepOutcome::Completed, "1|M|8|GDM9A|X|K|P|042788", "Clé erronée : 3 saisie, X attendue." + kHint, 0},
     {"vin", 1, kCalcule, "1M8GDM9A?KP042788", StepOutcome::Completed, "1|M|8|GDM9A|X|K|P|042788", "Clé calculée : X.", 0},
-    // Outside North America and China the check digit is optional: the verdict says so.
-    {"vin", 1, kCalcule, "WVWZZZ1JZ3W386752", StepOutcome::Completed, "W|V|W|ZZZ1J|9|3|W|386752",
+    // Outside North America and China the check digit is optional: a typed one stays.
+    {"vin", 1, kCalcule, "WVWZZZ1JZ3W386752", StepOutcome::Completed, "W|V|W|ZZZ1J|Z|3|W|386752",
      "Clé non conforme (facultative hors Amérique du Nord et Chine).", 0},
     {"vin", 1, kCalcule, "WVWZZZ1J?3W386752", StepOutcome::Completed, "W|V|W|ZZZ1J|9|3|W|386752", "Clé calculée : 9.", 0},
     {"vin", 1, kCalcule, "1M8GDM9AXKP0427?8", StepOutcome::Searches, "1|M|8|GDM9A|X|K|P|0427?8", "3 candidats.", 3},
