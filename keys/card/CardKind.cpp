@@ -32,6 +32,9 @@ std::unique_ptr<NumberKind> MakeCardKind() {
                           .test = TestCardCandidate, .keys = CardKeys,
                           .keyAt = [](std::string_view pattern) { return CardLength(pattern) - 1; },
                           .typedLength = LuhnCharacters, .details = CardDetails,
+                          .recognised = [](std::string_view pattern) {
+                              return FindCardNetwork(std::string(pattern.substr(0, CardLength(pattern)))).has_value();
+                          },
                           .quick = QuickCard});
 }
 

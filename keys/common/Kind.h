@@ -132,6 +132,10 @@ public:
     // from...), from the tables built into the program; nothing when the
     // number is not whole.
     virtual std::vector<Detail> Details(const Reading&) const { return {}; }
+    // Whether the whole number belongs to something the program's tables
+    // know beyond its key (a card number to a network): a page names another
+    // kind's page for a number only then.
+    virtual bool Recognised(const Reading&) const { return true; }
 
     // The number of this kind inside the fields as typed, when they hold a
     // number of another kind that carries one; nothing otherwise.

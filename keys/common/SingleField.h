@@ -39,6 +39,9 @@ struct FieldOps {
     // What a whole number says of itself (NumberKind::Details), from its
     // pattern. May be null.
     std::function<std::vector<Detail>(std::string_view pattern)> details = {};
+    // Whether a whole number belongs to something the tables know
+    // (NumberKind::Recognised). Null: always.
+    std::function<bool(std::string_view pattern)> recognised = {};
     // The number inside a text of another kind (NumberKind::Inner). May be null.
     std::function<std::optional<InnerNumber>(std::string_view text)> inner = {};
     // The kind's quick check of a batch (NumberKind::QuickCheck). May be null.
@@ -79,6 +82,9 @@ public:
     Verdict Check(const Reading& reading) const override;
     TypoRules Typos(const Reading& reading) const override;
     std::vector<Detail> Details(const Reading& reading) const override;
+    bool Recognised(const Reading& reading) const override {
+        return !ops_.recognised || ops_.recognised(reading.plan.pattern);
+    }
     std::optional<InnerNumber> Inner(const Fields& fields) const override {
         if (!ops_.inner || fields.empty()) return std::nullopt;
         return ops_.inner(fields[0]);

@@ -93,7 +93,8 @@ std::string OtherPageHint(const NumberKind& kind, const Fields& typed) {
     for (std::size_t i = 0; i < std::size(kWords); ++i) {
         const KindWords& words = kWords[i];
         if (words.page.empty() || words.name == kind.Name()) continue;
-        if (!RightWhole(*Kinds()[i], text)) continue;
+        Reading reading;
+        if (!RightWhole(*Kinds()[i], text, &reading) || !Kinds()[i]->Recognised(reading)) continue;
         if (!hint.empty()) hint += ' ';
         hint += "C'est " + std::string(words.noun) + " valide : page " + std::string(words.page) + ".";
     }

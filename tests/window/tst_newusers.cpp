@@ -43,6 +43,7 @@ private slots:
     void copiesAndSavesAreTold();
     void emptiedVinBoxesStayEmpty();
     void longVerdictsShowWhole();
+    void detailsFollowTheNumber();
 };
 
 void TestNewUsers::choosingARowGivesTheFieldTheFocus_data() {
@@ -178,6 +179,42 @@ void TestNewUsers::longVerdictsShowWhole() {
     const QStringList lines = bar->ShownLines(verdict);
     QVERIFY(lines.size() * bar->fontMetrics().lineSpacing() <= bar->height());
     QVERIFY(bar->fontMetrics().horizontalAdvance(lines.last()) <= bar->width() - 12 && lines.last().endsWith(QChar(0x2026)));
+}
+
+// The panel under the buttons says what the page's number says: after
+// "Calcule", for the list's current row, for the page shown; typing and
+// "Effacer" take it away.
+void TestNewUsers::detailsFollowTheNumber() {
+    ShownWindow s;
+    auto* panel = Find<QFrame>(&s.window, "Pnl_details");
+    const auto shown = [&] {
+        QStringList texts;
+        for (const char* name : {"MSG_details1", "MSG_details2"})
+            if (auto* label = Find<QLabel>(panel, name); label->isVisibleTo(panel) && label->isEnabled()) texts << label->text();
+        return texts.join(QLatin1Char('\n'));
+    };
+    const QString insee = QStringLiteral("Sexe : homme\nNé(e) en : mai 1985\nDépartement : Yvelines (78)\nCommune : Adainville (78006)");
+    s.Page(0);
+    Type(Field(&s.window, "EM_INSEE"), QStringLiteral("1850578006084"));
+    ClickCalcule(&s.window);
+    QCOMPARE(shown(), insee);
+
+    s.Page(7);
+    QCOMPARE(shown(), QString());
+    Type(Field(&s.window, "EM_siren"), QStringLiteral("2175?0016"));
+    ClickCalcule(&s.window);
+    QAbstractItemView* list = List(&s.window, "lb_siren");
+    const int paris = static_cast<int>(Rows(list).indexOf(QStringLiteral("217 500 016")));
+    QVERIFY(paris >= 0);
+    list->setCurrentIndex(list->model()->index(paris, 0));
+    QTRY_COMPARE(shown(), QStringLiteral("TVA intracommunautaire : FR72217500016\nCommune : Paris (75056)"));
+    QTest::keyClick(Field(&s.window, "EM_siren"), Qt::Key_Backspace);
+    QCOMPARE(shown(), QString());
+
+    s.Page(0);
+    QCOMPARE(shown(), insee);
+    QTest::mouseClick(Button(&s.window, "Btnclear"), Qt::LeftButton);
+    QCOMPARE(shown(), QString());
 }
 
 QTEST_MAIN(TestNewUsers)
