@@ -6,7 +6,8 @@ namespace ferrino {
 
 namespace {
 
-// Said after a wrong key: the typing-error search may tell which slip made it.
+// Said after a whole number that is not right: the typing-error search may
+// tell which slip made it.
 constexpr std::string_view kTypingHint = "F3 : chercher les fautes de frappe.";
 
 std::string Joined(std::string first, const std::string& second) {
@@ -47,7 +48,10 @@ SessionStep Session::Calcule(const NumberKind& kind, const Fields& typed) {
     // the keys that fit (La Poste's SIRET).
     if (step.verdict.key != KeyState::Unknowns) {
         step.said = VerdictText(step.verdict);
-        if (step.verdict.key == KeyState::Wrong && !step.verdict.Valid()) step.said = Joined(step.said, std::string(kTypingHint));
+        // The hint comes exactly when F3 would search: a whole number, not
+        // right, nothing dropped.
+        if (!step.verdict.Valid() && step.verdict.WholeNumber() && step.reading.typedLength == 0)
+            step.said = Joined(step.said, std::string(kTypingHint));
         if (tells_ && step.verdict.WholeNumber() && !step.verdict.Valid()) step.said = Joined(step.said, OtherPageHint(kind, step.read));
     }
     if (inner) step.said = Joined(inner->said, step.said);

@@ -244,7 +244,7 @@ TEST(SessionDetails, CalculeSaysWhatTheNumberIs) {
          {"303 265 045"}, true},
         {"isbn", {"4006381333931"},
          "Clé erronée : 3 saisie, 6 attendue. Caractères en trop ignorés : 13 saisis, 10 attendus. "
-         "F3 : chercher les fautes de frappe. C'est un code EAN 13 valide : page Codes EAN.",
+         "C'est un code EAN 13 valide : page Codes EAN.",
          {"4-00-638133-6"}, true},
         {"ean", {"9782070368228"}, "Clé correcte.", {"9 782070 368228"}, true},
         // A Luhn number no network issues is named no card.
@@ -252,7 +252,7 @@ TEST(SessionDetails, CalculeSaysWhatTheNumberIs) {
          {"1 85 05 78 006 084 91"}, true},
         {"siren", {"4970 1012 3456 7893"},
          "Clé erronée : 3 saisie, 4 attendue. Chiffres en trop ignorés : 16 saisis, 9 attendus. "
-         "F3 : chercher les fautes de frappe. C'est un numéro de carte bancaire valide : page Cartes bancaires.",
+         "C'est un numéro de carte bancaire valide : page Cartes bancaires.",
          {"497 010 124"}, true},
         {"vin", {"W", "V", "W", "ZZZ1J", "Z", "3", "W", "386752"},
          "Clé non conforme (facultative hors Amérique du Nord et Chine).",

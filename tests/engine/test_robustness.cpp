@@ -206,7 +206,7 @@ TEST(Robustness, FieldsBeyondWhatTheyHold) {
         {"cip", {"340093", "55"}, "Clé correcte. Chiffres en trop ignorés : 8 saisis, 7 attendus."},
         // The first 32 digits are judged: their key is 8 (python-stdnum's luhn.calc_check_digit).
         {"luhn", {"7992 7398 7130 0000 0000 0000 0000 0000 0"},
-         "Clé erronée : 0 saisie, 8 attendue. Chiffres en trop ignorés : 33 saisis, 32 attendus. F3 : chercher les fautes de frappe."},
+         "Clé erronée : 0 saisie, 8 attendue. Chiffres en trop ignorés : 33 saisis, 32 attendus."},
     };
     for (const Case& c : cases) {
         const auto kind = MakeKind(c.kind);

@@ -92,7 +92,7 @@ const std::vector<Case> kCases = {
      "Clé erronée : 92 saisie, 29 attendue. Longueur : 22 caractères, conforme pour GB." + kHint, 0},
     // The IBAN's key is right, the RIB's inside it is not: no key to write, the verdict says which.
     {"iban", 1, kCalcule, "FR54 3000 6000 0112 3456 7890 100", StepOutcome::Completed, "FR|54|3000 6000 0112 3456 7890 100 ",
-     "Clé correcte. Longueur : 27 caractères, conforme pour FR. Clé RIB erronée : 00 saisie, 89 attendue.", 0},
+     "Clé correcte. Longueur : 27 caractères, conforme pour FR. Clé RIB erronée : 00 saisie, 89 attendue. F3 : chercher les fautes de frappe.", 0},
     {"iban", 1, kCalcule, "GB?? NWBK 6016 1331 9268 19", StepOutcome::Completed, "GB|29|NWBK 6016 1331 9268 19 ",
      "Clé calculée : 29. Longueur : 22 caractères, conforme pour GB.", 0},
     {"iban", 1, kCalcule, "GB?? NWBK 6016 1331 9268 1?", StepOutcome::Searches, "GB|??|NWBK 6016 1331 9268 1? ", "10 candidats.", 10},
@@ -121,7 +121,7 @@ const std::vector<Case> kCases = {
     {"avs", 1, kCalcule, "756.9217.0769.84", StepOutcome::Completed, "756.9217.0769.85", "Clé erronée : 4 saisie, 5 attendue." + kHint, 0},
     {"avs", 1, kCalcule, "756.9217.0769.8", StepOutcome::Completed, "756.9217.0769.85", "Clé calculée : 5.", 0},
     // No check digit fits the body: the number is shown without one.
-    {"avs", 1, kCalcule, "12345600055", StepOutcome::Completed, "123 45 600 05", "Aucune clé possible pour ce numéro.", 0},
+    {"avs", 1, kCalcule, "12345600055", StepOutcome::Completed, "123 45 600 05", "Aucune clé possible pour ce numéro. F3 : chercher les fautes de frappe.", 0},
     {"avs", 1, kCalcule, "756.1234.56?8.97", StepOutcome::Searches, "756.1234.56?8.97", "1 candidat.", 1},
     {"avs", 1, kCalcule, "756.1???.??78.97", StepOutcome::TooMany, "756.1???.??78.97", "Trop de caractères inconnus (5) : 4 au plus.", 0},
     {"avs", 1, kTypos, "756.9217.0769.84", StepOutcome::Corrects, "756.9217.0769.84", "10 corrections possibles" + kFound, 10},
