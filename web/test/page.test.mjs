@@ -236,7 +236,7 @@ describe('the page opened from its folder', () => {
         ['TabSheet1', 'EM_siren', '123 456 78', 'Enter', 'Clé calculée : 2.'],
         ['Tab_isbn', 'em_isbn', '2-07-036822-8', 'Enter', 'Clé erronée : 8 saisie, X attendue. F3 : chercher les fautes de frappe.'],
         ['Tab_isbn', 'em_isbn', '2-07-036822-8', 'F3', '8 corrections possibles (un caractère changé ou deux voisins échangés).'],
-        ['Tab_avs', 'Em_avs', '12345600055', 'Enter', 'Aucune clé possible pour ce numéro.'],
+        ['Tab_avs', 'Em_avs', '12345600055', 'Enter', 'Aucune clé possible pour ce numéro. F3 : chercher les fautes de frappe.'],
         ['tab_cip', 'Fcip1', '12345', 'F3', 'Pour chercher les fautes de frappe, saisissez le numéro entier, clé comprise.'],
     ]) {
         test(`${tab}: ${typed}, ${key}: "${line}"`, async () => {
