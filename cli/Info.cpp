@@ -1,5 +1,7 @@
 #include "Info.h"
 
+#include "common/Session.h"
+
 #include <vector>
 
 #include "common/DataSets.h"
@@ -69,10 +71,19 @@ void InfoRunner::Info(std::string_view number) {
     const Verdict verdict = kind_->Check(reading);
     const bool valid = !fault && verdict.Valid();
     Raise(fault && fault->serious ? 2 : valid ? 0 : 1);
-    const std::vector<Detail> details = fault ? std::vector<Detail>{} : kind_->Details(reading);
+    std::vector<Detail> details = fault ? std::vector<Detail>{} : kind_->Details(reading);
+    std::string shown = reading.shown;
+    // Only the key missing: as "Calcule" does, the key is computed and the
+    // completed number tells its details.
+    const bool keyComputed = !fault && !verdict.WholeNumber() && verdict.key == KeyState::Computed;
+    if (keyComputed) {
+        const SessionStep step = Session().Calcule(*kind_, inner ? inner->fields : kind_->Split(engineText_));
+        details = step.details;
+        shown = step.shown;
+    }
     std::string said = fault ? "ERREUR (" + fault->cause + ")"
-                       : verdict.WholeNumber() ? VerdictText(verdict)
-                                               : "Numéro incomplet : aucun détail.";
+                       : verdict.WholeNumber() || keyComputed ? VerdictText(verdict)
+                                                              : "Numéro incomplet : aucun détail.";
     if (inner) said = inner->said + ' ' + said;
     if (json_) {
         text += "{\"input\":";
@@ -80,7 +91,7 @@ void InfoRunner::Info(std::string_view number) {
         text += ",\"kind\":";
         AppendJson(text, kind_->Name(), false);
         text += ",\"number\":";
-        AppendJson(text, reading.shown, true);
+        AppendJson(text, shown, true);
         text += valid ? ",\"valid\":true" : ",\"valid\":false";
         text += ",\"verdict\":";
         AppendJson(text, said, false);
@@ -90,7 +101,7 @@ void InfoRunner::Info(std::string_view number) {
         return;
     }
     if (count_ > 0) text += '\n';
-    AppendShown(text, reading.shown);
+    AppendShown(text, shown);
     text += '\n';
     text += said;
     text += '\n';

@@ -724,9 +724,11 @@ TEST(CliCorrige, TextAndJson) {
 
 TEST(CliDetails, InfoAndAuto) {
     const Case cases[] = {
-        {{"insee", "--info", "1 85 05 78 006 084 91", "2 69 05 49 588 157 8"},
+        {{"insee", "--info", "1 85 05 78 006 084 91", "2 69 05 49 588 157 8", "2 69 05 49 588 15"},
          "1 85 05 78 006 084 91\nClé correcte.\nSexe : homme\nNé(e) en : mai 1985\nDépartement : Yvelines (78)\n"
-         "Commune : Adainville (78006)\n\n2 69 05 49 588 157 8\nNuméro incomplet : aucun détail.\n",
+         "Commune : Adainville (78006)\n\n2 69 05 49 588 157 80\nClé calculée : 80.\nSexe : femme\n"
+         "Né(e) en : mai 1969\nDépartement : Maine-et-Loire (49)\nCommune : code 49588 inconnu\n\n"
+         "2 69 05 49 588 15\nNuméro incomplet : aucun détail.\n",
          1},
         {{"vin", "--info", "WVWZZZ1JZ3W386752"},
          "WVWZZZ1JZ3W386752\nClé non conforme (facultative hors Amérique du Nord et Chine).\nConstructeur : Volkswagen\n"
