@@ -102,10 +102,16 @@ void CheckCalcule(const VinFields& fields, const fuzz::PumpSettings& settings) {
         }
         RowStore sink;
         const bool listed = TestVinCandidate(number, number, sink);
-        FUZZ_CHECK(listed && sink.Size() == 1 && sink.Row(0) == number, context + fuzz::Context("number", number));
-        Plan completedPlan;
-        completedPlan.pattern = number;
-        fuzz::CheckRows(completedPlan, {number}, rules, context);
+        // A typed I, O or Q gets its key computed, yet no VIN holds one: the
+        // completed number is refused (and its verdict says why).
+        if (number.find_first_of("IOQ") != std::string::npos) {
+            FUZZ_CHECK(!listed && sink.Empty(), context + fuzz::Context("number", number));
+        } else {
+            FUZZ_CHECK(listed && sink.Size() == 1 && sink.Row(0) == number, context + fuzz::Context("number", number));
+            Plan completedPlan;
+            completedPlan.pattern = number;
+            fuzz::CheckRows(completedPlan, {number}, rules, context);
+        }
     } else if (plan.Searches()) {
         fuzz::SearchCase c;
         c.search = [&](RowStore& sink, SearchPump& pump) { return SearchVin(plan, sink, pump); };
