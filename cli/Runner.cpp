@@ -232,7 +232,7 @@ void Runner::Check(std::string_view number, const Reading& reading) {
 void Runner::Correct(std::string_view number) {
     // Each number stands alone: nothing of a "Calcule" before it is remembered.
     const Fields typed = kind_.Split(engineText_);
-    const SessionStep step = Session().Corrections(kind_, typed, typed);
+    const SessionStep step = Session(false).Corrections(kind_, typed, typed);
     const bool valid = step.outcome == StepOutcome::AlreadyRight;
     RowStore rows;
     SearchPump pump = QuietPump();

@@ -72,7 +72,7 @@ SessionStep Session::Corrections(const NumberKind& kind, const Fields& shown, co
     step.fields = kind.Read(shownInner ? shownInner->fields : shown).fields;
     if (step.verdict.Valid()) {
         step.outcome = StepOutcome::AlreadyRight;
-        step.details = kind.Details(step.reading);
+        if (tells_) step.details = kind.Details(step.reading);
         step.said = "Clé correcte : aucune faute de frappe à corriger.";
     } else if (!step.verdict.WholeNumber()) {
         step.outcome = StepOutcome::NotWhole;

@@ -50,7 +50,7 @@ struct SessionStep {
 
 class Session {
 public:
-    // `tells`: whether "Calcule" says what the number is (its details, and
+    // `tells`: whether "Calcule" and F3 say what the number is (its details, and
     // the page that takes a number wrong here). A face that shows neither,
     // like the command line's batches, is spared their cost.
     explicit Session(bool tells = true) : tells_(tells) {}
